@@ -1,0 +1,15 @@
+# kavrel_add_test(NAME SOURCES file... LIBS lib... [GUI])
+# Builds a QtTest executable outside the program folder and registers it with
+# ctest. GUI tests run on Qt's offscreen platform so they never need a display.
+function(kavrel_add_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "QT_QPA_PLATFORM=offscreen")
+  if(NOT T_GUI)
+    set(env "QT_QPA_PLATFORM=minimal")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env};KAVREL_PROGRAM_DIR=${KAVREL_PROGRAM_DIR}" TIMEOUT 300)
+endfunction()

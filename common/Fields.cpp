@@ -1,0 +1,15 @@
+#include "Fields.h"
+
+QString NthField(const QString& text, int n)
+{
+    QString field;
+    qsizetype start = 0;
+    for (int found = 0; found < n; ++found) {
+        const qsizetype end = text.indexOf(QLatin1Char(';'), start);
+        if (end < 0)
+            break;
+        field = text.mid(start, end - start);
+        start = end + 1;
+    }
+    return field;
+}

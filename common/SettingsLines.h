@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Settings files are Shift-JIS lines of "[Key]=value", ended by CR LF.
+struct SettingsLine {
+    QString key;   // up to the first "="; empty when the line has none
+    QString value; // after the first "="
+};
+
+SettingsLine SplitSettingsLine(const QString& line);
+
+// The value of the last line with `key`, or `fallback` when there is none.
+QString SettingsValue(const QStringList& lines, const QString& key, const QString& fallback = QString());
+
+// The lines of a text file (CR LF, a lone LF also ends a line); throws
+// FileError when the file cannot be read.
+QStringList ReadSettingsLines(const QString& path);
+
+// Writes the lines with CR LF after each, replacing the file atomically.
+void WriteSettingsLines(const QString& path, const QStringList& lines);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Every file, record and message of both programs is Windows-31J (CP932).
+namespace ShiftJis {
+
+// Decodes one field on its own: a lead byte left over at the end becomes a
+// substitution character instead of being held back for a next call.
+QString decode(const QByteArray& bytes);
+
+// Characters that Windows-31J cannot hold are replaced by the converter.
+QByteArray encode(const QString& text);
+
+// The encoded text cut to at most `capacity` bytes at a character boundary,
+// so that no half of a double-byte character is ever stored.
+QByteArray encodeWithin(const QString& text, int capacity);
+
+} // namespace ShiftJis

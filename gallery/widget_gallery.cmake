@@ -1,0 +1,1 @@
+# (widget_gallery target)

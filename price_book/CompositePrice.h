@@ -1,0 +1,26 @@
+#pragma once
+
+#include "WorkSet.h"
+
+// The material being computed: its working rows and the book they go back to.
+struct MaterialInBook {
+    WorkSet& work;
+    PriceBook& book;
+    int material; // 0..19
+};
+
+// Computes work row n (1..60; the settings row 15 is skipped): mirrors the
+// list price (and, with rate pricing, the level prices) into the same line of
+// the later sheets, computes the seven levels' components, composite and
+// adopted prices, and writes the row back into the book.
+void ComputeRow(MaterialInBook target, int n, bool ratePricing);
+
+// Rows 1 to 59 in ascending order, as selecting a material does.
+void ComputeMaterialRows(MaterialInBook target, bool ratePricing);
+
+// The 14 price lines of sheet s, as changing the sheet does.
+void ComputeSheetRows(MaterialInBook target, int sheet, bool ratePricing);
+
+// Loads material m into the work set and computes rows 1 to 59 with rate
+// pricing on where its settings say so: what selecting it does to the data.
+void SelectAndComputeMaterial(WorkSet& work, PriceBook& book, int material);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "PriceRow.h"
+
+#include <cassert>
+#include <vector>
+
+constexpr int Materials = 20;
+constexpr int Sheets = 4;
+constexpr int LinesPerSheet = 15;
+constexpr int PriceLines = 14;
+constexpr int RowsPerMaterial = Sheets * LinesPerSheet;
+constexpr int BookRows = Materials * RowsPerMaterial;
+
+// Row k of material m (0..19), sheet s (0..3), line l (1..15): 1..1200.
+constexpr int RowNumber(int material, int sheet, int line)
+{
+    return RowsPerMaterial * material + LinesPerSheet * sheet + line;
+}
+// Row n within a material (1..60) of sheet s and line l.
+constexpr int MaterialRowNumber(int sheet, int line) { return LinesPerSheet * sheet + line; }
+
+// The 1200 rows of one category's price book.
+class PriceBook {
+public:
+    PriceBook() : rows_(BookRows) {}
+
+    // k from 1 to 1200.
+    PriceRow& row(int k)
+    {
+        assert(k >= 1 && k <= BookRows);
+        return rows_[static_cast<std::size_t>(k - 1)];
+    }
+    const PriceRow& row(int k) const
+    {
+        assert(k >= 1 && k <= BookRows);
+        return rows_[static_cast<std::size_t>(k - 1)];
+    }
+    PriceRow& row(int material, int materialRow) { return row(RowsPerMaterial * material + materialRow); }
+    const PriceRow& row(int material, int materialRow) const
+    {
+        return row(RowsPerMaterial * material + materialRow);
+    }
+
+    bool operator==(const PriceBook&) const = default;
+
+private:
+    std::vector<PriceRow> rows_;
+};
+
+// The book a missing file is created with: every row blank, its record
+// numbers counting from `recordBase` + 1.
+PriceBook BlankPriceBook(std::int64_t recordBase);
+
+// The label of a material in the tree and the menu.
+QString MaterialLabel(const PriceBook& book, int material);

@@ -1,0 +1,1 @@
+# (tests of the numeric edits and decorative widgets)

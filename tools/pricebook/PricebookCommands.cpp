@@ -1,0 +1,95 @@
+#include "PricebookCommands.h"
+
+#include "BookDump.h"
+#include "CompositePrice.h"
+#include "FileError.h"
+#include "PriceBookFile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const char* const Usage =
+    "usage: pricebook COMMAND FILE [options]\n"
+    "\n"
+    "commands:\n"
+    "  new FILE                     create a blank price book (fails if FILE exists)\n"
+    "  recompute FILE               recompute every material as selecting it does, then save\n"
+    "  dump FILE [--material M]     print one line per record (M from 1 to 20)\n"
+    "  --help                       show this text\n";
+
+struct UsageError {
+    QString message;
+};
+
+int commandNew(const QStringList& args)
+{
+    if (args.size() != 2)
+        throw UsageError{QStringLiteral("new takes exactly one FILE")};
+    const QString& path = args[1];
+    if (QFileInfo::exists(path))
+        throw FileError(path, QStringLiteral("already exists; nothing was written"));
+    WritePriceBookFile(path, BlankPriceBook(BlankRecordBase), BlankRecordBase);
+    return 0;
+}
+
+int commandRecompute(const QStringList& args)
+{
+    if (args.size() != 2)
+        throw UsageError{QStringLiteral("recompute takes exactly one FILE")};
+    const QString& path = args[1];
+    PriceBook book = ReadPriceBookFile(path);
+    WorkSet work;
+    for (int m = 0; m < Materials; ++m)
+        SelectAndComputeMaterial(work, book, m);
+    // Numbered as a save after the start-up load: records 1 to 1200.
+    WritePriceBookFile(path, book, 0);
+    return 0;
+}
+
+int commandDump(const QStringList& args, QTextStream& out)
+{
+    int material = 0; // 0: all
+    if (args.size() == 4 && args[2] == QLatin1String("--material")) {
+        bool ok = false;
+        material = args[3].toInt(&ok);
+        if (!ok || material < 1 || material > Materials)
+            throw UsageError{QStringLiteral("--material takes a number from 1 to 20, not \"%1\"").arg(args[3])};
+    } else if (args.size() != 2) {
+        throw UsageError{QStringLiteral("dump takes FILE and optionally --material M")};
+    }
+    const PriceBook book = ReadPriceBookFile(args[1]);
+    const int first = material == 0 ? 1 : RowNumber(material - 1, 0, 1);
+    const int last = material == 0 ? BookRows : RowNumber(material - 1, Sheets - 1, LinesPerSheet);
+    for (int k = first; k <= last; ++k)
+        out << DumpRecord(book.row(k), k) << '\n';
+    return 0;
+}
+
+} // namespace
+
+int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    try {
+        if (args.isEmpty())
+            throw UsageError{QStringLiteral("no command given (see pricebook --help)")};
+        const QString& command = args[0];
+        if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+            out << Usage;
+            return 0;
+        }
+        if (command == QLatin1String("new"))
+            return commandNew(args);
+        if (command == QLatin1String("recompute"))
+            return commandRecompute(args);
+        if (command == QLatin1String("dump"))
+            return commandDump(args, out);
+        throw UsageError{QStringLiteral("unknown command \"%1\" (see pricebook --help)").arg(command)};
+    } catch (const UsageError& e) {
+        err << "pricebook: " << e.message << '\n';
+        return 2;
+    } catch (const FileError& e) {
+        err << "pricebook: " << e.message() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// Runs one command of the tool on its arguments (without the program name).
+// Returns the exit status; failures print one line on `err`.
+int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -1,0 +1,1 @@
+// Keeps the widgets library non-empty until its first widget lands.

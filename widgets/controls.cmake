@@ -1,0 +1,1 @@
+target_sources(widgets PRIVATE ${CMAKE_CURRENT_LIST_DIR}/WidgetsPlaceholder.cpp)

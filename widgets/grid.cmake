@@ -1,0 +1,1 @@
+# (the grid sources are listed here)
