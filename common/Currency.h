@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 
 // A fixed-point decimal with four decimal places: the stored integer is the
@@ -21,7 +20,11 @@ public:
     constexpr std::int64_t units() const { return raw_ / Scale; }
     double toDouble() const { return static_cast<double>(raw_) / Scale; }
 
-    constexpr auto operator<=>(const Currency&) const = default;
+    constexpr bool operator==(const Currency&) const = default;
+    constexpr bool operator<(const Currency& o) const { return raw_ < o.raw_; }
+    constexpr bool operator>(const Currency& o) const { return raw_ > o.raw_; }
+    constexpr bool operator<=(const Currency& o) const { return raw_ <= o.raw_; }
+    constexpr bool operator>=(const Currency& o) const { return raw_ >= o.raw_; }
 
 private:
     std::int64_t raw_ = 0;

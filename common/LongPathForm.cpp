@@ -9,7 +9,9 @@ namespace {
 QString storedName(const QString& folder, const QString& name)
 {
     const QDir dir(folder);
-    if (!dir.exists())
+    // Only a name that opens something has a stored spelling; on a
+    // case-sensitive file system another spelling is another file.
+    if (!QFileInfo::exists(dir.filePath(name)))
         return name;
     const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     if (entries.contains(name))

@@ -1,0 +1,104 @@
+#include "FileError.h"
+#include "NumberText.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(Currency)
+
+class TestNumberText : public QObject {
+    Q_OBJECT
+private slots:
+    void plainText_data();
+    void plainText();
+    void formatYen_data();
+    void formatYen();
+    void parse_data();
+    void parse();
+    void parseRejects_data();
+    void parseRejects();
+};
+
+static Currency raw(std::int64_t r) { return Currency::fromRaw(r); }
+
+void TestNumberText::plainText_data()
+{
+    QTest::addColumn<Currency>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << raw(0) << "0";
+    QTest::newRow("integer") << raw(12340000) << "1234";
+    QTest::newRow("trailing zeros dropped") << raw(12345000) << "1234.5";
+    QTest::newRow("four decimals") << raw(1) << "0.0001";
+    QTest::newRow("negative fraction") << raw(-2500) << "-0.25";
+    QTest::newRow("no grouping") << raw(12345678900000) << "1234567890";
+    QTest::newRow("most negative") << raw(INT64_MIN) << "-922337203685477.5808";
+}
+
+void TestNumberText::plainText()
+{
+    QFETCH(Currency, value);
+    QFETCH(QString, text);
+    QCOMPARE(PlainText(value), text);
+}
+
+void TestNumberText::formatYen_data()
+{
+    QTest::addColumn<Currency>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << raw(0) << "0";
+    QTest::newRow("grouped") << raw(12345'6000) << "12,346";
+    QTest::newRow("half rounds away from zero") << raw(5000) << "1";
+    QTest::newRow("below half") << raw(4999) << "0";
+    QTest::newRow("negative keeps its sign") << raw(-1234'0000) << "-1,234";
+    QTest::newRow("negative half") << raw(-1234'5000) << "-1,235";
+    QTest::newRow("negative rounding to zero") << raw(-4000) << "0";
+    QTest::newRow("millions") << raw(1234567'0000) << "1,234,567";
+}
+
+void TestNumberText::formatYen()
+{
+    QFETCH(Currency, value);
+    QFETCH(QString, text);
+    QCOMPARE(FormatYen(value), text);
+}
+
+void TestNumberText::parse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("value");
+    QTest::newRow("empty is zero") << "" << raw(0);
+    QTest::newRow("grouped") << "1,234" << raw(12340000);
+    QTest::newRow("decimal") << "1234.5" << raw(12345000);
+    QTest::newRow("negative") << "-0.25" << raw(-2500);
+    QTest::newRow("fifth decimal rounds") << "0.00005" << raw(1);
+    QTest::newRow("fifth decimal below half") << "0.00004" << raw(0);
+    QTest::newRow("leading point") << ".5" << raw(5000);
+    QTest::newRow("blanks around") << " 12 " << raw(120000);
+    QTest::newRow("round trip of the plain form") << PlainText(raw(-98765432101)) << raw(-98765432101);
+}
+
+void TestNumberText::parse()
+{
+    QFETCH(QString, text);
+    QFETCH(Currency, value);
+    QCOMPARE(ParseCurrency(text), value);
+}
+
+void TestNumberText::parseRejects_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letters") << "12a";
+    QTest::newRow("two points") << "1.2.3";
+    QTest::newRow("sign only") << "-";
+    QTest::newRow("point only") << ".";
+    QTest::newRow("out of range") << "99999999999999999999";
+    QTest::newRow("full-width digits") << QString::fromUtf8("１２");
+}
+
+void TestNumberText::parseRejects()
+{
+    QFETCH(QString, text);
+    QVERIFY_THROWS_EXCEPTION(ConversionError, ParseCurrency(text));
+}
+
+QTEST_APPLESS_MAIN(TestNumberText)
+#include "TestNumberText.moc"

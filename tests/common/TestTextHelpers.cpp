@@ -1,0 +1,142 @@
+#include "Fields.h"
+#include "FileError.h"
+#include "LongPathForm.h"
+#include "SettingsLines.h"
+#include "ShiftJis.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestTextHelpers : public QObject {
+    Q_OBJECT
+private slots:
+    void nthField_data();
+    void nthField();
+    void settingsLineSplit_data();
+    void settingsLineSplit();
+    void settingsFileRoundTrip();
+    void laterLineWins();
+    void decodeFlushesALoneLeadByte();
+    void encodeWithinKeepsWholeCharacters_data();
+    void encodeWithinKeepsWholeCharacters();
+    void longPathForm();
+};
+
+void TestTextHelpers::nthField_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("first") << "3;5;" << 1 << "3";
+    QTest::newRow("second") << "3;5;" << 2 << "5";
+    QTest::newRow("past the end repeats the last") << "3;" << 2 << "3";
+    QTest::newRow("no terminator") << "3" << 1 << "";
+    QTest::newRow("empty") << "" << 2 << "";
+    QTest::newRow("unterminated tail ignored") << "0;2;7;給水系統" << 4 << "7";
+    QTest::newRow("empty field") << ";;9;" << 2 << "";
+    QTest::newRow("japanese") << QString::fromUtf8("1;2;3;給水;") << 4 << QString::fromUtf8("給水");
+}
+
+void TestTextHelpers::nthField()
+{
+    QFETCH(QString, text);
+    QFETCH(int, n);
+    QFETCH(QString, field);
+    QCOMPARE(NthField(text, n), field);
+}
+
+void TestTextHelpers::settingsLineSplit_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain") << "[TREEVIEW_WIDTH]=180" << "[TREEVIEW_WIDTH]" << "180";
+    QTest::newRow("first equals splits") << "[PATH]=a=b" << "[PATH]" << "a=b";
+    QTest::newRow("no equals") << "[Version]" << "" << "[Version]";
+    QTest::newRow("empty value") << "[K]=" << "[K]" << "";
+}
+
+void TestTextHelpers::settingsLineSplit()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    const SettingsLine s = SplitSettingsLine(line);
+    QCOMPARE(s.key, key);
+    QCOMPARE(s.value, value);
+}
+
+void TestTextHelpers::settingsFileRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kavre_p.conf");
+    const QStringList lines = {QString::fromUtf8("[NAME1]=給水"), "[PATH1]=/x/kanzai/haikan1.FDA", ""};
+    WriteSettingsLines(path, lines);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    // Shift-JIS bytes of 給水 and CR LF after every line, the empty one too.
+    QCOMPARE(f.readAll(), QByteArray("[NAME1]=\x8b\x8b\x90\x85\r\n[PATH1]=/x/kanzai/haikan1.FDA\r\n\r\n"));
+    QCOMPARE(ReadSettingsLines(path), lines);
+}
+
+void TestTextHelpers::laterLineWins()
+{
+    const QStringList lines = {"[A]=1", "[B]=2", "[A]=3", "junk"};
+    QCOMPARE(SettingsValue(lines, "[A]"), QString("3"));
+    QCOMPARE(SettingsValue(lines, "[C]", "none"), QString("none"));
+    QTemporaryDir dir;
+    QVERIFY_THROWS_EXCEPTION(FileError, ReadSettingsLines(dir.filePath("missing")));
+}
+
+void TestTextHelpers::decodeFlushesALoneLeadByte()
+{
+    // A field that ends in half a character keeps what precedes it and shows
+    // the half as one substitution character.
+    const QString text = ShiftJis::decode(QByteArray("\x8b\x8b\x82", 3));
+    QCOMPARE(text.size(), 2);
+    QCOMPARE(text.left(1), QString::fromUtf8("給"));
+    QCOMPARE(ShiftJis::decode(QByteArray("\x82\xa0")), QString::fromUtf8("あ"));
+    QCOMPARE(ShiftJis::decode(QByteArray()), QString());
+}
+
+void TestTextHelpers::encodeWithinKeepsWholeCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("fits") << QString::fromUtf8("15A") << 6 << QByteArray("15A");
+    QTest::newRow("cut before a double-byte char") << QString::fromUtf8("ab給水") << 5 << QByteArray("ab\x8b\x8b");
+    QTest::newRow("cut exactly") << QString::fromUtf8("給水") << 4 << QByteArray("\x8b\x8b\x90\x85");
+    QTest::newRow("half-width kana are one byte") << QString::fromUtf8("ｶﾝ給") << 3 << QByteArray("\xb6\xdd");
+    QTest::newRow("unit m") << QString::fromUtf8("ｍ") << 4 << QByteArray("\x82\x8d");
+}
+
+void TestTextHelpers::encodeWithinKeepsWholeCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(int, capacity);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(ShiftJis::encodeWithin(text, capacity), bytes);
+}
+
+void TestTextHelpers::longPathForm()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("Kanzai"));
+    QFile(dir.filePath("Kanzai/haikan1.FDA")).open(QIODevice::WriteOnly);
+    const QString existing = dir.filePath("Kanzai/haikan1.FDA");
+    QCOMPARE(LongPathForm(existing), QDir::toNativeSeparators(QDir::cleanPath(existing)));
+    // Missing components stay as written, and "." and ".." are resolved.
+    QCOMPARE(LongPathForm(dir.path() + "/Kanzai/./../Kanzai/new.FDA"),
+             QDir::toNativeSeparators(dir.path() + "/Kanzai/new.FDA"));
+    // Here another spelling names a file that does not exist: kept as written.
+    QCOMPARE(LongPathForm(dir.path() + "/kanzai"), QDir::toNativeSeparators(dir.path() + "/kanzai"));
+    // A relative path is taken from the current folder.
+    QDir::setCurrent(dir.path());
+    QCOMPARE(LongPathForm("Kanzai"), QDir::toNativeSeparators(QDir::cleanPath(dir.path() + "/Kanzai")));
+}
+
+QTEST_APPLESS_MAIN(TestTextHelpers)
+#include "TestTextHelpers.moc"

@@ -1,0 +1,168 @@
+#include "FileError.h"
+#include "PriceBookFile.h"
+#include "RecordBytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeRaw(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+std::int64_t recordNoAt(const QByteArray& file, int k)
+{
+    return qFromLittleEndian<std::int64_t>(file.constData() + (k - 1) * 360 + 128) / 10000;
+}
+
+// A book whose every record is told apart by its list price.
+QByteArray numberedFile(int records)
+{
+    QByteArray file;
+    for (int k = 1; k <= records; ++k)
+        file += RecordBytes().i64(208, k * 10000LL).text(136, QByteArray::number(k % 1000)).bytes;
+    return file;
+}
+
+} // namespace
+
+class TestPriceBookFile : public QObject {
+    Q_OBJECT
+private slots:
+    void missingFileIsCreatedBlank();
+    void saveNumbersRecordsFromTheBase_data();
+    void saveNumbersRecordsFromTheBase();
+    void failedLoadReplacesNothing_data();
+    void failedLoadReplacesNothing();
+    void longerFileLoadsItsFirstRecords();
+    void singleRecordByPosition();
+};
+
+void TestPriceBookFile::missingFileIsCreatedBlank()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    PriceBook book;
+    book.row(5).listPrice = Currency::fromUnits(99);
+    QCOMPARE(LoadPriceBook(book, path, 0), BlankRecordBase);
+    const QByteArray file = readAll(path);
+    QCOMPARE(file.size(), 432000);
+    QCOMPARE(recordNoAt(file, 1), -1199);
+    QCOMPARE(recordNoAt(file, 1200), 0);
+    // Apart from the record numbers every byte is zero.
+    for (int k = 1; k <= 1200; ++k) {
+        QByteArray record = file.mid((k - 1) * 360, 360);
+        record.replace(128, 8, QByteArray(8, '\0'));
+        QCOMPARE(record, QByteArray(360, '\0'));
+    }
+    QCOMPARE(book, BlankPriceBook(BlankRecordBase));
+}
+
+void TestPriceBookFile::saveNumbersRecordsFromTheBase_data()
+{
+    QTest::addColumn<int>("recordBaseCode");
+    QTest::addColumn<int>("first");
+    QTest::newRow("after the start-up load") << 0 << 1;
+    QTest::newRow("after a load from the data load command") << 11 << 13201;
+}
+
+void TestPriceBookFile::saveNumbersRecordsFromTheBase()
+{
+    QFETCH(int, recordBaseCode);
+    QFETCH(int, first);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan3.FDA");
+    writeRaw(path, numberedFile(1200));
+    PriceBook book;
+    const std::int64_t base = LoadPriceBook(book, path, recordBaseCode);
+    QCOMPARE(book.row(77).listPrice, Currency::fromUnits(77));
+    WritePriceBookFile(path, book, base);
+    const QByteArray file = readAll(path);
+    QCOMPARE(recordNoAt(file, 1), first);
+    QCOMPARE(recordNoAt(file, 1200), first + 1199);
+    // Everything else is written back as read.
+    QByteArray expected = numberedFile(1200);
+    for (int k = 1; k <= 1200; ++k)
+        expected.replace((k - 1) * 360 + 128, 8, file.mid((k - 1) * 360 + 128, 8));
+    QCOMPARE(file, expected);
+}
+
+void TestPriceBookFile::failedLoadReplacesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("1199 records") << "short.FDA" << numberedFile(1199);
+    QTest::newRow("empty file") << "empty.FDA" << QByteArray();
+    QTest::newRow("one byte short") << "cut.FDA" << numberedFile(1200).chopped(1);
+    QTest::newRow("a folder") << "folder.FDA" << QByteArray();
+    QTest::newRow("missing folder") << "no/such/folder/x.FDA" << QByteArray();
+}
+
+void TestPriceBookFile::failedLoadReplacesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    if (name == "folder.FDA")
+        QVERIFY(QDir(dir.path()).mkdir(name));
+    else if (!name.contains('/'))
+        writeRaw(path, contents);
+
+    PriceBook book;
+    book.row(1).headerText.setText(QString::fromUtf8("鋼管"));
+    book.row(1200).listPrice = Currency::fromUnits(5);
+    const PriceBook before = book;
+    try {
+        LoadPriceBook(book, path, 0);
+        QFAIL("the load did not fail");
+    } catch (const FileError& e) {
+        QCOMPARE(e.file(), path);
+        QVERIFY(!e.reason().isEmpty());
+    }
+    QCOMPARE(book, before);
+    if (!name.contains('/') && name != "folder.FDA")
+        QCOMPARE(readAll(path), contents); // the file is not touched either
+}
+
+void TestPriceBookFile::longerFileLoadsItsFirstRecords()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("long.FDA");
+    writeRaw(path, numberedFile(1203));
+    PriceBook book;
+    LoadPriceBook(book, path, 0);
+    QCOMPARE(book.row(1200).listPrice, Currency::fromUnits(1200));
+    WritePriceBookFile(path, book, 0);
+    QCOMPARE(QFileInfo(path).size(), 432000);
+}
+
+void TestPriceBookFile::singleRecordByPosition()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan2.FDA");
+    writeRaw(path, numberedFile(1200));
+    // Material 1, sheet 2, line 14 is record 104.
+    QCOMPARE(RowNumber(1, 2, 14), 104);
+    QCOMPARE(ReadPriceRecord(path, 103).listPrice, Currency::fromUnits(104));
+    QCOMPARE(ReadPriceRecord(path, 1199).listPrice, Currency::fromUnits(1200));
+    QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(path, 1200));
+    writeRaw(dir.filePath("short.FDA"), numberedFile(10));
+    QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(dir.filePath("short.FDA"), 10));
+    QCOMPARE(ReadPriceRecord(dir.filePath("short.FDA"), 9).listPrice, Currency::fromUnits(10));
+}
+
+QTEST_APPLESS_MAIN(TestPriceBookFile)
+#include "TestPriceBookFile.moc"

@@ -1,0 +1,99 @@
+#include "NumberText.h"
+#include "Rounding.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(Currency)
+
+namespace {
+Currency units(double v) { return Currency::fromDouble(v); }
+}
+
+class TestRounding : public QObject {
+    Q_OBJECT
+private slots:
+    void roundSignificant_data();
+    void roundSignificant();
+    void plainTextLengthMatchesThePlainForm();
+    void quantizeComponent_data();
+    void quantizeComponent();
+};
+
+void TestRounding::roundSignificant_data()
+{
+    QTest::addColumn<Currency>("value");
+    QTest::addColumn<Currency>("mode");
+    QTest::addColumn<Currency>("addend");
+    QTest::addColumn<Currency>("result");
+    const Currency up = RoundUpAddend, half = RoundHalfAddend, down = TruncateAddend;
+    QTest::newRow("3 digits up") << units(1234) << units(3) << up << units(1240);
+    QTest::newRow("3 digits half") << units(1234) << units(3) << half << units(1230);
+    QTest::newRow("3 digits down") << units(1234) << units(3) << down << units(1230);
+    QTest::newRow("3 digits on 3 characters") << units(988) << units(3) << up << units(988);
+    QTest::newRow("4 digits") << units(123456) << units(4) << half << units(123500);
+    QTest::newRow("a point counts as a character") << units(12.5) << units(3) << half << units(10);
+    QTest::newRow("a minus sign counts too") << units(-1234) << units(4) << down << units(-1230);
+    QTest::newRow("step 100 up, small remainder") << units(1201) << units(100) << up << units(1200);
+    QTest::newRow("step 100 up") << units(1211) << units(100) << up << units(1300);
+    QTest::newRow("step 100 half") << units(988) << units(100) << half << units(1000);
+    QTest::newRow("step 100 down") << units(988) << units(100) << down << units(900);
+    QTest::newRow("step 10 negative truncates toward zero") << units(-1234) << units(10) << up << units(-1220);
+    QTest::newRow("step 1000") << units(12500) << units(1000) << half << units(13000);
+    QTest::newRow("fractional mode uses its integer part") << units(1234) << units(10.7) << down << units(1230);
+    QTest::newRow("step 1 leaves the value") << units(1234.5678) << units(1) << up << units(1234.5678);
+    QTest::newRow("unknown mode leaves the value") << units(1234) << units(50) << up << units(1234);
+    QTest::newRow("zero mode leaves the value") << units(1234) << units(0) << up << units(1234);
+    QTest::newRow("huge value saturates") << Currency::fromRaw(INT64_MAX) << units(1000) << up
+                                          << Currency::fromRaw(INT64_MAX);
+}
+
+void TestRounding::roundSignificant()
+{
+    QFETCH(Currency, value);
+    QFETCH(Currency, mode);
+    QFETCH(Currency, addend);
+    QFETCH(Currency, result);
+    QCOMPARE(RoundSignificant(value, mode, addend), result);
+}
+
+void TestRounding::plainTextLengthMatchesThePlainForm()
+{
+    for (std::int64_t raw : std::initializer_list<std::int64_t>{0LL, 1LL, -1LL, 9999LL, 10000LL, 12345000LL, -12345678LL, 1000000000LL, INT64_MAX,
+                             INT64_MIN, 990000LL, -5000LL}) {
+        const Currency v = Currency::fromRaw(raw);
+        QCOMPARE(PlainTextLength(v), PlainText(v).size());
+    }
+}
+
+void TestRounding::quantizeComponent_data()
+{
+    QTest::addColumn<Currency>("a");
+    QTest::addColumn<Currency>("b");
+    QTest::addColumn<int>("multiplier");
+    QTest::addColumn<Currency>("addend");
+    QTest::addColumn<Currency>("result");
+    QTest::newRow("1 decimal half, below") << units(12.34) << units(1) << 10 << RoundHalfAddend << units(12.3);
+    QTest::newRow("1 decimal half, at") << units(12.35) << units(1) << 10 << RoundHalfAddend << units(12.4);
+    QTest::newRow("whole yen up") << units(1000) << units(0.1234) << 1 << RoundUpAddend << units(124);
+    QTest::newRow("up does not raise a tiny remainder") << units(10000.5) << units(0.01) << 1 << RoundUpAddend
+                                                        << units(100);
+    QTest::newRow("3 decimals truncate") << units(3.3333) << units(3.3333) << 1000 << TruncateAddend
+                                         << units(11.11);
+    QTest::newRow("product of four-decimal values is exact") << units(0.0001) << units(0.0001) << 1000
+                                                             << RoundUpAddend << units(0);
+    QTest::newRow("negative truncates toward zero") << units(-12.37) << units(1) << 10 << TruncateAddend
+                                                    << units(-12.3);
+}
+
+void TestRounding::quantizeComponent()
+{
+    QFETCH(Currency, a);
+    QFETCH(Currency, b);
+    QFETCH(int, multiplier);
+    QFETCH(Currency, addend);
+    QFETCH(Currency, result);
+    QCOMPARE(QuantizeComponent(exact::times(a, b), {multiplier, addend}), result);
+}
+
+QTEST_APPLESS_MAIN(TestRounding)
+#include "TestRounding.moc"

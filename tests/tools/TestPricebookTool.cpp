@@ -1,0 +1,184 @@
+#include "CompositePrice.h"
+#include "MaterialSettings.h"
+#include "PriceBookFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run pricebook(const QStringList& args)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/pricebook", args);
+    Run r;
+    if (!p.waitForFinished(30000))
+        return r;
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+Currency units(double v) { return Currency::fromDouble(v); }
+
+// Material 2 prices its levels from the list price; material 5 does not.
+PriceBook sampleBook()
+{
+    PriceBook book = BlankPriceBook(BlankRecordBase);
+    for (int m : {1, 4}) {
+        MaterialSettings s{book.row(m, SettingsRowNumber)};
+        s.ratePricingFlag() = units(m == 1 ? 1 : 0);
+        s.ratePercent(Level1) = units(80);
+        s.ratePriceDecimalAddend() = units(0.9);
+        s.ratePriceStep() = units(1);
+        book.row(m, LabourRowNumber).compositeLevel[0] = units(20000);
+        PriceRow& line = book.row(m, 3);
+        line.listPrice = units(1234.5);
+        line.levelPrice[0] = units(500);
+        line.rate = {units(1), units(0.2), units(0), units(0), units(0.1), units(0), units(0)};
+        line.headerText.setText(QString::fromUtf8("配管用炭素鋼鋼管"));
+    }
+    return book;
+}
+
+} // namespace
+
+class TestPricebookTool : public QObject {
+    Q_OBJECT
+private slots:
+    void newCreatesABlankBook();
+    void recomputeDoesWhatSelectingDoes();
+    void badInputLeavesTheFile_data();
+    void badInputLeavesTheFile();
+    void dumpOneMaterial();
+    void usageErrors_data();
+    void usageErrors();
+};
+
+void TestPricebookTool::newCreatesABlankBook()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    const Run r = pricebook({"new", path});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(ReadPriceBookFile(path), BlankPriceBook(BlankRecordBase));
+    QCOMPARE(readAll(path).size(), 432000);
+}
+
+void TestPricebookTool::recomputeDoesWhatSelectingDoes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan3.FDA");
+    const PriceBook original = sampleBook();
+    WritePriceBookFile(path, original, BlankRecordBase);
+    QCOMPARE(pricebook({"recompute", path}).status, 0);
+
+    const PriceBook saved = ReadPriceBookFile(path);
+    QCOMPARE(saved.row(1, 3).levelPrice[0], units(988)); // rate pricing on
+    QCOMPARE(saved.row(1, 18).levelPrice[0], units(988)); // mirrored to sheet 2
+    QCOMPARE(saved.row(1, 3).compositeLevel[0], units(988 + 197 + 2000));
+    QCOMPARE(saved.row(4, 3).levelPrice[0], units(500)); // rate pricing off
+    QCOMPARE(saved.row(4, 3).compositeLevel[0], units(500 + 100 + 2000));
+    QCOMPARE(saved.row(1).recordNo, units(1));
+    QCOMPARE(saved.row(1200).recordNo, units(1200));
+
+    PriceBook expected = original;
+    WorkSet work;
+    for (int m = 0; m < Materials; ++m)
+        SelectAndComputeMaterial(work, expected, m);
+    for (int k = 1; k <= BookRows; ++k) {
+        expected.row(k).recordNo = units(k);
+        QCOMPARE(saved.row(k), expected.row(k));
+    }
+}
+
+void TestPricebookTool::badInputLeavesTheFile_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("recompute a short file") << "recompute" << QByteArray(431640, 'x');
+    QTest::newRow("dump a short file") << "dump" << QByteArray(10, 'x');
+    QTest::newRow("new over an existing file") << "new" << QByteArray(432000, 'y');
+}
+
+void TestPricebookTool::badInputLeavesTheFile()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, contents);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bad.FDA");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contents);
+    }
+    const Run r = pricebook({command, path});
+    QVERIFY(r.status > 0);
+    QCOMPARE(r.err.count('\n'), 1);
+    QVERIFY2(r.err.contains(path), qPrintable(r.err));
+    QCOMPARE(readAll(path), contents);
+
+    const QString missing = dir.filePath("missing/haikan1.FDA");
+    const Run m = pricebook({command, missing});
+    QVERIFY(m.status > 0);
+    QVERIFY2(m.err.contains(missing), qPrintable(m.err));
+    QVERIFY(!QFile::exists(missing));
+}
+
+void TestPricebookTool::dumpOneMaterial()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan3.FDA");
+    WritePriceBookFile(path, sampleBook(), 0);
+    const Run r = pricebook({"dump", path, "--material", "2"});
+    QCOMPARE(r.status, 0);
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 60);
+    QVERIFY(lines.first().startsWith("record=61 material=2 sheet=1 line=1 "));
+    QVERIFY(lines.last().startsWith("record=120 material=2 sheet=4 line=15 "));
+    const QString line3 = lines[2];
+    QVERIFY2(line3.contains(QString::fromUtf8("headerText=\"配管用炭素鋼鋼管\"")), qPrintable(line3));
+    QVERIFY(line3.contains(" listPrice=1234.5 "));
+    QVERIFY(line3.contains(" rate[2]=0.2 "));
+    QVERIFY(line3.contains(" recordNo=63 "));
+    QVERIFY(line3.endsWith(" adoptedLevel[5]=0"));
+    QCOMPARE(pricebook({"dump", path}).out.count('\n'), 1200);
+}
+
+void TestPricebookTool::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("no command") << QStringList{};
+    QTest::newRow("unknown command") << QStringList{"print", "x.FDA"};
+    QTest::newRow("missing file") << QStringList{"recompute"};
+    QTest::newRow("material out of range") << QStringList{"dump", "x.FDA", "--material", "21"};
+    QTest::newRow("material not a number") << QStringList{"dump", "x.FDA", "--material", "two"};
+}
+
+void TestPricebookTool::usageErrors()
+{
+    QFETCH(QStringList, args);
+    const Run r = pricebook(args);
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.err.count('\n'), 1);
+    QVERIFY(r.err.startsWith("pricebook: "));
+    QVERIFY(pricebook({"--help"}).out.contains("recompute FILE"));
+}
+
+QTEST_APPLESS_MAIN(TestPricebookTool)
+#include "TestPricebookTool.moc"
