@@ -1,2 +1,110 @@
+#include "CompositePrice.h"
+#include "MaterialSettings.h"
+#include "PriceBookFile.h"
+
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+namespace {
+
+Currency units(double v) { return Currency::fromDouble(v); }
+
+// A book with every price line filled and settings that exercise every
+// rounding path: rate pricing, significant digits, component decimals.
+PriceBook filledBook()
+{
+    PriceBook book;
+    for (int m = 0; m < Materials; ++m) {
+        MaterialSettings s{book.row(m, SettingsRowNumber)};
+        s.ratePricingFlag() = units(m % 2);
+        for (int level = Level1; level <= CostLevel; ++level)
+            s.ratePercent(level) = units(60 + level * 5);
+        s.ratePriceStep() = units(3);
+        s.ratePriceDecimalAddend() = units(0.9);
+        s.adoptedStep() = units(100);
+        s.adoptedStepAddend() = units(0.5);
+        s.componentDecimals() = units(1);
+        s.componentAddend() = units(0.5);
+        s.mode() = units(m % 3 == 0 ? 2 : 0);
+        for (int level = Level1; level <= CostLevel; ++level)
+            BaseLabourCost(book.row(m, LabourRowNumber), level) = units(18000 + 500 * level);
+        for (int n = 1; n < RowsPerMaterial; ++n) {
+            if (n % LinesPerSheet == 0)
+                continue;
+            PriceRow& row = book.row(m, n);
+            row.listPrice = units(100.5 * n + m);
+            for (int level = Level1; level <= CostLevel; ++level)
+                MaterialPrice(row, level) = units(90.25 * n + level);
+            row.rate = {units(1.05), units(0.3), units(0.05), units(0.1), units(0.012 * n), units(0.05),
+                        units(0.1)};
+            row.sizeName.setText(QString::number(n) + "A");
+        }
+    }
+    return book;
+}
+
+void BM_RecomputeOneMaterial(benchmark::State& state)
+{
+    PriceBook book = filledBook();
+    WorkSet work;
+    LoadMaterial(work, book, 1);
+    for (auto _ : state) {
+        ComputeMaterialRows({work, book, 1}, true);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_RecomputeOneMaterial)->Unit(benchmark::kMicrosecond);
+
+void BM_RecomputeWholeBook(benchmark::State& state)
+{
+    PriceBook book = filledBook();
+    WorkSet work;
+    for (auto _ : state) {
+        for (int m = 0; m < Materials; ++m)
+            SelectAndComputeMaterial(work, book, m);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_RecomputeWholeBook)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadBook(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    WritePriceBookFile(path, filledBook(), 0);
+    PriceBook book;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadPriceBook(book, path, 0));
+}
+BENCHMARK(BM_LoadBook)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveBookAtomically(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    const PriceBook book = filledBook();
+    for (auto _ : state)
+        WritePriceBookFile(path, book, 0);
+}
+BENCHMARK(BM_SaveBookAtomically)->Unit(benchmark::kMicrosecond);
+
+// What `pricebook recompute` does: load, recompute all 20 materials, save.
+void BM_LoadRecomputeSave(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    WritePriceBookFile(path, filledBook(), 0);
+    PriceBook book;
+    WorkSet work;
+    for (auto _ : state) {
+        LoadPriceBook(book, path, 0);
+        for (int m = 0; m < Materials; ++m)
+            SelectAndComputeMaterial(work, book, m);
+        WritePriceBookFile(path, book, 0);
+    }
+}
+BENCHMARK(BM_LoadRecomputeSave)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
 BENCHMARK_MAIN();

@@ -37,7 +37,7 @@ Currency ratePrice(Currency list, Currency percent, MaterialSettings settings)
     // list × r / 100 has the value (L × R) / 10^10 on the scaled integers.
     const exact::Int num = exact::add(exact::mul(list.raw(), percent.raw()),
                                       exact::mul(settings.ratePriceDecimalAddend().raw(), 1000000));
-    const Currency truncated = exact::toCurrency(exact::mul(num / (Scale * Scale * 100), Scale));
+    const Currency truncated = exact::toCurrency(exact::mul(exact::div(num, Scale * Scale * 100), Scale));
     return RoundSignificant(truncated, settings.ratePriceStep(), settings.ratePriceStepAddend());
 }
 

@@ -11,7 +11,7 @@ Currency repriced(Currency base, exact::Int factor, const RepriceChoices& choice
     const exact::Int u = choices.step;
     const exact::Int num = exact::add(exact::mul(base.raw(), factor),
                                       exact::mul(exact::mul(choices.addend.raw(), 1000000), u));
-    const exact::Int t = num / exact::mul(Scale * Scale * 100, u);
+    const exact::Int t = exact::div(num, exact::mul(Scale * Scale * 100, u));
     return exact::toCurrency(exact::mul(exact::mul(t, u), Scale));
 }
 

@@ -49,21 +49,26 @@ Currency RoundSignificant(Currency value, Currency mode, Currency addend)
     }
     // Trunc(v / step + a) × step on the scaled values.
     const exact::Int unit = exact::mul(step, Scale);
-    const exact::Int t = exact::add(value.raw(), exact::mul(addend.raw(), step)) / unit;
+    const exact::Int t = exact::div(exact::add(value.raw(), exact::mul(addend.raw(), step)), unit);
     return exact::toCurrency(exact::mul(t, unit));
 }
 
 Currency QuantizeComponent(exact::Product x, const ComponentRounding& rounding)
 {
     // x has the value num / 10^8; Trunc(x × m + a) is taken on that scale.
-    const exact::Int t =
-        exact::add(exact::mul(x.num, rounding.multiplier), exact::mul(rounding.addend.raw(), Scale)) /
-        (Scale * Scale);
-    return exact::toCurrency(exact::mul(t, Scale / rounding.multiplier));
+    const std::int64_t unit = Currency::Scale / rounding.multiplier;
+    constexpr exact::Int Fast = exact::Int(1) << 52; // far below overflow of num × m + a
+    if (x.num < Fast && x.num > -Fast) {
+        const std::int64_t v = static_cast<std::int64_t>(x.num) * rounding.multiplier + rounding.addend.raw() * Currency::Scale;
+        return Currency::fromRaw(v / (Currency::Scale * Currency::Scale) * unit);
+    }
+    const exact::Int t = exact::div(
+        exact::add(exact::mul(x.num, rounding.multiplier), exact::mul(rounding.addend.raw(), Scale)), Scale * Scale);
+    return exact::toCurrency(exact::mul(t, unit));
 }
 
 Currency TruncateWithAddend(exact::Int scaled, Currency addend)
 {
-    const exact::Int t = exact::add(scaled, addend.raw()) / Scale;
+    const exact::Int t = exact::div(exact::add(scaled, addend.raw()), Scale);
     return exact::toCurrency(exact::mul(t, Scale));
 }
