@@ -24,7 +24,19 @@ QString decode(const QByteArray& bytes)
 QByteArray encode(const QString& text)
 {
     QStringEncoder encoder(Codec, QStringEncoder::Flag::Stateless);
-    return encoder(text);
+    QByteArray bytes = encoder(text);
+    if (!encoder.hasError())
+        return bytes;
+    // The converter's own substitute is a valid double-byte code; a "?" is
+    // what the other programs on these files write for a character that
+    // Windows-31J lacks, and it cannot be mistaken for a real character.
+    bytes.clear();
+    for (const uint cp : text.toUcs4()) {
+        QStringEncoder one(Codec, QStringEncoder::Flag::Stateless);
+        const QByteArray encoded = one(QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1));
+        bytes += one.hasError() ? QByteArray("?") : encoded;
+    }
+    return bytes;
 }
 
 QByteArray encodeWithin(const QString& text, int capacity)
@@ -35,8 +47,7 @@ QByteArray encodeWithin(const QString& text, int capacity)
     // Encode character by character so that the boundaries come from the
     // converter itself.
     QByteArray result;
-    const QList<uint> codePoints = text.toUcs4();
-    for (uint cp : codePoints) {
+    for (const uint cp : text.toUcs4()) {
         const QByteArray one = encode(QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1));
         if (result.size() + one.size() > capacity)
             break;

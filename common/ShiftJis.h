@@ -10,7 +10,7 @@ namespace ShiftJis {
 // substitution character instead of being held back for a next call.
 QString decode(const QByteArray& bytes);
 
-// Characters that Windows-31J cannot hold are replaced by the converter.
+// Characters that Windows-31J cannot hold become "?".
 QByteArray encode(const QString& text);
 
 // The encoded text cut to at most `capacity` bytes at a character boundary,

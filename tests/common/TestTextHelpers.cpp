@@ -19,6 +19,8 @@ private slots:
     void settingsFileRoundTrip();
     void laterLineWins();
     void decodeFlushesALoneLeadByte();
+    void windows31jMapping_data();
+    void windows31jMapping();
     void encodeWithinKeepsWholeCharacters_data();
     void encodeWithinKeepsWholeCharacters();
     void longPathForm();
@@ -99,6 +101,29 @@ void TestTextHelpers::decodeFlushesALoneLeadByte()
     QCOMPARE(text.left(1), QString::fromUtf8("給"));
     QCOMPARE(ShiftJis::decode(QByteArray("\x82\xa0")), QString::fromUtf8("あ"));
     QCOMPARE(ShiftJis::decode(QByteArray()), QString());
+}
+
+void TestTextHelpers::windows31jMapping_data()
+{
+    // Where Windows-31J differs from plain Shift-JIS: the files of existing
+    // installations are written with these mappings.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("wave dash") << QByteArray("\x81\x60") << QString(QChar(0xFF5E));
+    QTest::newRow("full-width minus") << QByteArray("\x81\x7c") << QString(QChar(0xFF0D));
+    QTest::newRow("NEC circled one") << QByteArray("\x87\x40") << QString(QChar(0x2460));
+    QTest::newRow("IBM extension") << QByteArray("\xfa\x40") << QString(QChar(0x2170));
+    QTest::newRow("half-width katakana") << QByteArray("\xb6\xdd") << QString::fromUtf8("ｶﾝ");
+}
+
+void TestTextHelpers::windows31jMapping()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(ShiftJis::decode(bytes), text);
+    QCOMPARE(ShiftJis::encode(text), bytes);
+    // A character outside Windows-31J is written as "?".
+    QCOMPARE(ShiftJis::encode(text + QChar(0x301C) + "a"), bytes + "?a");
 }
 
 void TestTextHelpers::encodeWithinKeepsWholeCharacters_data()
