@@ -1,0 +1,1 @@
+// Keeps the library non-empty until the main window lands.

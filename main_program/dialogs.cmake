@@ -1,0 +1,1 @@
+# (the dialogs of the main program are listed here)

@@ -1,0 +1,1 @@
+target_sources(main_program PRIVATE ${CMAKE_CURRENT_LIST_DIR}/MainProgramPlaceholder.cpp)
