@@ -1,1 +1,3 @@
-# (grid_gallery target)
+# The column grid styled like the labour rate table.
+add_executable(grid_gallery ${CMAKE_CURRENT_LIST_DIR}/grid_gallery.cpp)
+target_link_libraries(grid_gallery PRIVATE widgets)

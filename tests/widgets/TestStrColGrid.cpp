@@ -1,0 +1,463 @@
+// Cell parameters, named fonts and the text rules of the column grid.
+#include "TSCGCellFont.h"
+#include "TSCGCellParam.h"
+#include "TSCGRangeError.h"
+#include "TStrColGrid.h"
+
+#include <QtTest>
+#include <functional>
+#include <map>
+
+class TestStrColGrid : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newGridDefaults();
+    void lookupPrefersTheLastItem_data();
+    void lookupPrefersTheLastItem();
+    void createMakesASingleCellItem_data();
+    void createMakesASingleCellItem();
+    void setCellColorChangesTheCoveringRange();
+    void setCellOperationsCheckThePosition_data();
+    void setCellOperationsCheckThePosition();
+    void rangeValidation_data();
+    void rangeValidation();
+    void rangeIsTakenAsItComesWhileLoading();
+    void namesAndDisplayNames();
+    void fontRenamesAndRemovalsReachTheParameters();
+    void fontNameErrors();
+    void unknownFontNameIsDropped();
+    void assignCopiesEverything();
+    void captionTypes_data();
+    void captionTypes();
+    void bandDivision_data();
+    void bandDivision();
+    void propertiesByName();
+};
+
+void TestStrColGrid::newGridDefaults()
+{
+    TStrColGrid grid;
+    QVERIFY(!grid.DefaultDrawing());
+    QCOMPARE(grid.Options(), DefaultGridOptions);
+    QCOMPARE(grid.GridOptions(), DefaultGridOptions);
+    QVERIFY(grid.FocusDraw());
+    QVERIFY(grid.CellDivide());
+    QCOMPARE(grid.ImeMode(), imDontCare);
+    TSCGCellParam* p = grid.CellParams()->Add();
+    QCOMPARE(p->Name(), QStringLiteral("パラメータ1"));
+    QCOMPARE(p->CaptionType(), ctCellText);
+    QCOMPARE(p->FontWidth(), 1);
+    QCOMPARE(p->Brush().color(), QColor(Qt::white));
+    grid.SetOptions(goEditing | goRowSelect);
+    QCOMPARE(grid.CellParams()->Add()->Options(), TGridOptions(goEditing | goRowSelect));
+    QCOMPARE(grid.CellParams()->Items(1)->Name(), QStringLiteral("パラメータ2"));
+}
+
+// Items: list of (col,row,colMax,rowMax,range); expect the index found or -1.
+void TestStrColGrid::lookupPrefersTheLastItem_data()
+{
+    QTest::addColumn<QList<QList<int>>>("items");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("expected");
+    const QList<QList<int>> overlap{{1, 1, 2, 14, 1}, {2, 3, 2, 3, 0}};
+    QTest::newRow("single cell over range") << overlap << 2 << 3 << 1;
+    QTest::newRow("range elsewhere") << overlap << 1 << 3 << 0;
+    QTest::newRow("range corner") << overlap << 2 << 14 << 0;
+    QTest::newRow("outside everything") << overlap << 3 << 1 << -1;
+    QTest::newRow("range after single wins") << QList<QList<int>>{{2, 3, 2, 3, 0}, {1, 1, 2, 14, 1}} << 2 << 3 << 1;
+    QTest::newRow("range off covers only its corner")
+        << QList<QList<int>>{{1, 1, 5, 5, 0}} << 2 << 2 << -1;
+    QTest::newRow("range off, corner") << QList<QList<int>>{{1, 1, 5, 5, 0}} << 1 << 1 << 0;
+}
+
+void TestStrColGrid::lookupPrefersTheLastItem()
+{
+    QFETCH(QList<QList<int>>, items);
+    QFETCH(int, col);
+    QFETCH(int, row);
+    QFETCH(int, expected);
+    TStrColGrid grid;
+    grid.SetColCount(11);
+    grid.SetRowCount(15);
+    for (const QList<int>& it : items) {
+        TSCGCellParam* p = grid.CellParams()->Add();
+        p->SetCol(it[0]);
+        p->SetRow(it[1]);
+        p->SetColMax(it[2]);
+        p->SetRowMax(it[3]);
+        p->SetRangeEnabled(it[4] != 0);
+    }
+    TSCGCellParam* found = grid.FindCellParam(col, row, false);
+    QCOMPARE(found, expected < 0 ? nullptr : grid.CellParams()->Items(expected));
+    QCOMPARE(grid.CellParams()->Count(), items.size());
+}
+
+void TestStrColGrid::createMakesASingleCellItem_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("fixed");
+    QTest::newRow("normal cell") << 5 << 3 << false;
+    QTest::newRow("header row") << 5 << 0 << true;
+    QTest::newRow("fixed column") << 2 << 6 << true;
+}
+
+void TestStrColGrid::createMakesASingleCellItem()
+{
+    QFETCH(int, col);
+    QFETCH(int, row);
+    QFETCH(bool, fixed);
+    TStrColGrid grid;
+    grid.SetColCount(11);
+    grid.SetRowCount(15);
+    grid.SetFixedCols(4);
+    grid.SetColor(QColor(10, 20, 30));
+    grid.SetFixedColor(QColor(142, 140, 162));
+    grid.SetFontColor(QColor(1, 2, 3));
+    TSCGCellParam* p = grid.FindCellParam(col, row, true);
+    QVERIFY(p);
+    QCOMPARE(grid.CellParams()->Count(), 1);
+    QCOMPARE(p->Col(), col);
+    QCOMPARE(p->Row(), row);
+    QVERIFY(!p->RangeEnabled());
+    QVERIFY(p->CellColorEnabled());
+    QVERIFY(p->FontColorEnabled());
+    QCOMPARE(p->CellColor(), fixed ? QColor(142, 140, 162) : QColor(10, 20, 30));
+    QCOMPARE(p->FontColor(), QColor(1, 2, 3));
+    QCOMPARE(grid.FindCellParam(col, row, true), p);
+    QCOMPARE(grid.CellParams()->Count(), 1);
+}
+
+void TestStrColGrid::setCellColorChangesTheCoveringRange()
+{
+    TStrColGrid grid;
+    grid.SetColCount(11);
+    grid.SetRowCount(15);
+    TSCGCellParam* range = grid.CellParams()->Add();
+    range->SetCol(1);
+    range->SetRow(1);
+    range->SetColMax(2);
+    range->SetRowMax(14);
+    range->SetRangeEnabled(true);
+    grid.SetCellColor(2, 7, QColor(0xC0, 0x80, 0x80));
+    QCOMPARE(grid.CellParams()->Count(), 1);
+    QVERIFY(range->CellColorEnabled());
+    QCOMPARE(range->CellColor(), QColor(0xC0, 0x80, 0x80));
+
+    grid.SetCellColor(0, 7, QColor(0x80, 0x80, 0xC0));
+    QCOMPARE(grid.CellParams()->Count(), 2);
+    grid.SetCellAlignment(0, 7, taCenter);
+    grid.SetCellFontColor(0, 7, Qt::white);
+    grid.SetCellFontWidth(0, 7, 2);
+    QCOMPARE(grid.CellParams()->Count(), 2);
+    TSCGCellParam* header = grid.CellParams()->Items(1);
+    QCOMPARE(header->Alignment(), taCenter);
+    QCOMPARE(header->FontColor(), QColor(Qt::white));
+    QCOMPARE(header->FontWidth(), 2);
+}
+
+void TestStrColGrid::setCellOperationsCheckThePosition_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("row");
+    QTest::newRow("column past the end") << 11 << 1;
+    QTest::newRow("row past the end") << 1 << 15;
+    QTest::newRow("negative column") << -1 << 1;
+    QTest::newRow("negative row") << 1 << -1;
+}
+
+void TestStrColGrid::setCellOperationsCheckThePosition()
+{
+    QFETCH(int, col);
+    QFETCH(int, row);
+    TStrColGrid grid;
+    grid.SetColCount(11);
+    grid.SetRowCount(15);
+    const QString message = QStringLiteral("ｾﾙ位置がｸﾞﾘｯﾄﾞの範囲を超えました。");
+    const std::function<void()> calls[] = {
+        [&] { grid.SetCellColor(col, row, Qt::red); }, [&] { grid.SetCellAlignment(col, row, taCenter); },
+        [&] { grid.SetCellFontColor(col, row, Qt::red); }, [&] { grid.SetCellFontWidth(col, row, 2); }};
+    for (const auto& call : calls) {
+        try {
+            call();
+            QFAIL("no range error");
+        } catch (const TSCGRangeError& e) {
+            QCOMPARE(e.message(), message);
+        }
+    }
+    // Creating a parameter for such a cell is refused before anything is added.
+    QVERIFY_THROWS_EXCEPTION(TSCGRangeError, grid.FindCellParam(col, row, true));
+    QCOMPARE(grid.FindCellParam(col, row, false), nullptr);
+    QCOMPARE(grid.CellParams()->Count(), 0);
+}
+
+void TestStrColGrid::rangeValidation_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("message");
+    const QString prefix = QStringLiteral("パラメータ1 (  3,  4)-(  5,  6)");
+    QTest::newRow("negative Col") << "Col=-1" << prefix + QStringLiteral(".Col の値が 0 を下まわりました");
+    QTest::newRow("negative Row") << "Row=-2" << prefix + QStringLiteral(".Row の値が 0 を下まわりました");
+    QTest::newRow("negative FontWidth") << "FontWidth=-1" << prefix + QStringLiteral(".FontWidth の値が範囲を超えました");
+    QTest::newRow("Col past ColMax") << "Col=6" << QStringLiteral("範囲が不正です");
+    QTest::newRow("Row past RowMax") << "Row=7" << QStringLiteral("範囲が不正です");
+    QTest::newRow("ColMax before Col") << "ColMax=2" << QStringLiteral("範囲が不正です");
+    QTest::newRow("RowMax before Row") << "RowMax=3" << QStringLiteral("範囲が不正です");
+    QTest::newRow("Col inside") << "Col=5" << QString();
+    QTest::newRow("RowMax equal to Row") << "RowMax=4" << QString();
+}
+
+void TestStrColGrid::rangeValidation()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, message);
+    TStrColGrid grid;
+    TSCGCellParam* p = grid.CellParams()->Add();
+    p->SetCol(3);
+    p->SetRow(4);
+    p->SetColMax(5);
+    p->SetRowMax(6);
+    p->SetRangeEnabled(true);
+    const QString name = step.section('=', 0, 0);
+    const int value = step.section('=', 1).toInt();
+    const QList<int> before{p->Col(), p->Row(), p->ColMax(), p->RowMax(), p->FontWidth()};
+    const std::map<QString, std::function<void(int)>> setters{
+        {"Col", [p](int v) { p->SetCol(v); }},         {"Row", [p](int v) { p->SetRow(v); }},
+        {"ColMax", [p](int v) { p->SetColMax(v); }},   {"RowMax", [p](int v) { p->SetRowMax(v); }},
+        {"FontWidth", [p](int v) { p->SetFontWidth(v); }}};
+    QString raised;
+    try {
+        setters.at(name)(value);
+    } catch (const TSCGRangeError& e) {
+        raised = e.message();
+    }
+    QCOMPARE(raised, message);
+    const QList<int> after{p->Col(), p->Row(), p->ColMax(), p->RowMax(), p->FontWidth()};
+    if (message.isEmpty())
+        QCOMPARE(p->property(name.toLatin1().constData()).toInt(), value);
+    else
+        QCOMPARE(after, before); // a refused value leaves the old one
+    QVERIFY(p->RangeEnabled());
+}
+
+void TestStrColGrid::rangeIsTakenAsItComesWhileLoading()
+{
+    TStrColGrid grid;
+    TSCGCellParam* p = grid.CellParams()->Add();
+    p->SetCol(4);
+    QVERIFY_THROWS_EXCEPTION(TSCGRangeError, p->SetRangeEnabled(true));
+    QVERIFY(!p->RangeEnabled());
+    grid.BeginLoading();
+    p->SetRangeEnabled(true);
+    p->SetColMax(10);
+    grid.Loaded();
+    QVERIFY(p->RangeEnabled());
+    QCOMPARE(grid.FindCellParam(7, 0, false), p);
+    p->SetRangeEnabled(false); // always accepted
+    QVERIFY(!p->RangeEnabled());
+}
+
+void TestStrColGrid::namesAndDisplayNames()
+{
+    TStrColGrid grid;
+    TSCGCellParam* p = grid.CellParams()->Add();
+    p->SetCol(12);
+    p->SetRow(3);
+    p->SetColMax(120);
+    p->SetRowMax(7);
+    QCOMPARE(p->DisplayName(), QStringLiteral("パラメータ1 ( 12,  3)-(120,  7)"));
+    QFont f(QStringLiteral("IPAGothic"));
+    f.setPointSize(9);
+    grid.SetFont(f);
+    TSCGCellFont* font = grid.Fonts()->Add();
+    QCOMPARE(font->Name(), QStringLiteral("フォント1"));
+    QCOMPARE(font->Font().pointSize(), 9);
+    QCOMPARE(font->DisplayName(), QStringLiteral("フォント1( %1, 9 )").arg(f.family()));
+    QCOMPARE(grid.Fonts()->Add()->Name(), QStringLiteral("フォント2"));
+}
+
+void TestStrColGrid::fontRenamesAndRemovalsReachTheParameters()
+{
+    TStrColGrid grid;
+    TSCGCellFont* bold = grid.Fonts()->Add();
+    bold->SetName(QStringLiteral("太字"));
+    grid.Fonts()->Add();
+    TSCGCellParam* a = grid.CellParams()->Add();
+    TSCGCellParam* b = grid.CellParams()->Add();
+    a->SetFontName(QStringLiteral("太字"));
+    b->SetFontName(QStringLiteral("フォント2"));
+    QCOMPARE(grid.Fonts()->IndexOfFont(QStringLiteral("太字")), 0);
+    bold->SetName(QStringLiteral("見出し"));
+    QCOMPARE(a->FontName(), QStringLiteral("見出し"));
+    QCOMPARE(b->FontName(), QStringLiteral("フォント2"));
+    grid.Fonts()->Delete(0);
+    QCOMPARE(a->FontName(), QString());
+    QCOMPARE(b->FontName(), QStringLiteral("フォント2"));
+    QCOMPARE(grid.Fonts()->IndexOfFont(QStringLiteral("フォント2")), 0);
+}
+
+void TestStrColGrid::fontNameErrors()
+{
+    TStrColGrid grid;
+    TSCGCellFont* first = grid.Fonts()->Add();
+    grid.Fonts()->Add();
+    auto messageOf = [](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const TSCGError& e) {
+            return e.message();
+        }
+        return QString();
+    };
+    QCOMPARE(messageOf([&] { first->SetName(QString()); }), QStringLiteral("フォント名は空にできません"));
+    QCOMPARE(messageOf([&] { first->SetName(QStringLiteral("フォント2")); }),
+             QStringLiteral("このフォント名はすでに使用されています"));
+    QCOMPARE(messageOf([&] { first->SetName(QStringLiteral("フォント1")); }),
+             QStringLiteral("このフォント名はすでに使用されています"));
+    QCOMPARE(first->Name(), QStringLiteral("フォント1"));
+    QCOMPARE(messageOf([&] { grid.Fonts()->IndexOfFont(QStringLiteral("ない")); }),
+             QStringLiteral("CellParams で指定されたフォント名が Fonts に登録されていません"));
+    QCOMPARE(messageOf([&] { grid.Fonts()->IndexOfFont(QStringLiteral("ﾌｫﾝﾄ1")); }),
+             QStringLiteral("CellParams で指定されたフォント名が Fonts に登録されていません"));
+    grid.BeginLoading();
+    first->SetName(QStringLiteral("フォント2")); // duplicates pass while loading
+    grid.Loaded();
+    QCOMPARE(first->Name(), QStringLiteral("フォント2"));
+}
+
+void TestStrColGrid::unknownFontNameIsDropped()
+{
+    TStrColGrid grid;
+    grid.SetColCount(3);
+    grid.SetRowCount(3);
+    grid.resize(200, 80);
+    TSCGCellParam* p = grid.CellParams()->Add();
+    p->SetCol(1);
+    p->SetRow(1);
+    p->SetFontName(QStringLiteral("ない"));
+    QCOMPARE(p->FontName(), QString());
+    grid.BeginLoading();
+    p->SetFontName(QStringLiteral("ない"));
+    grid.Loaded();
+    QCOMPARE(p->FontName(), QStringLiteral("ない"));
+    // A name that slipped in while loading must not break painting or moves.
+    grid.SetCells(1, 1, QStringLiteral("abc"));
+    QVERIFY(!grid.grab().isNull());
+    QVERIFY(grid.MoveTo(2, 2));
+    QVERIFY(grid.MoveTo(1, 1));
+}
+
+void TestStrColGrid::assignCopiesEverything()
+{
+    TStrColGrid source;
+    source.Fonts()->Add();
+    TSCGCellParam* p = source.CellParams()->Add();
+    int calls = 0;
+    p->SetAlignment(taRightJustify);
+    p->SetCaption(QStringLiteral("計"));
+    p->SetCaptionType(ctBottom);
+    p->SetCellColor(Qt::blue);
+    p->SetCellColorEnabled(true);
+    p->SetColMax(3);
+    p->SetRowMax(4);
+    p->SetCol(2);
+    p->SetRow(1);
+    p->SetRangeEnabled(true);
+    p->SetBrush(QBrush(Qt::red, Qt::BDiagPattern));
+    p->SetBrushEnabled(true);
+    p->SetFontName(QStringLiteral("フォント1"));
+    p->SetFontWidth(2);
+    p->SetImeMode(imHira);
+    p->SetImeModeEnabled(true);
+    p->SetLayout(tlBottom);
+    p->SetOptions(goEditing);
+    p->SetOptionsEnabled(true);
+    p->SetTag(77);
+    p->OnEnterCell = [&](QObject*, TStrColGrid*, int, int, int, int) { ++calls; };
+
+    TStrColGrid target;
+    target.CellParams()->Assign(*source.CellParams());
+    QCOMPARE(target.CellParams()->Count(), 1);
+    TSCGCellParam* q = target.CellParams()->Items(0);
+    const QMetaObject* meta = q->metaObject();
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty prop = meta->property(i);
+        QCOMPARE(prop.read(q), prop.read(p));
+    }
+    QVERIFY(q->OnEnterCell);
+    q->OnEnterCell(q, &target, 0, 0, 1, 1);
+    QCOMPARE(calls, 1);
+    QCOMPARE(q->Collection(), target.CellParams());
+}
+
+void TestStrColGrid::captionTypes_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("caption wins") << int(ctCaption) << "C" << "v" << "C";
+    QTest::newRow("caption empty") << int(ctCaption) << "" << "v" << "v";
+    QTest::newRow("cell text wins") << int(ctCellText) << "C" << "v" << "v";
+    QTest::newRow("placeholder") << int(ctCellText) << "C" << "" << "C";
+    QTest::newRow("header") << int(ctHeader) << "C" << "v" << "Cv";
+    QTest::newRow("footer") << int(ctFooter) << "C" << "v" << "vC";
+    QTest::newRow("top") << int(ctTop) << "C" << "v" << "C\rv";
+    QTest::newRow("top, empty cell") << int(ctTop) << "C" << "" << "C\r\r";
+    QTest::newRow("bottom") << int(ctBottom) << "C" << "v" << "v\rC";
+    QTest::newRow("bottom, empty cell") << int(ctBottom) << "C" << "" << "\rC";
+}
+
+void TestStrColGrid::captionTypes()
+{
+    QFETCH(int, type);
+    QFETCH(QString, caption);
+    QFETCH(QString, cell);
+    QFETCH(QString, expected);
+    QCOMPARE(TStrColGrid::CombineCaption(static_cast<TSCGCellCaptionType>(type), caption, cell), expected);
+}
+
+void TestStrColGrid::bandDivision_data()
+{
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QList<int>>("edges"); // top of each band, then the bottom
+    QTest::newRow("one line") << QRect(5, 10, 80, 17) << 1 << QList<int>{10, 27};
+    QTest::newRow("two lines, odd height") << QRect(5, 10, 80, 17) << 2 << QList<int>{10, 18, 27};
+    QTest::newRow("three lines take the rest") << QRect(0, 0, 80, 52) << 3 << QList<int>{0, 17, 34, 52};
+    QTest::newRow("more lines than pixels") << QRect(0, 0, 80, 2) << 3 << QList<int>{0, 0, 0, 2};
+}
+
+void TestStrColGrid::bandDivision()
+{
+    QFETCH(QRect, rect);
+    QFETCH(int, lines);
+    QFETCH(QList<int>, edges);
+    const QList<QRect> bands = TStrColGrid::DivideRect(rect, lines);
+    QCOMPARE(bands.size(), lines);
+    for (int i = 0; i < lines; ++i) {
+        QCOMPARE(bands[i].top(), edges[i]);
+        QCOMPARE(bands[i].top() + bands[i].height(), edges[i + 1]);
+        QCOMPARE(bands[i].left(), rect.left());
+        QCOMPARE(bands[i].width(), rect.width());
+    }
+}
+
+void TestStrColGrid::propertiesByName()
+{
+    TStrColGrid grid;
+    const char* names[] = {"CellParams", "Fonts", "Alignment", "FixedAlignment", "FixedLayout", "FocusDraw",
+                           "FocusCellColor", "FocusCellFontColor", "FocusCellFontColorEnabled", "ImeMode",
+                           "CellDivide", "Layout", "Options"};
+    for (const char* name : names)
+        QVERIFY2(grid.metaObject()->indexOfProperty(name) >= 0, name);
+    QVERIFY(grid.setProperty("FocusCellColor", QColor(0xC0, 0x80, 0x80)));
+    QCOMPARE(grid.FocusCellColor(), QColor(0xC0, 0x80, 0x80));
+    QVERIFY(grid.setProperty("Alignment", QVariant::fromValue(taCenter)));
+    QCOMPARE(grid.Alignment(), taCenter);
+}
+
+QTEST_MAIN(TestStrColGrid)
+#include "TestStrColGrid.moc"
