@@ -1,1 +1,35 @@
-target_sources(widgets PRIVATE ${CMAKE_CURRENT_LIST_DIR}/WidgetsPlaceholder.cpp)
+target_sources(widgets PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/Bevel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Bevel.h
+    ${CMAKE_CURRENT_LIST_DIR}/NumericEditCore.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NumericEditCore.h
+    ${CMAKE_CURRENT_LIST_DIR}/NumericEditCoreInput.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TNValEdit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TNValEdit.h
+    ${CMAKE_CURRENT_LIST_DIR}/TNValEditC.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TNValEditC.h
+    ${CMAKE_CURRENT_LIST_DIR}/TGradPan.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TGradPan.h
+    ${CMAKE_CURRENT_LIST_DIR}/TGradBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TGradBox.h
+    ${CMAKE_CURRENT_LIST_DIR}/TIconButton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TIconButton.h
+    ${CMAKE_CURRENT_LIST_DIR}/TCustomBoxLabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TCustomBoxLabel.h
+    ${CMAKE_CURRENT_LIST_DIR}/TBoxLabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TBoxLabel.h
+    ${CMAKE_CURRENT_LIST_DIR}/TBoxCaption.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TBoxCaption.h
+    ${CMAKE_CURRENT_LIST_DIR}/TBorRadio.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TBorRadio.h
+    ${CMAKE_CURRENT_LIST_DIR}/TCheckCustomGroupBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TCheckCustomGroupBox.h
+    ${CMAKE_CURRENT_LIST_DIR}/TCheckGroupBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TCheckGroupBox.h
+    ${CMAKE_CURRENT_LIST_DIR}/TDsPanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TDsPanel.h
+    ${CMAKE_CURRENT_LIST_DIR}/TFolderDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TFolderDialog.h
+    ${CMAKE_CURRENT_LIST_DIR}/TGradBtn.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TGradBtn.h
+)

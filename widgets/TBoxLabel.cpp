@@ -1,0 +1,6 @@
+#include "TBoxLabel.h"
+
+TBoxLabel::TBoxLabel(QWidget* parent)
+    : TCustomBoxLabel(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "TCheckGroupBox.h"
+
+TCheckGroupBox::TCheckGroupBox(QWidget* parent)
+    : TCheckCustomGroupBox(parent)
+{
+}
