@@ -1,1 +1,2 @@
-# (tests of the main window)
+kavrel_add_test(test_settings_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSettingsFiles.cpp LIBS main_program)
+kavrel_add_test(test_price_book_session SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPriceBookSession.cpp LIBS main_program)

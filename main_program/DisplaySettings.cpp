@@ -1,0 +1,87 @@
+#include "DisplaySettings.h"
+
+#include "ProgramFiles.h"
+#include "SettingsLines.h"
+
+#include <QFileInfo>
+
+namespace {
+
+int intOr(const QString& value, int fallback)
+{
+    bool ok = false;
+    const int v = value.toInt(&ok);
+    return ok ? v : fallback;
+}
+
+template <std::size_t N>
+bool applyWidth(std::array<int, N>& widths, const QString& grid, const SettingsLine& line)
+{
+    const QString prefix = QStringLiteral("[%1_Colwidths[").arg(grid);
+    if (!line.key.startsWith(prefix) || !line.key.endsWith(QLatin1String("]]")))
+        return false;
+    bool ok = false;
+    const int column = line.key.mid(prefix.size(), line.key.size() - prefix.size() - 2).toInt(&ok);
+    if (!ok || column < 0 || column >= static_cast<int>(N))
+        return false;
+    widths[static_cast<std::size_t>(column)] = intOr(line.value, 100);
+    return true;
+}
+
+template <std::size_t N>
+void addWidths(QStringList& lines, const QString& grid, const std::array<int, N>& widths)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        lines << QStringLiteral("[%1_Colwidths[%2]]=%3").arg(grid).arg(i).arg(widths[i]);
+}
+
+QString flag(const char* key, bool on)
+{
+    return QStringLiteral("[%1]=%2").arg(QLatin1String(key), on ? QLatin1String("TRUE") : QLatin1String("FALSE"));
+}
+
+} // namespace
+
+void ApplyDisplaySettingsLines(DisplaySettings& s, const QStringList& lines)
+{
+    const std::pair<const char*, bool*> flags[] = {
+        {"TITLE_USE", &s.titleBar}, {"TOP_USE", &s.topBar}, {"TREE_USE", &s.treeList}, {"STATUS_USE", &s.statusBar}};
+    for (const QString& text : lines) {
+        for (const auto& [key, target] : flags) {
+            if (text == flag(key, true))
+                *target = true;
+            else if (text == flag(key, false))
+                *target = false;
+        }
+        const SettingsLine line = SplitSettingsLine(text);
+        if (applyWidth(s.labourColumnWidths, QStringLiteral("StrColGrid1"), line)
+            || applyWidth(s.priceColumnWidths, QStringLiteral("StrColGrid2"), line)
+            || applyWidth(s.compositeColumnWidths, QStringLiteral("StrColGrid3"), line))
+            continue;
+        if (line.key == QLatin1String("[TREEVIEW_WIDTH]"))
+            s.treeWidth = intOr(line.value, 100);
+        else if (line.key == QLatin1String("[StrColGrid1]"))
+            s.labourTableHeight = intOr(line.value, 296);
+    }
+}
+
+QStringList DisplaySettingsLines(const DisplaySettings& s)
+{
+    QStringList lines{QStringLiteral("[Version]=2.00"), flag("TITLE_USE", s.titleBar), flag("TOP_USE", s.topBar),
+                      flag("TREE_USE", s.treeList), flag("STATUS_USE", s.statusBar),
+                      QStringLiteral("[TREEVIEW_WIDTH]=%1").arg(s.treeWidth),
+                      QStringLiteral("[StrColGrid1]=%1").arg(s.labourTableHeight)};
+    addWidths(lines, QStringLiteral("StrColGrid1"), s.labourColumnWidths);
+    addWidths(lines, QStringLiteral("StrColGrid2"), s.priceColumnWidths);
+    addWidths(lines, QStringLiteral("StrColGrid3"), s.compositeColumnWidths);
+    return lines;
+}
+
+QString DisplaySettingsSource(const QString& programFolder, int screenWidth, int screenHeight)
+{
+    const QString own = ProgramFiles::displaySettingsFile(programFolder);
+    if (QFileInfo::exists(own))
+        return own;
+    const QString defaults = ProgramFiles::resolutionDefaults(programFolder, screenWidth, screenHeight);
+    return !defaults.isEmpty() && QFileInfo::exists(defaults) ? defaults : QString();
+}

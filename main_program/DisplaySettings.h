@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// What the display settings file keeps of the window between runs.
+struct DisplaySettings {
+    bool titleBar = true;
+    bool topBar = true;
+    bool treeList = true;
+    bool statusBar = true;
+    int treeWidth = 180;
+    int labourTableHeight = 296;
+    std::array<int, 11> labourColumnWidths{35, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80};
+    std::array<int, 8> priceColumnWidths{35, 80, 80, 80, 80, 80, 80, 80};
+    std::array<int, 8> compositeColumnWidths{35, 80, 80, 80, 80, 80, 80, 80};
+
+    bool operator==(const DisplaySettings&) const = default;
+};
+
+// Applies the lines of a display settings file in order; a later line for
+// the same key wins, a value that is not an integer gives that key's fallback.
+void ApplyDisplaySettingsLines(DisplaySettings& settings, const QStringList& lines);
+
+// The 34 lines written at shutdown.
+QStringList DisplaySettingsLines(const DisplaySettings& settings);
+
+// The file to read at start-up: the display settings file, else the default
+// for the screen size; empty when neither exists.
+QString DisplaySettingsSource(const QString& programFolder, int screenWidth, int screenHeight);

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "Reprice.h"
+#include "SettingsCapture.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+
+// The price book the main window works on and everything it knows about it:
+// the loaded category and file, the material in the work set, the undo
+// snapshot and the modified flag. Window-free, so that every command can be
+// driven and tested without a window.
+class PriceBookSession {
+public:
+    explicit PriceBookSession(QString programFolder);
+
+    // Asked when a save goes to the scratch file while loads number records
+    // from 0; returns the chosen name, or an empty text for "keep the scratch
+    // file".
+    std::function<QString()> chooseSaveName;
+
+    const QString& programFolder() const { return programFolder_; }
+    QString scratchFile() const;
+
+    PriceBook book;
+    WorkSet work;
+    WorkSet undoSet;
+    bool undoEnabled = false;
+    bool modified = false;
+    int currentCategory = 0;
+    int pendingCategory = 0;
+    int currentMaterial = 0;
+    int currentSheet = 0;
+    QString currentPath;   // in its long form
+    int recordBaseCode = 0;
+    // The rate pricing check box of the window, which the computation follows.
+    bool ratePricing = false;
+
+    // Replaces the book with the file's (created blank when missing). On
+    // failure nothing changes and FileError is thrown.
+    void LoadPriceBook(const QString& path);
+    // Writes the book; the scratch file may be renamed through chooseSaveName.
+    void SavePriceBook(const QString& path);
+
+    // Loads category k's book from `path`; the category, path and book change
+    // together, and only when the load succeeded.
+    void SwitchCategory(int category, const QString& path);
+    // Loads material m into the work set, shows its first sheet, takes its
+    // rate pricing setting and computes rows 1 to 59.
+    void SelectMaterial(int material);
+    void ChangeSheet(int sheet);
+
+    void TakeUndoSnapshot();
+    void Undo();
+
+    // The commands that change data; each takes the undo snapshot first,
+    // computes what it changed and sets `modified`.
+    void RecomputeMaterial(const CapturedControls& controls);
+    void RepriceFromLevels(const RepriceChoices& choices); // snapshot taken by the caller
+    void StorePrice(int level, int line, Currency value);
+    void StoreRate(int rateColumn, int line, Currency value, bool fillDown);
+
+    bool refrigerant() const;
+    MaterialInBook target() { return {work, book, currentMaterial}; }
+
+private:
+    void computeShownSheet();
+
+    QString programFolder_;
+    std::int64_t recordBase_ = 0;
+};
+
+// What the setting controls show for the material in the work set.
+struct MaterialControls {
+    int ratePriceStepItem;       // NoItem: leave the combo box as it is
+    int ratePriceDecimalItem;
+    int ratePriceStepAddendItem;
+    std::optional<bool> ratePricing; // nullopt: leave the check box
+    std::array<double, SubmissionLevels> levelRates;
+    double costRate;
+    std::array<double, SubmissionLevels> levelLabour;
+    double costLabour;
+};
+
+MaterialControls ControlsForMaterial(const WorkSet& work);
+
+// The four sheet tab captions (one, "一般", in refrigerant mode).
+QStringList SheetTabCaptions(const WorkSet& work);

@@ -1,0 +1,136 @@
+#include "DisplaySettings.h"
+#include "FileError.h"
+#include "ProfileFile.h"
+#include "ProgramFiles.h"
+#include "SettingsLines.h"
+#include "StartupArguments.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSettingsFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void startupArgument_data();
+    void startupArgument();
+    void edition_data();
+    void edition();
+    void displaySettingsRoundTrip();
+    void displaySettingsLineRules();
+    void displaySettingsSource();
+    void profileFile();
+};
+
+void TestSettingsFiles::startupArgument_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("category");
+    QTest::addColumn<int>("material");
+    QTest::newRow("none") << "" << 1 << 1;
+    QTest::newRow("3;5;") << "3;5;" << 3 << 5;
+    QTest::newRow("12;2; keeps the scratch book") << "12;2;" << 12 << 2;
+    QTest::newRow("3; repeats the field") << "3;" << 3 << 3;
+    QTest::newRow("no semicolon") << "3" << 1 << 1;
+    QTest::newRow("not numbers") << "a;b;" << 1 << 1;
+    QTest::newRow("material out of range") << "2;25;" << 2 << 1;
+    QTest::newRow("a path with blanks") << "/opt/my" << 1 << 1;
+}
+
+void TestSettingsFiles::startupArgument()
+{
+    QFETCH(QString, argument);
+    QFETCH(int, category);
+    QFETCH(int, material);
+    const StartupChoice choice = ParseStartupArgument(argument);
+    QCOMPARE(choice.category, category);
+    QCOMPARE(choice.material, material);
+}
+
+void TestSettingsFiles::edition_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("edition");
+    QTest::newRow("kavrel") << "kavrel" << 0;
+    QTest::newRow("kavrel.exe") << "kavrel.exe" << 0;
+    QTest::newRow("case matters") << "Kavrel.exe" << 1;
+    QTest::newRow("network copy") << "net_kavrel" << 1;
+}
+
+void TestSettingsFiles::edition()
+{
+    QFETCH(QString, name);
+    QFETCH(int, edition);
+    QCOMPARE(EditionFromProgramName(name), edition);
+}
+
+void TestSettingsFiles::displaySettingsRoundTrip()
+{
+    DisplaySettings s;
+    s.treeList = false;
+    s.treeWidth = 222;
+    s.labourTableHeight = 310;
+    s.labourColumnWidths[10] = 61;
+    s.compositeColumnWidths[7] = 99;
+    const QStringList lines = DisplaySettingsLines(s);
+    QCOMPARE(lines.size(), 34);
+    QCOMPARE(lines[0], QString("[Version]=2.00"));
+    QCOMPARE(lines[3], QString("[TREE_USE]=FALSE"));
+    QCOMPARE(lines[7], QString("[StrColGrid1_Colwidths[0]]=35"));
+    QCOMPARE(lines[33], QString("[StrColGrid3_Colwidths[7]]=99"));
+    DisplaySettings read;
+    ApplyDisplaySettingsLines(read, lines);
+    QCOMPARE(read, s);
+}
+
+void TestSettingsFiles::displaySettingsLineRules()
+{
+    DisplaySettings s;
+    ApplyDisplaySettingsLines(s, {"[TITLE_USE]=FALSE", "[TOP_USE]=false", "[StrColGrid1_Colwidths[3]]=abc",
+                                  "[StrColGrid2_Colwidths[8]]=50", "[TREEVIEW_WIDTH]=x", "[StrColGrid1]=",
+                                  "[StrColGrid3_Colwidths[2]]=40", "[StrColGrid3_Colwidths[2]]=45", "garbage",
+                                  "[STATUS_USE]=FALSE", "[STATUS_USE]=TRUE"});
+    QCOMPARE(s.titleBar, false);
+    QCOMPARE(s.topBar, true); // only the exact upper-case line counts
+    QCOMPARE(s.labourColumnWidths[3], 100);
+    QCOMPARE(s.priceColumnWidths, DisplaySettings().priceColumnWidths); // no column 8
+    QCOMPARE(s.treeWidth, 100);
+    QCOMPARE(s.labourTableHeight, 296);
+    QCOMPARE(s.compositeColumnWidths[2], 45);
+    QCOMPARE(s.statusBar, true);
+}
+
+void TestSettingsFiles::displaySettingsSource()
+{
+    QTemporaryDir dir;
+    QCOMPARE(DisplaySettingsSource(dir.path(), 1280, 1024), QString());
+    WriteSettingsLines(dir.filePath("kavre_p_sxga.dat"), {"[TREE_USE]=FALSE"});
+    QCOMPARE(DisplaySettingsSource(dir.path(), 1280, 1024), dir.filePath("kavre_p_sxga.dat"));
+    QCOMPARE(DisplaySettingsSource(dir.path(), 1920, 1080), QString());
+    WriteSettingsLines(dir.filePath("kavre_p.disp"), {});
+    QCOMPARE(DisplaySettingsSource(dir.path(), 1280, 1024), dir.filePath("kavre_p.disp"));
+    QCOMPARE(ProgramFiles::windowPositionFile("/opt/k/kavrel"), QString("/opt/k/kavrel.ini"));
+    QCOMPARE(ProgramFiles::windowPositionFile("/opt/k/kavrel.exe"), QString("/opt/k/kavrel.ini"));
+}
+
+void TestSettingsFiles::profileFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kavrel.ini");
+    QCOMPARE(ReadProfileInt(path, "zelvorit_k", "top", 7), 7);
+    WriteProfileInts(path, "zelvorit_k", {{"Top", 10}, {"Left", 20}});
+    QCOMPARE(ReadProfileInt(path, "zelvorit_k", "top", 7), 10);
+    QCOMPARE(ReadProfileInt(path, "ZELVORIT_K", "LEFT", 7), 20);
+    // Other sections and keys survive a rewrite; a changed key is updated in place.
+    WriteSettingsLines(path, {"[other]", "Top=99", "[Zelvorit_k]", "top=1", "Extra=5"});
+    WriteProfileInts(path, "zelvorit_k", {{"Top", 11}, {"Width", 800}});
+    QCOMPARE(ReadSettingsLines(path),
+             (QStringList{"[other]", "Top=99", "[Zelvorit_k]", "Top=11", "Extra=5", "Width=800"}));
+    QCOMPARE(ReadProfileInt(path, "other", "top", 0), 99);
+    WriteSettingsLines(path, {"[zelvorit_k]", "Top=abc"});
+    QCOMPARE(ReadProfileInt(path, "zelvorit_k", "Top", 3), 3);
+}
+
+QTEST_APPLESS_MAIN(TestSettingsFiles)
+#include "TestSettingsFiles.moc"
