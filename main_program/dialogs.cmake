@@ -1,1 +1,13 @@
-# (the dialogs of the main program are listed here)
+# The data file settings dialog and the small dialogs and utility commands.
+target_sources(main_program PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/DataFileConfig.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DataFileConfig.h
+    ${CMAKE_CURRENT_LIST_DIR}/InformationCommands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InformationCommands.h
+    ${CMAKE_CURRENT_LIST_DIR}/Tflevel_select.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Tflevel_select.h
+    ${CMAKE_CURRENT_LIST_DIR}/Tftankacalc.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Tftankacalc.h
+    ${CMAKE_CURRENT_LIST_DIR}/Tkvconfig.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Tkvconfig.h
+)

@@ -1,0 +1,257 @@
+#include "Tkvconfig.h"
+
+#include "FileError.h"
+#include "MessageBoxes.h"
+#include "ModalSeam.h"
+#include "TFolderDialog.h"
+#include "TIconButton.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString FileFilter = QStringLiteral("複合単価管材ファイル (*.FDA);;全てのファイル (*)");
+
+// What the open dialog's default extension "FDA" does to a name typed without one.
+QString WithDefaultExtension(const QString& chosen)
+{
+    const QFileInfo file(chosen);
+    if (file.exists() || !file.suffix().isEmpty())
+        return chosen;
+    return chosen + QStringLiteral(".FDA");
+}
+
+QLineEdit* ClickField(QWidget* parent, const QString& name, const QString& hint, int width)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setToolTip(hint);
+    field->setCursor(Qt::PointingHandCursor);
+    field->setMinimumWidth(width);
+    return field;
+}
+
+TIconButton* CaptionedIconButton(QWidget* parent, QBoxLayout* row, const QString& name, const QString& caption,
+                                 QStyle::StandardPixmap pixmap)
+{
+    auto* button = new TIconButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setButtonIcon(parent->style()->standardIcon(pixmap));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFixedSize(36, 36);
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name + QStringLiteral("Caption"));
+    label->setBuddy(button);
+    row->addWidget(button);
+    row->addWidget(label);
+    return button;
+}
+
+} // namespace
+
+Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
+    : QDialog(parent)
+    , programFolder_(programFolder)
+    , path_(DataFileConfigPath(programFolder))
+{
+    const QString title = QGuiApplication::applicationDisplayName();
+    setObjectName(QStringLiteral("kvconfig"));
+    setWindowTitle(title + QStringLiteral("環境設定"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    auto* heading = new QLabel(title + QStringLiteral("データファイル設定"), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    heading->setFont(headingFont);
+
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("PageControl1"));
+    auto* page = new QWidget(pages);
+    page->setObjectName(QStringLiteral("TabSheet1"));
+    pages->addTab(page, QStringLiteral("データファイル設定"));
+
+    auto* group = new QGroupBox(QStringLiteral("ボタン名(ファイル名)"), page);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* grid = new QGridLayout(group);
+    for (int k = 0; k < CategoryCount; ++k) {
+        BN[k] = ClickField(group, QStringLiteral("BN%1").arg(k + 1), QStringLiteral("ボタンの名称を入力します"), 120);
+        fn[k] = ClickField(group, QStringLiteral("fn%1").arg(k + 1),
+                           QStringLiteral("割り当てるファイルをクリックして指定します。ファイルは先に存在している必要があります"),
+                           380);
+        BN[k]->installEventFilter(this);
+        fn[k]->installEventFilter(this);
+        grid->addWidget(new QLabel(QString::number(k + 1), group), k, 0, Qt::AlignRight);
+        grid->addWidget(BN[k], k, 1);
+        grid->addWidget(fn[k], k, 2);
+    }
+    Button1 = new QPushButton(QStringLiteral("フォルダ－で指定"), page);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setCursor(Qt::PointingHandCursor);
+    Button1->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, &Tkvconfig::Button1Click);
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->addWidget(group);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addStretch();
+    folderRow->addWidget(Button1);
+    pageLayout->addLayout(folderRow);
+
+    FolderDialog1 = new TFolderDialog(this);
+    FolderDialog1->setObjectName(QStringLiteral("FolderDialog1"));
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    IconButton3 = CaptionedIconButton(this, bottom, QStringLiteral("IconButton3"), QStringLiteral("登  録"),
+                                      QStyle::SP_DialogSaveButton);
+    bottom->addSpacing(16);
+    IconButton2 = CaptionedIconButton(this, bottom, QStringLiteral("IconButton2"), QStringLiteral("Exit"),
+                                      QStyle::SP_DialogCloseButton);
+    connect(IconButton3, &TIconButton::clicked, this, &Tkvconfig::IconButton3Click);
+    connect(IconButton2, &TIconButton::clicked, this, &Tkvconfig::IconButton2Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(pages);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    try {
+        readConfiguration();
+    } catch (const FileError& error) {
+        // Creation happens once, before the window runs commands: report it
+        // here and go on with the fields as they are.
+        ModalSeam::current().errorReport(parent, title, error.message());
+    }
+}
+
+void Tkvconfig::readConfiguration()
+{
+    setConfiguration(ReadDataFileConfig(path_));
+}
+
+void Tkvconfig::saveConfiguration()
+{
+    WriteDataFileConfig(path_, configuration());
+}
+
+DataFileConfig Tkvconfig::configuration() const
+{
+    DataFileConfig config;
+    for (int k = 0; k < CategoryCount; ++k) {
+        config.groupName[k] = BN[k]->text();
+        config.fileName[k] = fn[k]->text();
+    }
+    return config;
+}
+
+void Tkvconfig::setConfiguration(const DataFileConfig& config)
+{
+    for (int k = 0; k < CategoryCount; ++k) {
+        BN[k]->setText(config.groupName[k]);
+        fn[k]->setText(config.fileName[k]);
+    }
+}
+
+QString Tkvconfig::groupName(int category) const
+{
+    return category >= 0 && category < CategoryCount ? BN[category]->text() : QString();
+}
+
+QString Tkvconfig::fileName(int category) const
+{
+    return category >= 0 && category < CategoryCount ? fn[category]->text() : QString();
+}
+
+void Tkvconfig::setGroupName(int category, const QString& name)
+{
+    if (category >= 0 && category < CategoryCount)
+        BN[category]->setText(name);
+}
+
+int Tkvconfig::Execute()
+{
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    return ModalSeam::current().exec(*this);
+}
+
+bool Tkvconfig::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    const bool key = event->type() == QEvent::KeyPress
+        && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space
+            || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
+            || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+    if (press || key) {
+        for (int k = 0; k < CategoryCount; ++k) {
+            if (watched == BN[k]) {
+                BNClick(k);
+                return true;
+            }
+            if (watched == fn[k]) {
+                fnClick(k);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Tkvconfig::BNClick(int category)
+{
+    const auto name = ModalSeam::current().inputText(this, QStringLiteral("Telvoran"),
+                                                     QGuiApplication::applicationDisplayName(),
+                                                     BN[category]->text());
+    if (name)
+        BN[category]->setText(*name);
+}
+
+void Tkvconfig::fnClick(int category)
+{
+    const QString current = fn[category]->text();
+    const QString start = current.isEmpty() ? programFolder_ : QFileInfo(current).absolutePath();
+    const QString chosen = ModalSeam::current().openFileName(this, QString(), start, FileFilter);
+    if (!chosen.isEmpty())
+        fn[category]->setText(QDir::toNativeSeparators(WithDefaultExtension(chosen)));
+}
+
+void Tkvconfig::Button1Click()
+{
+    if (!FolderDialog1->Execute())
+        return;
+    const auto paths = PriceBookPathsIn(FolderDialog1->directory());
+    for (int k = 0; k < CategoryCount; ++k)
+        fn[k]->setText(paths[k]);
+}
+
+void Tkvconfig::IconButton3Click()
+{
+    saveConfiguration();
+    InfoBox(QStringLiteral("フォルダ－の変更にはソフトウェアの再起動が必要です。\r\nVersion2.00"),
+            QStringLiteral("確認"), ButtonPointer::Arrow);
+}
+
+void Tkvconfig::IconButton2Click()
+{
+    reject();
+}
