@@ -5,3 +5,12 @@ target_sources(main_program PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/StartupArguments.cpp ${CMAKE_CURRENT_LIST_DIR}/StartupArguments.h
     ${CMAKE_CURRENT_LIST_DIR}/TableRows.cpp ${CMAKE_CURRENT_LIST_DIR}/TableRows.h
 )
+target_sources(main_program PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/PriceTableStyle.cpp ${CMAKE_CURRENT_LIST_DIR}/PriceTableStyle.h
+    ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGIST.h
+    ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTBuild.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTLifecycle.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTMenus.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTNavigation.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTTables.cpp
+)

@@ -1,0 +1,22 @@
+#include "GuardedApplication.h"
+
+#include "FileError.h"
+#include "ModalSeam.h"
+
+GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool GuardedApplication::notify(QObject* receiver, QEvent* event)
+{
+    QString text;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const FileError& e) {
+        text = e.file() + QStringLiteral("\r\n") + e.reason();
+    } catch (const ConversionError& e) {
+        text = QStringLiteral("\"%1\" は数値ではありません。").arg(e.text());
+    } catch (const std::exception& e) {
+        text = QString::fromLocal8Bit(e.what());
+    }
+    ModalSeam::current().errorReport(activeWindow(), applicationDisplayName(), text);
+    return false;
+}

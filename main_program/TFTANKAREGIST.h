@@ -1,0 +1,167 @@
+#pragma once
+
+#include "DisplaySettings.h"
+#include "PriceBookSession.h"
+#include "TableRows.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTabBar;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+class TCheckGroupBox;
+class TGradPan;
+class TIconButton;
+class TNValEdit;
+class TStrColGrid;
+class Tkvconfig;
+
+// The price book manager's main window. Controls are named members; the
+// handlers are short and call the session and the table texts.
+class TFTANKAREGIST : public QMainWindow {
+    Q_OBJECT
+
+public:
+    TFTANKAREGIST(const QString& programFilePath, const QStringList& arguments, QWidget* parent = nullptr);
+    ~TFTANKAREGIST() override;
+
+    // The data file settings dialog lives as long as the window (created
+    // after it, as the process start does).
+    void setConfigDialog(Tkvconfig* dialog) { kvconfig_ = dialog; }
+
+    PriceBookSession& session() { return session_; }
+    int edition() const { return edition_; }
+
+    // Controls, by their form names.
+    TGradPan* title_panel = nullptr;
+    QLabel* label9 = nullptr;
+    TIconButton* IconButton11 = nullptr;
+    QWidget* top_panel = nullptr;
+    QLabel* kanname = nullptr;
+    QPushButton* user_sel = nullptr;
+    QTreeWidget* TreeView1 = nullptr;
+    QTabBar* TabControl1 = nullptr;
+    TStrColGrid* StrColGrid1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    TStrColGrid* StrColGrid2 = nullptr;
+    TStrColGrid* StrColGrid3 = nullptr;
+    TCheckGroupBox* CheckGroupBox1 = nullptr;
+    std::array<TNValEdit*, 5> avr{};  // avr_1 … avr_5
+    TNValEdit* avr_N = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    std::array<TNValEdit*, 5> GPAYDAY{}; // GPAYDAY1 … GPAYDAY5
+    TNValEdit* GPAYDAY_N = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    std::array<QLabel*, 6> statusPanels{};
+
+    // Menu items that the handlers change.
+    QAction* file_read = nullptr;
+    QAction* SaveAs = nullptr;
+    QAction* N1 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* N21 = nullptr;
+    QAction* N30 = nullptr;
+    QAction* N34 = nullptr;
+    QAction* N50 = nullptr;
+    QAction* title_bar = nullptr;
+    QAction* top_bar = nullptr;
+    QAction* tree_list = nullptr;
+    QAction* status_bar = nullptr;
+    QAction* item_paste_5 = nullptr;
+    QMenu* net_work = nullptr;
+    std::array<QMenu*, 10> categoryMenus{};                    // x1, x22, … x190
+    std::array<std::array<QAction*, 20>, 10> materialItems{};  // x2 …
+    std::vector<QAction*> pasteItems;
+
+    // Table state of the window.
+    int editCol = 4;
+    int editRow = 1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the window.
+    void buildControls();
+    QWidget* buildSideControls();
+    void buildMenus();
+    void buildCategoryMenu(QMenu* menu);
+
+    // Start-up and shutdown.
+    void StartUp();
+    void readDisplaySettings();
+    void applyAreaVisibility();
+    DisplaySettings currentDisplaySettings() const;
+    void writeSettingsFiles();
+    void placeWindow();
+
+    // Navigation.
+    void SelectMaterial(int material);
+    bool SwitchCategory(int category);
+    void ShowMaterialSettings();
+    void LoadCategoryLabels(int category, const QString& path);
+    void RefreshMaterialLabels(int first, int last);
+    void setMaterialLabel(int category, int material, const QString& label);
+    bool askToSave();
+    void clearTables();
+    void showMaterialCaption();
+    void TabControl1Change(int sheet);
+    void TreeView1Click(QTreeWidgetItem* item);
+    void TreeView1Rename(QTreeWidgetItem* item);
+    void materialItemClick(int category, int material);
+    void renameGroup(int category);
+
+    // Tables.
+    TableModes tableModes() const;
+    void ShowLabourRow(int n);
+    void ShowPriceRow(int r);
+    void showLabourRows();
+    void showPriceRows();
+    void markCurrentRow(int row);
+    void StrColGrid1Click();
+    void StrColGrid2Click();
+    void StrColGrid3Click();
+    void StrColGrid1KeyDown(int& key, Qt::KeyboardModifiers shift);
+    void StrColGrid2KeyDown(int& key, Qt::KeyboardModifiers shift);
+    bool editorKey(TStrColGrid* grid, int& key, Qt::KeyboardModifiers shift, bool& store);
+    void moveEditRowDown(TStrColGrid* grid);
+    void showLevel(int level);
+    void adjustColumnWidths(TStrColGrid* grid, const QString& prompt, int lastColumn);
+
+    // Side controls and commands.
+    CapturedControls capturedControls() const;
+    void RecomputeMaterial();
+    void CheckGroupBox1Click();
+    void gpaydayEnter(int index);
+    void N2Click();
+    void unitPriceCalcClick();
+    void N1Click();
+    void IconButton11Click();
+    void N23Click();
+    void N13Click();
+    void showStatusPath();
+    void updateUndoItem();
+
+    PriceBookSession session_;
+    QString programFilePath_;
+    QString programFolder_;
+    QStringList arguments_;
+    int edition_ = 0;
+    bool started_ = false;
+    bool displayUpdating_ = false;
+    std::array<QString, 10> categoryPaths_;
+    Tkvconfig* kvconfig_ = nullptr;
+};

@@ -1,0 +1,211 @@
+#include "TFTANKAREGIST.h"
+
+#include "FileError.h"
+#include "LongPathForm.h"
+#include "MessageBoxes.h"
+#include "ModalSeam.h"
+#include "ProfileFile.h"
+#include "ProgramFiles.h"
+#include "SettingsLines.h"
+#include "StartupArguments.h"
+#include "TGradPan.h"
+#include "TStrColGrid.h"
+#include "Tkvconfig.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace {
+
+const QString PositionSection = QStringLiteral("zelvorit_k");
+
+QSplitter* splitterOf(QWidget* child) { return qobject_cast<QSplitter*>(child->parentWidget()); }
+
+} // namespace
+
+void TFTANKAREGIST::placeWindow()
+{
+    const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const QString ini = ProgramFiles::windowPositionFile(programFilePath_);
+    int top = ReadProfileInt(ini, PositionSection, QStringLiteral("top"), work.top());
+    int left = ReadProfileInt(ini, PositionSection, QStringLiteral("Left"), work.left());
+    const int width = ReadProfileInt(ini, PositionSection, QStringLiteral("Width"), 1014);
+    const int height = ReadProfileInt(ini, PositionSection, QStringLiteral("Height"), 696);
+    // Keep the window reachable; its size is the user's.
+    if (left > work.right() - 100 || left < work.left())
+        left = work.left();
+    if (top < work.top() || top > work.bottom() - 100)
+        top = work.top();
+    resize(width, height);
+    move(left, top);
+}
+
+void TFTANKAREGIST::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (started_)
+        return;
+    started_ = true;
+    StartUp();
+}
+
+void TFTANKAREGIST::StartUp()
+{
+    for (int k = 0; k < 10; ++k) {
+        const QString name = kvconfig_ ? kvconfig_->groupName(k) : QString();
+        const QString path = kvconfig_ ? kvconfig_->fileName(k) : QString();
+        categoryPaths_[static_cast<std::size_t>(k)] = path.isEmpty() ? path : LongPathForm(path);
+        TreeView1->topLevelItem(k)->setText(0, name);
+        categoryMenus[static_cast<std::size_t>(k)]->setTitle(name);
+        LoadCategoryLabels(k, path);
+    }
+    readDisplaySettings();
+
+    session_.modified = false;
+    session_.work = WorkSet();
+    session_.undoSet = WorkSet();
+    session_.currentPath = session_.scratchFile();
+    session_.recordBaseCode = 11;
+    QFile::remove(session_.scratchFile());
+    session_.LoadPriceBook(session_.scratchFile());
+    session_.currentMaterial = 0;
+    clearTables();
+    ShowMaterialSettings();
+    showLabourRows();
+    showPriceRows();
+    session_.recordBaseCode = 0;
+    for (QAction* paste : pasteItems)
+        paste->setEnabled(false);
+    showStatusPath();
+
+    const StartupChoice choice = ParseStartupArgument(arguments_.value(0));
+    if (choice.category >= 1 && choice.category <= 10) {
+        // A category book that cannot be read ends the start-up here with the
+        // scratch book shown, consistent with what a save would write.
+        const QString path = categoryPaths_[static_cast<std::size_t>(choice.category - 1)];
+        session_.LoadPriceBook(path);
+        session_.currentPath = path;
+        session_.currentCategory = choice.category - 1;
+    }
+    SelectMaterial(choice.material - 1);
+    TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(choice.material - 1));
+    if (edition_ == 1)
+        label9->setText(QGuiApplication::applicationDisplayName() + QStringLiteral("-Network版"));
+    editCol = 4;
+    editRow = 1;
+    markCurrentRow(1);
+    session_.modified = false;
+    showStatusPath();
+}
+
+void TFTANKAREGIST::readDisplaySettings()
+{
+    const QSize screenSize = screen() ? screen()->size() : QSize();
+    const QString source = DisplaySettingsSource(programFolder_, screenSize.width(), screenSize.height());
+    DisplaySettings s = currentDisplaySettings();
+    if (!source.isEmpty())
+        ApplyDisplaySettingsLines(s, ReadSettingsLines(source));
+    title_bar->setChecked(s.titleBar);
+    top_bar->setChecked(s.topBar);
+    tree_list->setChecked(s.treeList);
+    status_bar->setChecked(s.statusBar);
+    if (QSplitter* body = splitterOf(TreeView1))
+        body->setSizes({s.treeWidth, std::max(100, width() - s.treeWidth)});
+    if (QSplitter* tables = splitterOf(StrColGrid1))
+        tables->setSizes({s.labourTableHeight, std::max(100, height() - s.labourTableHeight)});
+    for (int c = 0; c < 11; ++c)
+        StrColGrid1->SetColWidths(c, s.labourColumnWidths[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < 8; ++c) {
+        StrColGrid2->SetColWidths(c, s.priceColumnWidths[static_cast<std::size_t>(c)]);
+        StrColGrid3->SetColWidths(c, s.compositeColumnWidths[static_cast<std::size_t>(c)]);
+    }
+    applyAreaVisibility();
+}
+
+void TFTANKAREGIST::applyAreaVisibility()
+{
+    // The layout keeps the title strip at the top and the top bar below it.
+    title_panel->setVisible(title_bar->isChecked());
+    top_panel->setVisible(top_bar->isChecked());
+    TreeView1->setVisible(tree_list->isChecked());
+    StatusBar1->setVisible(status_bar->isChecked());
+}
+
+DisplaySettings TFTANKAREGIST::currentDisplaySettings() const
+{
+    DisplaySettings s;
+    s.titleBar = title_bar->isChecked();
+    s.topBar = top_bar->isChecked();
+    s.treeList = tree_list->isChecked();
+    s.statusBar = status_bar->isChecked();
+    s.treeWidth = TreeView1->isVisible() || !started_ ? TreeView1->width() : s.treeWidth;
+    s.labourTableHeight = StrColGrid1->height();
+    for (int c = 0; c < 11; ++c)
+        s.labourColumnWidths[static_cast<std::size_t>(c)] = StrColGrid1->ColWidths(c);
+    for (int c = 0; c < 8; ++c) {
+        s.priceColumnWidths[static_cast<std::size_t>(c)] = StrColGrid2->ColWidths(c);
+        s.compositeColumnWidths[static_cast<std::size_t>(c)] = StrColGrid3->ColWidths(c);
+    }
+    return s;
+}
+
+void TFTANKAREGIST::closeEvent(QCloseEvent* event)
+{
+    if (session_.modified
+        && ChoiceBox(QStringLiteral("現在の編集内容を保存しますか？\r\n") + session_.currentPath, QStringLiteral("実行"),
+                     QStringLiteral("キャンセル"))
+               == 6) {
+        try {
+            session_.SavePriceBook(session_.currentPath);
+        } catch (const FileError& e) {
+            // The prices are not saved: the window stays open with them.
+            ModalSeam::current().errorReport(this, QGuiApplication::applicationDisplayName(), e.message());
+            event->ignore();
+            return;
+        }
+    }
+    writeSettingsFiles();
+    event->accept();
+}
+
+void TFTANKAREGIST::writeSettingsFiles()
+{
+    // These files hold names and layout, not prices: a file that cannot be
+    // written is reported, and closing goes on, so the user is never kept in
+    // a window that cannot be left.
+    const auto attempt = [this](auto&& write) {
+        try {
+            write();
+        } catch (const FileError& e) {
+            ModalSeam::current().errorReport(this, QGuiApplication::applicationDisplayName(), e.message());
+        }
+    };
+    attempt([this] {
+        if (kvconfig_)
+            kvconfig_->saveConfiguration();
+    });
+    attempt([this] {
+        WriteSettingsLines(ProgramFiles::displaySettingsFile(programFolder_), DisplaySettingsLines(currentDisplaySettings()));
+    });
+    attempt([this] {
+        const QRect frame = frameGeometry();
+        WriteProfileInts(ProgramFiles::windowPositionFile(programFilePath_), PositionSection,
+                         {{QStringLiteral("Top"), frame.top()},
+                          {QStringLiteral("Left"), frame.left()},
+                          {QStringLiteral("Width"), frame.width()},
+                          {QStringLiteral("Height"), frame.height()}});
+    });
+}
+
+void TFTANKAREGIST::showStatusPath()
+{
+    statusPanels[5]->setText(session_.currentPath);
+}

@@ -1,0 +1,242 @@
+#include "TFTANKAREGIST.h"
+
+#include "MaterialSettings.h"
+#include "MessageBoxes.h"
+#include "ModalSeam.h"
+#include "PriceBookFile.h"
+#include "PriceTableStyle.h"
+#include "TCheckGroupBox.h"
+#include "TNValEdit.h"
+#include "TStrColGrid.h"
+#include "Tkvconfig.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTreeWidget>
+
+namespace {
+
+QString headerLine(const WorkSet& work, int line) { return work.row(line).headerText.text(); }
+
+} // namespace
+
+bool TFTANKAREGIST::askToSave()
+{
+    if (session_.modified
+        && ChoiceBox(QStringLiteral("現在の編集内容を保存しますか？\r\n") + session_.currentPath, QStringLiteral("実行"),
+                     QStringLiteral("キャンセル"))
+               == 6)
+        session_.SavePriceBook(session_.currentPath);
+    return true;
+}
+
+bool TFTANKAREGIST::SwitchCategory(int category)
+{
+    askToSave();
+    session_.SwitchCategory(category, categoryPaths_[static_cast<std::size_t>(category)]);
+    showStatusPath();
+    return true;
+}
+
+void TFTANKAREGIST::SelectMaterial(int material)
+{
+    session_.currentMaterial = material;
+    LoadMaterial(session_.work, session_.book, material);
+    clearTables();
+    ShowMaterialSettings();
+    session_.SelectMaterial(material);
+    showLabourRows();
+    showPriceRows();
+    updateUndoItem();
+}
+
+void TFTANKAREGIST::clearTables()
+{
+    ClearDataCells(*StrColGrid1, 1);
+    ClearDataCells(*StrColGrid2, 1);
+    ClearDataCells(*StrColGrid3, 1);
+    for (TNValEdit* edit : GPAYDAY)
+        edit->setValue(0);
+    GPAYDAY_N->setValue(0);
+    kanname->clear();
+}
+
+void TFTANKAREGIST::ShowMaterialSettings()
+{
+    displayUpdating_ = true;
+    const WorkSet& work = session_.work;
+    const bool refrigerant = session_.refrigerant();
+    const QStringList headers = LabourHeaders(refrigerant);
+    const int columns[5] = {5, 6, 7, 9, 10};
+    for (int i = 0; i < 5; ++i)
+        StrColGrid1->SetCells(columns[i], 0, headers[i]);
+
+    const QStringList tabs = SheetTabCaptions(work);
+    {
+        const QSignalBlocker block(TabControl1);
+        while (TabControl1->count() > 0)
+            TabControl1->removeTab(0);
+        for (const QString& tab : tabs)
+            TabControl1->addTab(tab);
+        TabControl1->setCurrentIndex(0);
+    }
+    session_.currentSheet = 0;
+    item_paste_5->setEnabled(false); // enabled with the copy commands
+    if (tabs.size() == Sheets)
+        item_paste_5->setText(tabs[0] + QStringLiteral("のデータを") + tabs[1] + QStringLiteral("・") + tabs[2]
+                              + QStringLiteral("・") + tabs[3] + QStringLiteral("へコピ－"));
+    showMaterialCaption();
+
+    const MaterialControls c = ControlsForMaterial(work);
+    const auto setItem = [](QComboBox* box, int item) {
+        if (item != CapturedControls::NoItem)
+            box->setCurrentIndex(item);
+    };
+    setItem(ComboBox1, c.ratePriceStepItem);
+    setItem(ComboBox2, c.ratePriceDecimalItem);
+    setItem(ComboBox3, c.ratePriceStepAddendItem);
+    if (c.ratePricing)
+        CheckGroupBox1->setBoxChecked(*c.ratePricing);
+    for (std::size_t i = 0; i < 5; ++i) {
+        GPAYDAY[i]->setValue(c.levelLabour[i]);
+        avr[i]->setValue(c.levelRates[i]);
+    }
+    GPAYDAY_N->setValue(c.costLabour);
+    avr_N->setValue(c.costRate);
+    displayUpdating_ = false;
+}
+
+void TFTANKAREGIST::showMaterialCaption()
+{
+    const WorkSet& work = session_.work;
+    const QString goods = headerLine(work, 1);
+    const QString sheet = TabControl1->tabText(TabControl1->currentIndex());
+    kanname->setText(goods + QStringLiteral(":") + sheet + QStringLiteral("    ") + headerLine(work, 2) + QStringLiteral(" ")
+                     + headerLine(work, 3));
+    kanname->setToolTip(goods);
+    const QString panels[5] = {goods, headerLine(work, 2), headerLine(work, 3), sheet,
+                               work.settingsRow().sizeName.text()};
+    for (int i = 0; i < 5; ++i)
+        statusPanels[static_cast<std::size_t>(i)]->setText(panels[i]);
+}
+
+void TFTANKAREGIST::TabControl1Change(int sheet)
+{
+    if (displayUpdating_ || sheet < 0)
+        return;
+    showMaterialCaption();
+    session_.ChangeSheet(sheet);
+    showLabourRows();
+    showPriceRows();
+}
+
+void TFTANKAREGIST::LoadCategoryLabels(int category, const QString& path)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    const PriceBook book = ReadPriceBookFile(path);
+    for (int m = 0; m < Materials; ++m)
+        setMaterialLabel(category, m, MaterialLabel(book, m));
+}
+
+void TFTANKAREGIST::RefreshMaterialLabels(int first, int last)
+{
+    for (int m = 0; m < Materials; ++m) {
+        const int line1 = RowNumber(m, 0, 1);
+        if (line1 >= first && line1 <= last)
+            setMaterialLabel(session_.currentCategory, m, MaterialLabel(session_.book, m));
+    }
+}
+
+void TFTANKAREGIST::setMaterialLabel(int category, int material, const QString& label)
+{
+    TreeView1->topLevelItem(category)->child(material)->setText(0, label);
+    materialItems[static_cast<std::size_t>(category)][static_cast<std::size_t>(material)]->setText(label);
+}
+
+void TFTANKAREGIST::TreeView1Click(QTreeWidgetItem* item)
+{
+    QTreeWidgetItem* parent = item->parent();
+    const int category = TreeView1->indexOfTopLevelItem(parent ? parent : item);
+    const int material = parent ? parent->indexOfChild(item) : 0;
+    if (category != session_.currentCategory)
+        SwitchCategory(category);
+    SelectMaterial(material);
+}
+
+void TFTANKAREGIST::materialItemClick(int category, int material)
+{
+    Q_UNUSED(category);
+    if (session_.currentCategory != session_.pendingCategory)
+        SwitchCategory(session_.pendingCategory);
+    SelectMaterial(material);
+    TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(material));
+}
+
+void TFTANKAREGIST::TreeView1Rename(QTreeWidgetItem* item)
+{
+    const std::optional<QString> name = ModalSeam::current().inputText(
+        this, QGuiApplication::applicationDisplayName(), QStringLiteral("名称を入力してください"), item->text(0));
+    if (!name)
+        return;
+    item->setText(0, *name);
+    if (item->parent() || !kvconfig_)
+        return; // a material label lasts until the labels are read again
+    const int category = TreeView1->indexOfTopLevelItem(item);
+    kvconfig_->setGroupName(category, *name);
+    for (int k = 0; k < 10; ++k)
+        categoryMenus[static_cast<std::size_t>(k)]->setTitle(kvconfig_->groupName(k));
+    kvconfig_->saveConfiguration();
+}
+
+void TFTANKAREGIST::renameGroup(int category)
+{
+    if (!kvconfig_)
+        return;
+    const std::optional<QString> name =
+        ModalSeam::current().inputText(this, QGuiApplication::applicationDisplayName(),
+                                       QStringLiteral("グル－プ名を入力してください"), kvconfig_->groupName(category));
+    if (!name)
+        return;
+    kvconfig_->setGroupName(category, *name);
+    TreeView1->topLevelItem(category)->setText(0, *name);
+    kvconfig_->saveConfiguration();
+}
+
+bool TFTANKAREGIST::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == TreeView1->viewport()) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        // A press beside every node keeps the selection as it was.
+        if (event->type() == QEvent::MouseButtonPress && !TreeView1->itemAt(mouse->position().toPoint()))
+            return true;
+        if (event->type() == QEvent::MouseButtonRelease && (mouse->modifiers() & Qt::ShiftModifier)
+            && TreeView1->currentItem()) {
+            // The click selects first; the rename follows it.
+            QTreeWidgetItem* item = TreeView1->currentItem();
+            QMetaObject::invokeMethod(this, [this, item] { TreeView1Rename(item); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            for (std::size_t i = 0; i < 6; ++i) {
+                TNValEdit* labour = i < 5 ? GPAYDAY[i] : GPAYDAY_N;
+                if (watched == labour) {
+                    gpaydayEnter(static_cast<int>(i));
+                    return true;
+                }
+            }
+            // The rate edits move on by themselves after the recompute.
+            RecomputeMaterial();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

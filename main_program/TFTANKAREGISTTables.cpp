@@ -1,0 +1,292 @@
+#include "TFTANKAREGIST.h"
+
+#include "MessageBoxes.h"
+#include "ModalSeam.h"
+#include "NumberText.h"
+#include "PriceTableStyle.h"
+#include "TCheckGroupBox.h"
+#include "TNValEdit.h"
+#include "TStrColGrid.h"
+#include "Tftankacalc.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QUrl>
+
+namespace {
+
+void notice(const QString& text) { InfoBox(text, QStringLiteral("確認")); }
+
+void setRow(TStrColGrid* grid, int row, int firstColumn, const QStringList& texts)
+{
+    for (int i = 0; i < texts.size(); ++i)
+        grid->SetCells(firstColumn + i, row, texts[i]);
+}
+
+bool isArrow(int key) { return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down; }
+
+} // namespace
+
+TableModes TFTANKAREGIST::tableModes() const
+{
+    TableModes modes;
+    modes.level = std::clamp(StrColGrid2->Col(), 1, 7);
+    modes.labourShowsResults = N34->isChecked();
+    modes.compositeShowsAdopted = N50->isChecked();
+    modes.refrigerant = session_.refrigerant();
+    return modes;
+}
+
+void TFTANKAREGIST::ShowLabourRow(int n)
+{
+    const int r = n - LinesPerSheet * session_.currentSheet;
+    setRow(StrColGrid1, r, 0, LabourRowTexts(session_.work.row(n), tableModes()));
+}
+
+void TFTANKAREGIST::ShowPriceRow(int r)
+{
+    const WorkRow& first = session_.work.row(r);
+    StrColGrid2->SetCells(0, r, first.sizeName.text());
+    setRow(StrColGrid2, r, 1, PriceRowTexts(first));
+    const WorkRow& shown = session_.work.row(MaterialRowNumber(session_.currentSheet, r));
+    StrColGrid3->SetCells(0, r, shown.sizeName.text());
+    setRow(StrColGrid3, r, 1, CompositeRowTexts(shown, tableModes()));
+}
+
+void TFTANKAREGIST::showLabourRows()
+{
+    for (int line = 1; line <= PriceLines; ++line)
+        ShowLabourRow(MaterialRowNumber(session_.currentSheet, line));
+}
+
+void TFTANKAREGIST::showPriceRows()
+{
+    for (int r = 1; r <= PriceLines; ++r)
+        ShowPriceRow(r);
+}
+
+void TFTANKAREGIST::markCurrentRow(int row)
+{
+    for (TStrColGrid* grid : {StrColGrid1, StrColGrid2, StrColGrid3})
+        MarkCurrentRow(*grid, row);
+}
+
+void TFTANKAREGIST::StrColGrid1Click()
+{
+    const int row = StrColGrid1->Row();
+    StrColGrid2->MoveTo(StrColGrid2->Col(), row);
+    StrColGrid3->MoveTo(StrColGrid3->Col(), row);
+    markCurrentRow(row);
+}
+
+void TFTANKAREGIST::StrColGrid2Click()
+{
+    StrColGrid3->MoveTo(StrColGrid2->Col(), StrColGrid2->Row());
+    StrColGrid1->MoveTo(StrColGrid1->Col(), StrColGrid2->Row());
+    markCurrentRow(StrColGrid2->Row());
+    showLabourRows();
+}
+
+void TFTANKAREGIST::StrColGrid3Click()
+{
+    StrColGrid2->MoveTo(StrColGrid3->Col(), StrColGrid3->Row());
+    StrColGrid1->MoveTo(StrColGrid1->Col(), StrColGrid3->Row());
+    markCurrentRow(StrColGrid3->Row());
+    showLabourRows();
+}
+
+// The key rules the two editable tables share. Returns true when the key
+// stores the cell last edited; otherwise the grid handles it as usual.
+bool TFTANKAREGIST::editorKey(TStrColGrid* grid, int& key, Qt::KeyboardModifiers shift, bool& enter)
+{
+    enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta)
+        return false; // a modifier on its own is no key of its own
+    if (isArrow(key) && !grid->EditorMode())
+        return false;
+    const bool keypad = shift & Qt::KeypadModifier;
+    if (key == Qt::Key_Backspace || (keypad && ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Period)))
+        return false;
+    if (!enter && key != Qt::Key_Up && key != Qt::Key_Down)
+        QApplication::beep();
+    grid->HideEditor();
+    key = 0;
+    return true;
+}
+
+void TFTANKAREGIST::moveEditRowDown(TStrColGrid* grid)
+{
+    editRow = editRow % PriceLines + 1;
+    grid->MoveTo(editCol, editRow);
+}
+
+void TFTANKAREGIST::StrColGrid2KeyDown(int& key, Qt::KeyboardModifiers shift)
+{
+    if (session_.ratePricing && StrColGrid2->Col() != ListLevel) {
+        key = 0;
+        StrColGrid2->HideEditor();
+        notice(QStringLiteral("単価に掛け率を使用していますので、現在は入力できません。"));
+        showPriceRows();
+        return;
+    }
+    bool enter = false;
+    if (!editorKey(StrColGrid2, key, shift, enter))
+        return;
+    const Currency value = ParseCurrency(StrColGrid2->Cells(editCol, editRow));
+    session_.StorePrice(editCol, editRow, value);
+    ShowLabourRow(MaterialRowNumber(session_.currentSheet, editRow));
+    ShowPriceRow(editRow);
+    updateUndoItem();
+    if (enter)
+        moveEditRowDown(StrColGrid2);
+}
+
+void TFTANKAREGIST::StrColGrid1KeyDown(int& key, Qt::KeyboardModifiers shift)
+{
+    bool enter = false;
+    if (!editorKey(StrColGrid1, key, shift, enter))
+        return;
+    const int n = MaterialRowNumber(session_.currentSheet, editRow);
+    const auto refuse = [&](const QString& text) {
+        notice(text);
+        ShowLabourRow(n);
+    };
+    if (session_.refrigerant() && editCol == 9)
+        return refuse(QStringLiteral("冷媒モードです。この列のセルは編集できません。"));
+    if (editCol < 4) {
+        refuse(QStringLiteral("この列のセルは編集できません。"));
+    } else if (N34->isChecked()) {
+        refuse(QStringLiteral("計算結果を表示しています。現在は編集できません。"));
+    } else {
+        if (StrColGrid1->Cells(editCol, editRow).isEmpty())
+            StrColGrid1->SetCells(editCol, editRow, QStringLiteral("0"));
+        const Currency value = ParseCurrency(StrColGrid1->Cells(editCol, editRow));
+        const bool fillDown = shift & Qt::ShiftModifier;
+        session_.StoreRate(editCol - 3, editRow, value, fillDown);
+        for (int line = editRow; line <= (fillDown ? PriceLines : editRow); ++line) {
+            ShowLabourRow(MaterialRowNumber(session_.currentSheet, line));
+            ShowPriceRow(line);
+        }
+        updateUndoItem();
+    }
+    if (enter)
+        moveEditRowDown(StrColGrid1);
+}
+
+void TFTANKAREGIST::showLevel(int level)
+{
+    StrColGrid2->MoveTo(level, 1);
+    StrColGrid3->MoveTo(level, 1);
+    showLabourRows();
+}
+
+void TFTANKAREGIST::adjustColumnWidths(TStrColGrid* grid, const QString& prompt, int lastColumn)
+{
+    const std::optional<QString> text =
+        ModalSeam::current().inputText(this, QGuiApplication::applicationDisplayName(), prompt, QString());
+    bool ok = false;
+    const int width = text ? text->trimmed().toInt(&ok) : 0;
+    if (!ok || width == 0)
+        return;
+    for (int c = 1; c <= lastColumn; ++c)
+        grid->SetColWidths(c, width);
+}
+
+CapturedControls TFTANKAREGIST::capturedControls() const
+{
+    CapturedControls c;
+    c.ratePriceStepItem = ComboBox1->currentIndex();
+    c.ratePriceDecimalItem = ComboBox2->currentIndex();
+    c.ratePriceStepAddendItem = ComboBox3->currentIndex();
+    c.ratePricing = CheckGroupBox1->checked();
+    for (std::size_t i = 0; i < 5; ++i) {
+        c.levelRates[i] = avr[i]->value();
+        c.levelLabour[i] = GPAYDAY[i]->value();
+    }
+    c.costRate = avr_N->value();
+    c.costLabour = GPAYDAY_N->value();
+    return c;
+}
+
+void TFTANKAREGIST::RecomputeMaterial()
+{
+    if (displayUpdating_)
+        return;
+    session_.RecomputeMaterial(capturedControls());
+    showLabourRows();
+    showPriceRows();
+    updateUndoItem();
+}
+
+void TFTANKAREGIST::CheckGroupBox1Click()
+{
+    RecomputeMaterial();
+    for (QLabel* label : CheckGroupBox1->findChildren<QLabel*>())
+        label->setEnabled(true);
+}
+
+void TFTANKAREGIST::gpaydayEnter(int index)
+{
+    RecomputeMaterial();
+    const int next = (index + 1) % 6;
+    (next < 5 ? GPAYDAY[static_cast<std::size_t>(next)] : GPAYDAY_N)->setFocus();
+}
+
+void TFTANKAREGIST::N2Click()
+{
+    if (!session_.undoEnabled)
+        return;
+    session_.Undo();
+    ShowMaterialSettings();
+    showLabourRows();
+    showPriceRows();
+    RefreshMaterialLabels(RowNumber(session_.currentMaterial, 0, 1), RowNumber(session_.currentMaterial, 0, 1));
+    updateUndoItem();
+}
+
+void TFTANKAREGIST::unitPriceCalcClick()
+{
+    session_.TakeUndoSnapshot();
+    updateUndoItem();
+    Tftankacalc dialog(this);
+    ModalSeam::current().exec(dialog);
+    if (dialog.resultTag() != 1)
+        return;
+    session_.RepriceFromLevels(dialog.choices());
+    showLabourRows();
+    showPriceRows();
+}
+
+void TFTANKAREGIST::N1Click()
+{
+    session_.SavePriceBook(session_.currentPath);
+    showStatusPath();
+    notice(QStringLiteral("保存しました。\r\n") + session_.currentPath);
+    session_.modified = false;
+}
+
+void TFTANKAREGIST::IconButton11Click()
+{
+    session_.SavePriceBook(session_.currentPath);
+    showStatusPath();
+}
+
+void TFTANKAREGIST::N23Click()
+{
+    notice(QGuiApplication::applicationDisplayName() + QStringLiteral("\r\nRelease 20040815A"));
+}
+
+void TFTANKAREGIST::N13Click()
+{
+    // Opened by the desktop's handler for the file; a failure says nothing.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(programFolder_ + QStringLiteral("/kavrel.CHM")));
+}
+
+void TFTANKAREGIST::updateUndoItem()
+{
+    N2->setEnabled(session_.undoEnabled);
+}

@@ -1,0 +1,255 @@
+#include "PriceBookFile.h"
+#include "ScriptedModalSeam.h"
+#include "SettingsLines.h"
+#include "TFTANKAREGIST.h"
+#include "TStrColGrid.h"
+#include "Tkvconfig.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+namespace {
+
+Currency units(double v) { return Currency::fromDouble(v); }
+
+// Answers a message box by clicking one of its buttons, and records its text.
+std::function<int(QDialog&)> press(const char* button, QStringList* texts = nullptr)
+{
+    return [button, texts](QDialog& d) {
+        if (texts)
+            *texts << d.findChild<QLabel*>("text")->text();
+        d.findChild<QPushButton*>(button)->click();
+        return d.result();
+    };
+}
+
+// A fresh program folder with the program file name, a data file
+// configuration of defaults, and the window started on `argument`.
+struct Program {
+    QTemporaryDir dir;
+    ScriptedModalSeam seam;
+    std::unique_ptr<TFTANKAREGIST> window;
+    std::unique_ptr<Tkvconfig> config;
+
+    explicit Program(const QString& argument = QString(), bool start = true)
+    {
+        QDir(dir.path()).mkpath("kanzai");
+        if (start)
+            open(argument);
+    }
+    void open(const QString& argument)
+    {
+        window = std::make_unique<TFTANKAREGIST>(dir.filePath("kavrel"), argument.isEmpty() ? QStringList() : QStringList{argument});
+        config = std::make_unique<Tkvconfig>(dir.path(), window.get());
+        window->setConfigDialog(config.get());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void close()
+    {
+        window->close();
+        config.reset();
+        window.reset();
+    }
+    QString book(int category) const { return QDir::toNativeSeparators(dir.filePath(QStringLiteral("kanzai/haikan%1.FDA").arg(category))); }
+    PriceBookSession& session() { return window->session(); }
+    QTreeWidgetItem* treeItem(int category, int material)
+    {
+        return window->TreeView1->topLevelItem(category)->child(material);
+    }
+    // Types into the open editor of a table cell.
+    void typeInto(TStrColGrid* grid, int col, int row, const QString& text, bool keypad)
+    {
+        grid->setFocus();
+        grid->MoveTo(col, row);
+        grid->ShowEditor();
+        QLineEdit* editor = grid->InplaceEditor();
+        QVERIFY(editor);
+        editor->selectAll();
+        for (QChar c : text)
+            QTest::keyClick(editor, c.toLatin1(), keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startUp_data();
+    void startUp();
+    void switchingCategoryAsksToSave();
+    void functionKeyAfterStartUp();
+    void priceCellStore();
+    void rateCellFillDownAndRefusals();
+    void undoOnce();
+    void settingsFilesAtClose();
+};
+
+void TestMainWindow::startUp_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("category");
+    QTest::addColumn<int>("material");
+    QTest::addColumn<bool>("scratch");
+    QTest::newRow("no command line") << "" << 0 << 0 << false;
+    QTest::newRow("3;5;") << "3;5;" << 2 << 4 << false;
+    QTest::newRow("12;2;") << "12;2;" << 0 << 1 << true;
+}
+
+void TestMainWindow::startUp()
+{
+    QFETCH(QString, argument);
+    QFETCH(int, category);
+    QFETCH(int, material);
+    QFETCH(bool, scratch);
+    Program p(argument);
+    QCOMPARE(p.session().currentCategory, category);
+    QCOMPARE(p.session().currentMaterial, material);
+    const QString path = scratch ? p.session().scratchFile() : p.book(category + 1);
+    QCOMPARE(p.session().currentPath, path);
+    QCOMPARE(p.window->statusPanels[5]->text(), path);
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(p.session().modified, false);
+    QCOMPARE(p.window->TreeView1->currentItem(), p.treeItem(category, material));
+    QCOMPARE(p.window->TreeView1->topLevelItem(2)->text(0), QString::fromUtf8("通気"));
+    // Labels are read before the first load, so a book created now has none yet.
+    QCOMPARE(p.treeItem(category, 0)->text(0), QString::fromUtf8("管材1"));
+    QVERIFY(!p.window->N2->isEnabled());
+    QVERIFY(p.seam.unexpected.isEmpty());
+}
+
+void TestMainWindow::switchingCategoryAsksToSave()
+{
+    Program p;
+    p.session().StorePrice(ListLevel, 1, units(500));
+    QStringList texts;
+    p.seam.dialogAnswers.push_back(press("button2", &texts)); // キャンセル: the change is dropped
+    p.window->TreeView1->setCurrentItem(p.treeItem(1, 3));
+    emit p.window->TreeView1->itemClicked(p.treeItem(1, 3), 0);
+    QCOMPARE(texts, QStringList{QString::fromUtf8("現在の編集内容を保存しますか？\n") + p.book(1)});
+    QCOMPARE(p.session().currentCategory, 1);
+    QCOMPARE(p.session().currentMaterial, 3);
+    QCOMPARE(ReadPriceBookFile(p.book(1)).row(1).listPrice, units(0));
+    // Back to category 1 without changes: no question.
+    emit p.window->TreeView1->itemClicked(p.window->TreeView1->topLevelItem(0), 0);
+    QCOMPARE(p.session().currentCategory, 0);
+    QCOMPARE(p.session().currentMaterial, 0);
+    QVERIFY(p.seam.unexpected.isEmpty());
+
+    // With 実行 the change is saved first.
+    p.session().StorePrice(ListLevel, 2, units(700));
+    p.seam.dialogAnswers.push_back(press("button1"));
+    emit p.window->TreeView1->itemClicked(p.treeItem(4, 0), 0);
+    QCOMPARE(ReadPriceBookFile(p.book(1)).row(2).listPrice, units(700));
+}
+
+void TestMainWindow::functionKeyAfterStartUp()
+{
+    Program p("3;5;");
+    QTest::keyClick(p.window.get(), Qt::Key_F3);
+    QCOMPARE(p.session().currentCategory, 0);
+    QCOMPARE(p.session().currentMaterial, 2);
+    QCOMPARE(p.window->TreeView1->currentItem(), p.treeItem(0, 2));
+    QTest::keyClick(p.window.get(), Qt::Key_F2, Qt::ShiftModifier);
+    QCOMPARE(p.session().currentMaterial, 11);
+}
+
+void TestMainWindow::priceCellStore()
+{
+    Program p;
+    TStrColGrid* grid = p.window->StrColGrid2;
+    p.typeInto(grid, 7, 1, "1200", true);
+    QCOMPARE(grid->InplaceEditor()->text(), QString("1200"));
+    QTest::keyClick(grid->InplaceEditor(), Qt::Key_Return);
+    for (int sheet = 0; sheet < 4; ++sheet)
+        QCOMPARE(p.session().work.row(MaterialRowNumber(sheet, 1)).listPrice, units(1200));
+    QCOMPARE(grid->Cells(7, 1), QString("1,200"));
+    QCOMPARE(grid->Row(), 2); // Enter moves down
+    QVERIFY(p.session().modified);
+
+    // A main-keyboard digit does not type: it stores what the cell holds.
+    p.typeInto(grid, 7, 3, "3", true);
+    QTest::keyClick(grid->InplaceEditor(), '5');
+    QCOMPARE(p.session().work.row(3).listPrice, units(3));
+    QCOMPARE(grid->Row(), 3);
+
+    // While rate pricing is on, only the list price column takes input.
+    p.session().ratePricing = true;
+    QStringList texts;
+    p.seam.dialogAnswers.push_back(press("button1", &texts));
+    grid->setFocus();
+    grid->MoveTo(2, 4);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(texts, QStringList{QString::fromUtf8("単価に掛け率を使用していますので、現在は入力できません。")});
+    QCOMPARE(p.session().work.row(4).levelPrice[1], units(0));
+    QVERIFY(p.seam.unexpected.isEmpty());
+}
+
+void TestMainWindow::rateCellFillDownAndRefusals()
+{
+    Program p;
+    TStrColGrid* grid = p.window->StrColGrid1;
+    p.typeInto(grid, 8, 10, "0.5", true);
+    QTest::keyClick(grid->InplaceEditor(), Qt::Key_Return, Qt::ShiftModifier);
+    for (int line = 1; line <= 14; ++line)
+        QCOMPARE(p.session().work.row(line).rate[4], line >= 10 ? units(0.5) : units(0));
+    QCOMPARE(grid->Cells(8, 14), QString("0.5"));
+
+    p.window->N34->trigger(); // the table now shows computed results
+    QStringList texts;
+    p.seam.dialogAnswers.push_back(press("button1", &texts));
+    p.typeInto(grid, 5, 2, "7", true);
+    QTest::keyClick(grid->InplaceEditor(), Qt::Key_Return);
+    QCOMPARE(texts, QStringList{QString::fromUtf8("計算結果を表示しています。現在は編集できません。")});
+    QCOMPARE(p.session().work.row(2).rate[1], units(0));
+    QVERIFY(p.seam.unexpected.isEmpty());
+}
+
+void TestMainWindow::undoOnce()
+{
+    Program p;
+    p.typeInto(p.window->StrColGrid2, 7, 5, "80", true);
+    QTest::keyClick(p.window->StrColGrid2->InplaceEditor(), Qt::Key_Return);
+    QVERIFY(p.window->N2->isEnabled());
+    p.window->N2->trigger();
+    QCOMPARE(p.session().work.row(5).listPrice, units(0));
+    QCOMPARE(p.session().book.row(0, 5).listPrice, units(0));
+    QCOMPARE(p.window->StrColGrid2->Cells(7, 5), QString("0"));
+    QVERIFY(!p.window->N2->isEnabled());
+}
+
+void TestMainWindow::settingsFilesAtClose()
+{
+    Program p("", false);
+    WriteSettingsLines(p.dir.filePath("kavre_p.disp"), {"[TREE_USE]=FALSE", "[StrColGrid1_Colwidths[3]]=abc"});
+    p.open("");
+    QVERIFY(!p.window->tree_list->isChecked());
+    QVERIFY(p.window->TreeView1->isHidden());
+    QCOMPARE(p.window->StrColGrid1->ColWidths(3), 100);
+    p.window->session().StorePrice(ListLevel, 1, units(9));
+    p.seam.dialogAnswers.push_back(press("button2")); // キャンセル: closes without saving
+    p.close();
+    const QStringList disp = ReadSettingsLines(p.dir.filePath("kavre_p.disp"));
+    QCOMPARE(disp.size(), 34);
+    QVERIFY(disp.contains("[TREE_USE]=FALSE"));
+    QVERIFY(disp.contains("[StrColGrid1_Colwidths[3]]=100"));
+    QVERIFY(ReadSettingsLines(p.dir.filePath("kavrel.ini")).contains("[zelvorit_k]"));
+    QCOMPARE(ReadSettingsLines(p.dir.filePath("kavre_p.conf")).size(), 20);
+    QCOMPARE(ReadPriceBookFile(p.book(1)).row(1).listPrice, units(0));
+    // The next start finds the window as it was left.
+    p.open("");
+    QVERIFY(!p.window->tree_list->isChecked());
+    QCOMPARE(p.treeItem(0, 0)->text(0), QString("----"));
+    QVERIFY(p.seam.unexpected.isEmpty());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"
