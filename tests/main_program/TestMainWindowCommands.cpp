@@ -1,0 +1,184 @@
+#include "FileError.h"
+#include "GuardedApplication.h"
+#include "ScriptedModalSeam.h"
+#include "TFTANKAREGIST.h"
+#include "TNValEdit.h"
+#include "TStrColGrid.h"
+#include "Tkvconfig.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+namespace {
+
+Currency units(double v) { return Currency::fromDouble(v); }
+
+struct Program {
+    QTemporaryDir dir;
+    ScriptedModalSeam seam;
+    std::unique_ptr<TFTANKAREGIST> window;
+    std::unique_ptr<Tkvconfig> config;
+
+    explicit Program(const QString& programName = QStringLiteral("kavrel"))
+    {
+        QDir(dir.path()).mkpath("kanzai");
+        window = std::make_unique<TFTANKAREGIST>(dir.filePath(programName), QStringList());
+        config = std::make_unique<Tkvconfig>(dir.path(), window.get());
+        window->setConfigDialog(config.get());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+};
+
+// Throws from inside event delivery, as a failing command does.
+class FailingObject : public QObject {
+public:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User)
+            throw FileError(QStringLiteral("/x/kanzai/haikan1.FDA"), QStringLiteral("No space left on device"));
+        return QObject::event(e);
+    }
+};
+
+} // namespace
+
+class TestMainWindowCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void renameGroupFromTheMenu();
+    void shiftClickRenamesATreeNode();
+    void baseLabourEnterRecomputesAndMovesOn();
+    void columnWidthCommand_data();
+    void columnWidthCommand();
+    void editionMenus_data();
+    void editionMenus();
+    void errorsAreReportedAtTheEventLoopEdge();
+};
+
+void TestMainWindowCommands::renameGroupFromTheMenu()
+{
+    Program p;
+    p.seam.inputAnswers.push_back(QString::fromUtf8("給水設備"));
+    p.action("N57")->trigger(); // category 3
+    QCOMPARE(p.window->TreeView1->topLevelItem(2)->text(0), QString::fromUtf8("給水設備"));
+    QCOMPARE(p.config->groupName(2), QString::fromUtf8("給水設備"));
+    QVERIFY(p.seam.asked.last().contains(QString::fromUtf8("グル－プ名を入力してください")));
+    // The menu item keeps its caption until the next start.
+    QCOMPARE(p.window->categoryMenus[2]->title(), QString::fromUtf8("通気"));
+    p.seam.inputAnswers.push_back(std::nullopt);
+    p.action("N57")->trigger();
+    QCOMPARE(p.config->groupName(2), QString::fromUtf8("給水設備"));
+}
+
+void TestMainWindowCommands::shiftClickRenamesATreeNode()
+{
+    Program p;
+    QTreeWidget* tree = p.window->TreeView1;
+    tree->expandAll();
+    QTreeWidgetItem* category = tree->topLevelItem(1);
+    p.seam.inputAnswers.push_back(QString::fromUtf8("雑排水"));
+    const QPoint at = tree->visualItemRect(category).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ShiftModifier, at);
+    QTRY_COMPARE(category->text(0), QString::fromUtf8("雑排水"));
+    QCOMPARE(p.window->categoryMenus[1]->title(), QString::fromUtf8("雑排水"));
+    QCOMPARE(p.config->groupName(1), QString::fromUtf8("雑排水"));
+    QCOMPARE(p.window->session().currentCategory, 1); // the click selected it first
+    // A material node changes only its label.
+    QTreeWidgetItem* material = category->child(2);
+    p.seam.inputAnswers.push_back(QString::fromUtf8("仮の名前"));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ShiftModifier, tree->visualItemRect(material).center());
+    QTRY_COMPARE(material->text(0), QString::fromUtf8("仮の名前"));
+    QCOMPARE(p.config->groupName(1), QString::fromUtf8("雑排水"));
+}
+
+void TestMainWindowCommands::baseLabourEnterRecomputesAndMovesOn()
+{
+    Program p;
+    PriceBookSession& s = p.window->session();
+    s.work.row(1).rate[4] = units(0.1);
+    TNValEdit* labour = p.window->GPAYDAY[0];
+    labour->setFocus();
+    labour->setValue(20000);
+    QTest::keyClick(labour, Qt::Key_Return);
+    QCOMPARE(s.work.labourRow().compositeLevel[0], units(20000));
+    QCOMPARE(s.book.row(0, 60).compositeLevel[0], units(20000));
+    QCOMPARE(s.work.row(1).compositeLevel[0], units(2000));
+    QCOMPARE(p.window->StrColGrid1->Cells(2, 1), QString("2,000"));
+    QVERIFY(s.modified);
+    QVERIFY(p.window->N2->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), p.window->GPAYDAY[1]);
+    p.window->GPAYDAY_N->setFocus();
+    QTest::keyClick(p.window->GPAYDAY_N, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), p.window->GPAYDAY[0]); // the ring closes
+}
+
+void TestMainWindowCommands::columnWidthCommand_data()
+{
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::addColumn<int>("width");
+    QTest::newRow("a width") << std::optional<QString>("64") << 64;
+    QTest::newRow("zero changes nothing") << std::optional<QString>("0") << 80;
+    QTest::newRow("not a number") << std::optional<QString>("wide") << 80;
+    QTest::newRow("cancelled") << std::optional<QString>() << 80;
+}
+
+void TestMainWindowCommands::columnWidthCommand()
+{
+    QFETCH(std::optional<QString>, answer);
+    QFETCH(int, width);
+    Program p;
+    p.seam.inputAnswers.push_back(answer);
+    p.action("N14")->trigger();
+    QCOMPARE(p.window->StrColGrid2->ColWidths(1), width);
+    QCOMPARE(p.window->StrColGrid2->ColWidths(7), width);
+    QCOMPARE(p.window->StrColGrid2->ColWidths(0), 35);
+    QCOMPARE(p.window->StrColGrid3->ColWidths(1), 80);
+}
+
+void TestMainWindowCommands::editionMenus_data()
+{
+    QTest::addColumn<QString>("programName");
+    QTest::addColumn<bool>("network");
+    QTest::newRow("standalone") << "kavrel" << false;
+    QTest::newRow("network") << "net_kavrel" << true;
+}
+
+void TestMainWindowCommands::editionMenus()
+{
+    QFETCH(QString, programName);
+    QFETCH(bool, network);
+    Program p(programName);
+    QCOMPARE(p.window->edition(), network ? 1 : 0);
+    QCOMPARE(p.window->net_work->menuAction()->isVisible(), network);
+    QCOMPARE(p.window->file_read->isVisible(), network);
+    QCOMPARE(p.window->label9->text().endsWith(QString::fromUtf8("-Network版")), network);
+}
+
+void TestMainWindowCommands::errorsAreReportedAtTheEventLoopEdge()
+{
+    ScriptedModalSeam seam;
+    FailingObject failing;
+    QCoreApplication::postEvent(&failing, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    QCOMPARE(seam.errors.size(), 1);
+    QVERIFY(seam.errors.first().contains("/x/kanzai/haikan1.FDA"));
+    QVERIFY(seam.errors.first().contains("No space left on device"));
+}
+
+int main(int argc, char** argv)
+{
+    GuardedApplication app(argc, argv);
+    app.setApplicationDisplayName(QStringLiteral("Zavrikon（管材編）"));
+    TestMainWindowCommands test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestMainWindowCommands.moc"
