@@ -1,6 +1,7 @@
 #include "Tflevel_select.h"
 
 #include "TBorRadio.h"
+#include "DialogTitleStrip.h"
 #include "TGradPan.h"
 
 #include <QCheckBox>
@@ -11,33 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-TGradPan* TitleStrip(QWidget* parent, const QString& label)
-{
-    auto* strip = new TGradPan(parent);
-    strip->setObjectName(QStringLiteral("GradPan1"));
-    strip->setCaption(QGuiApplication::applicationDisplayName());
-    strip->setAlignment(Qt::AlignLeft);
-    strip->setBackGroundEffect(TGradPan::bdRight);
-    strip->setColorStart(QColor(0, 0, 128));
-    strip->setColorEnd(QColor(96, 160, 255));
-    strip->setFixedHeight(32);
-    QPalette ink = strip->palette();
-    ink.setColor(QPalette::WindowText, Qt::white);
-    strip->setPalette(ink);
-    auto* title = new QLabel(label, strip);
-    title->setObjectName(QStringLiteral("Label1"));
-    title->setPalette(ink);
-    auto* layout = new QHBoxLayout(strip);
-    layout->setContentsMargins(8, 0, 10, 0);
-    layout->addStretch();
-    layout->addWidget(title);
-    return strip;
-}
-
-} // namespace
 
 Tflevel_select::Tflevel_select(QWidget* parent)
     : QDialog(parent)
@@ -87,7 +61,7 @@ Tflevel_select::Tflevel_select(QWidget* parent)
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(TitleStrip(this, QStringLiteral("外部出力")));
+    layout->addWidget(DialogTitleStrip(this, QStringLiteral("外部出力")));
     layout->addWidget(group);
     layout->addLayout(options);
     layout->addLayout(buttons);

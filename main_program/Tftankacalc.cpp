@@ -1,6 +1,7 @@
 #include "Tftankacalc.h"
 
 #include "TBorRadio.h"
+#include "DialogTitleStrip.h"
 #include "TGradPan.h"
 #include "TNValEdit.h"
 
@@ -30,29 +31,6 @@ TBorRadio* AddRadio(QWidget* group, const QString& name, const QString& caption)
     radio->setText(caption);
     radio->setCheckColor(Qt::blue);
     return radio;
-}
-
-TGradPan* TitleStrip(QWidget* parent, const QString& label)
-{
-    auto* strip = new TGradPan(parent);
-    strip->setObjectName(QStringLiteral("GradPan1"));
-    strip->setCaption(QGuiApplication::applicationDisplayName());
-    strip->setAlignment(Qt::AlignLeft);
-    strip->setBackGroundEffect(TGradPan::bdRight);
-    strip->setColorStart(QColor(0, 0, 128));
-    strip->setColorEnd(QColor(96, 160, 255));
-    strip->setFixedHeight(32);
-    QPalette ink = strip->palette();
-    ink.setColor(QPalette::WindowText, Qt::white);
-    strip->setPalette(ink);
-    auto* title = new QLabel(label, strip);
-    title->setObjectName(QStringLiteral("Label1"));
-    title->setPalette(ink);
-    auto* layout = new QHBoxLayout(strip);
-    layout->setContentsMargins(8, 0, 10, 0);
-    layout->addStretch();
-    layout->addWidget(title);
-    return strip;
 }
 
 } // namespace
@@ -129,7 +107,7 @@ Tftankacalc::Tftankacalc(QWidget* parent)
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(TitleStrip(this, QStringLiteral("単価計算")));
+    layout->addWidget(DialogTitleStrip(this, QStringLiteral("単価計算")));
     layout->addLayout(choices);
     layout->addWidget(method);
     layout->addLayout(buttons);
