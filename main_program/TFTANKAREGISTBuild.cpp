@@ -1,5 +1,6 @@
 #include "TFTANKAREGIST.h"
 
+#include "ModalSeam.h"
 #include "PriceTableStyle.h"
 #include "ProgramFiles.h"
 #include "TCheckGroupBox.h"
@@ -60,6 +61,11 @@ TFTANKAREGIST::TFTANKAREGIST(const QString& programFilePath, const QStringList& 
     buildControls();
     buildMenus();
     placeWindow();
+    session_.chooseSaveName = [this] {
+        return ModalSeam::current().saveFileName(this, QGuiApplication::applicationDisplayName(), programFolder_,
+                                                 QStringLiteral("複合単価管材ファイル (*.FDA);;全てのファイル (*)"),
+                                                 QStringLiteral("FDA"));
+    };
     QPalette tips = QToolTip::palette();
     tips.setColor(QPalette::ToolTipBase, QColor(0x00, 0xFF, 0x00));
     QToolTip::setPalette(tips);

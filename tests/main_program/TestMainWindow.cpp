@@ -91,6 +91,7 @@ private slots:
     void rateCellFillDownAndRefusals();
     void undoOnce();
     void settingsFilesAtClose();
+    void savingTheScratchBookAsksForAName();
 };
 
 void TestMainWindow::startUp_data()
@@ -248,6 +249,21 @@ void TestMainWindow::settingsFilesAtClose()
     p.open("");
     QVERIFY(!p.window->tree_list->isChecked());
     QCOMPARE(p.treeItem(0, 0)->text(0), QString("----"));
+    QVERIFY(p.seam.unexpected.isEmpty());
+}
+
+void TestMainWindow::savingTheScratchBookAsksForAName()
+{
+    Program p("12;2;");
+    QCOMPARE(p.session().currentPath, p.session().scratchFile());
+    const QString chosen = p.dir.filePath("mine.FDA");
+    p.seam.saveAnswers.push_back(chosen);
+    p.seam.dialogAnswers.push_back(press("button1")); // the notice after saving
+    p.window->N1->trigger();
+    QVERIFY(QFile::exists(chosen));
+    QCOMPARE(p.session().currentPath, QDir::toNativeSeparators(chosen));
+    QCOMPARE(p.window->statusPanels[5]->text(), QDir::toNativeSeparators(chosen));
+    QVERIFY(p.seam.asked.first().startsWith("save "));
     QVERIFY(p.seam.unexpected.isEmpty());
 }
 
