@@ -110,18 +110,18 @@ private:
 
     // Navigation.
     void SelectMaterial(int material);
-    bool SwitchCategory(int category);
+    void SwitchCategory(int category);
     void ShowMaterialSettings();
     void LoadCategoryLabels(int category, const QString& path);
     void RefreshMaterialLabels(int first, int last);
     void setMaterialLabel(int category, int material, const QString& label);
-    bool askToSave();
+    void askToSave();
     void clearTables();
     void showMaterialCaption();
     void TabControl1Change(int sheet);
     void TreeView1Click(QTreeWidgetItem* item);
     void TreeView1Rename(QTreeWidgetItem* item);
-    void materialItemClick(int category, int material);
+    void materialItemClick(int material);
     void renameGroup(int category);
 
     // Tables.

@@ -187,7 +187,7 @@ void TFTANKAREGIST::buildCategoryMenu(QMenu* menu)
                 addAction(item); // the shortcuts work while the menu is closed
             }
             materialItems[static_cast<std::size_t>(k)][static_cast<std::size_t>(m)] = item;
-            connect(item, &QAction::triggered, this, [this, k, m] { materialItemClick(k, m); });
+            connect(item, &QAction::triggered, this, [this, m] { materialItemClick(m); });
         }
         sub->addSeparator();
         static const char* const renameItems[10] = {"N53", "N55", "N57", "N59", "N60", "N63", "N65", "N67", "N69", "N71"};

@@ -26,31 +26,28 @@ QString headerLine(const WorkSet& work, int line) { return work.row(line).header
 
 } // namespace
 
-bool TFTANKAREGIST::askToSave()
+void TFTANKAREGIST::askToSave()
 {
     if (session_.modified
         && ChoiceBox(QStringLiteral("現在の編集内容を保存しますか？\r\n") + session_.currentPath, QStringLiteral("実行"),
                      QStringLiteral("キャンセル"))
                == 6)
         session_.SavePriceBook(session_.currentPath);
-    return true;
 }
 
-bool TFTANKAREGIST::SwitchCategory(int category)
+void TFTANKAREGIST::SwitchCategory(int category)
 {
     askToSave();
     session_.SwitchCategory(category, categoryPaths_[static_cast<std::size_t>(category)]);
     showStatusPath();
-    return true;
 }
 
 void TFTANKAREGIST::SelectMaterial(int material)
 {
-    session_.currentMaterial = material;
-    LoadMaterial(session_.work, session_.book, material);
+    // The session takes the rate pricing setting as the check box will show it.
+    session_.SelectMaterial(material);
     clearTables();
     ShowMaterialSettings();
-    session_.SelectMaterial(material);
     showLabourRows();
     showPriceRows();
     updateUndoItem();
@@ -170,9 +167,8 @@ void TFTANKAREGIST::TreeView1Click(QTreeWidgetItem* item)
     SelectMaterial(material);
 }
 
-void TFTANKAREGIST::materialItemClick(int category, int material)
+void TFTANKAREGIST::materialItemClick(int material)
 {
-    Q_UNUSED(category);
     if (session_.currentCategory != session_.pendingCategory)
         SwitchCategory(session_.pendingCategory);
     SelectMaterial(material);
