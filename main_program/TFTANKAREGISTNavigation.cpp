@@ -208,12 +208,15 @@ void TFTANKAREGIST::renameGroup(int category)
 bool TFTANKAREGIST::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == TreeView1->viewport()) {
+        const bool press = event->type() == QEvent::MouseButtonPress;
+        const bool release = event->type() == QEvent::MouseButtonRelease;
+        if (!press && !release)
+            return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         // A press beside every node keeps the selection as it was.
-        if (event->type() == QEvent::MouseButtonPress && !TreeView1->itemAt(mouse->position().toPoint()))
+        if (press && !TreeView1->itemAt(mouse->position().toPoint()))
             return true;
-        if (event->type() == QEvent::MouseButtonRelease && (mouse->modifiers() & Qt::ShiftModifier)
-            && TreeView1->currentItem()) {
+        if (release && (mouse->modifiers() & Qt::ShiftModifier) && TreeView1->currentItem()) {
             // The click selects first; the rename follows it.
             QTreeWidgetItem* item = TreeView1->currentItem();
             QMetaObject::invokeMethod(this, [this, item] { TreeView1Rename(item); }, Qt::QueuedConnection);
