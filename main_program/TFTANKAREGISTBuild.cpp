@@ -8,7 +8,9 @@
 #include "TIconButton.h"
 #include "TNValEdit.h"
 #include "TStrColGrid.h"
+#include "TooltipStyle.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -66,6 +68,8 @@ TFTANKAREGIST::TFTANKAREGIST(const QString& programFilePath, const QStringList& 
                                                  QStringLiteral("複合単価管材ファイル (*.FDA);;全てのファイル (*)"),
                                                  QStringLiteral("FDA"));
     };
+    if (!dynamic_cast<TooltipStyle*>(QApplication::style()))
+        QApplication::setStyle(new TooltipStyle);
     QPalette tips = QToolTip::palette();
     tips.setColor(QPalette::ToolTipBase, QColor(0x00, 0xFF, 0x00));
     QToolTip::setPalette(tips);

@@ -13,4 +13,5 @@ target_sources(main_program PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTMenus.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTNavigation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTTables.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TooltipStyle.h
 )
