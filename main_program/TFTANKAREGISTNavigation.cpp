@@ -1,5 +1,6 @@
 #include "TFTANKAREGIST.h"
 
+#include "FileError.h"
 #include "MaterialSettings.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
@@ -137,9 +138,15 @@ void TFTANKAREGIST::LoadCategoryLabels(int category, const QString& path)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
-    const PriceBook book = ReadPriceBookFile(path);
-    for (int m = 0; m < Materials; ++m)
-        setMaterialLabel(category, m, MaterialLabel(book, m));
+    try {
+        const PriceBook book = ReadPriceBookFile(path);
+        for (int m = 0; m < Materials; ++m)
+            setMaterialLabel(category, m, MaterialLabel(book, m));
+    } catch (const FileError& e) {
+        // One damaged book must not keep the other categories from opening;
+        // loading it later reports the same error again.
+        ModalSeam::current().errorReport(this, QGuiApplication::applicationDisplayName(), e.message());
+    }
 }
 
 void TFTANKAREGIST::RefreshMaterialLabels(int first, int last)
@@ -162,8 +169,15 @@ void TFTANKAREGIST::TreeView1Click(QTreeWidgetItem* item)
     QTreeWidgetItem* parent = item->parent();
     const int category = TreeView1->indexOfTopLevelItem(parent ? parent : item);
     const int material = parent ? parent->indexOfChild(item) : 0;
-    if (category != session_.currentCategory)
-        SwitchCategory(category);
+    if (category != session_.currentCategory) {
+        try {
+            SwitchCategory(category);
+        } catch (...) {
+            // The loaded book stays; so does the selection that names it.
+            TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(session_.currentMaterial));
+            throw;
+        }
+    }
     SelectMaterial(material);
 }
 

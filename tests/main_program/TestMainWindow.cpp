@@ -1,3 +1,4 @@
+#include "FileError.h"
 #include "PriceBookFile.h"
 #include "ScriptedModalSeam.h"
 #include "SettingsLines.h"
@@ -92,6 +93,7 @@ private slots:
     void undoOnce();
     void settingsFilesAtClose();
     void savingTheScratchBookAsksForAName();
+    void damagedBookDoesNotStopStartUp();
 };
 
 void TestMainWindow::startUp_data()
@@ -265,6 +267,25 @@ void TestMainWindow::savingTheScratchBookAsksForAName()
     QCOMPARE(p.window->statusPanels[5]->text(), QDir::toNativeSeparators(chosen));
     QVERIFY(p.seam.asked.first().startsWith("save "));
     QVERIFY(p.seam.unexpected.isEmpty());
+}
+
+void TestMainWindow::damagedBookDoesNotStopStartUp()
+{
+    Program p("", false);
+    QFile damaged(p.book(2));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(1000, 'x'));
+    damaged.close();
+    p.open("");
+    QCOMPARE(p.seam.errors.size(), 1);
+    QVERIFY(p.seam.errors.first().contains(p.book(2)));
+    QCOMPARE(p.session().currentPath, p.book(1));
+    // Choosing that category fails and keeps the loaded book.
+    p.window->TreeView1->setCurrentItem(p.treeItem(1, 0));
+    QVERIFY_THROWS_EXCEPTION(FileError, emit p.window->TreeView1->itemClicked(p.treeItem(1, 0), 0));
+    QCOMPARE(p.session().currentCategory, 0);
+    QCOMPARE(p.session().currentPath, p.book(1));
+    QCOMPARE(p.window->TreeView1->currentItem(), p.treeItem(0, 0));
 }
 
 QTEST_MAIN(TestMainWindow)
