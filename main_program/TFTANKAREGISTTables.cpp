@@ -29,6 +29,13 @@ void setRow(TStrColGrid* grid, int row, int firstColumn, const QStringList& text
 
 bool isArrow(int key) { return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down; }
 
+// A modifier pressed on its own (Shift before Shift+Enter, Ctrl of a menu
+// shortcut) is not a key of the table's.
+bool isModifier(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta;
+}
+
 } // namespace
 
 TableModes TFTANKAREGIST::tableModes() const
@@ -104,8 +111,8 @@ void TFTANKAREGIST::StrColGrid3Click()
 bool TFTANKAREGIST::editorKey(TStrColGrid* grid, int& key, Qt::KeyboardModifiers shift, bool& enter)
 {
     enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta)
-        return false; // a modifier on its own is no key of its own
+    if (isModifier(key))
+        return false;
     if (isArrow(key) && !grid->EditorMode())
         return false;
     const bool keypad = shift & Qt::KeypadModifier;
@@ -126,7 +133,7 @@ void TFTANKAREGIST::moveEditRowDown(TStrColGrid* grid)
 
 void TFTANKAREGIST::StrColGrid2KeyDown(int& key, Qt::KeyboardModifiers shift)
 {
-    if (session_.ratePricing && StrColGrid2->Col() != ListLevel) {
+    if (session_.ratePricing && StrColGrid2->Col() != ListLevel && !isModifier(key)) {
         key = 0;
         StrColGrid2->HideEditor();
         notice(QStringLiteral("単価に掛け率を使用していますので、現在は入力できません。"));
