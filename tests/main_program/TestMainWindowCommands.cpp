@@ -1,4 +1,6 @@
 #include "FileError.h"
+#include "MaterialSettings.h"
+#include "PriceBookFile.h"
 #include "GuardedApplication.h"
 #include "ScriptedModalSeam.h"
 #include "TFTANKAREGIST.h"
@@ -12,6 +14,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTabBar>
 #include <QTreeWidget>
 #include <memory>
 
@@ -25,9 +28,13 @@ struct Program {
     std::unique_ptr<TFTANKAREGIST> window;
     std::unique_ptr<Tkvconfig> config;
 
-    explicit Program(const QString& programName = QStringLiteral("kavrel"))
+    // `prepare` may write category books before the program starts.
+    explicit Program(const QString& programName = QStringLiteral("kavrel"),
+                     const std::function<void(const QString& kanzai)>& prepare = {})
     {
         QDir(dir.path()).mkpath("kanzai");
+        if (prepare)
+            prepare(dir.filePath("kanzai"));
         window = std::make_unique<TFTANKAREGIST>(dir.filePath(programName), QStringList());
         config = std::make_unique<Tkvconfig>(dir.path(), window.get());
         window->setConfigDialog(config.get());
@@ -61,6 +68,9 @@ private slots:
     void editionMenus_data();
     void editionMenus();
     void errorsAreReportedAtTheEventLoopEdge();
+    void shortcutsFollowTheLastOpenedCategoryMenu();
+    void refrigerantMaterialHasOneSheet();
+    void adoptedPricesOnTheShownSheet();
 };
 
 void TestMainWindowCommands::renameGroupFromTheMenu()
@@ -171,6 +181,66 @@ void TestMainWindowCommands::errorsAreReportedAtTheEventLoopEdge()
     QCOMPARE(seam.errors.size(), 1);
     QVERIFY(seam.errors.first().contains("/x/kanzai/haikan1.FDA"));
     QVERIFY(seam.errors.first().contains("No space left on device"));
+}
+
+void TestMainWindowCommands::shortcutsFollowTheLastOpenedCategoryMenu()
+{
+    Program p;
+    QMenu* third = p.window->categoryMenus[2];
+    emit third->aboutToShow();
+    QTest::keyClick(p.window.get(), Qt::Key_F3);
+    QCOMPARE(p.window->session().currentCategory, 2);
+    QCOMPARE(p.window->session().currentMaterial, 2);
+    QCOMPARE(p.window->TreeView1->currentItem(), p.window->TreeView1->topLevelItem(2)->child(2));
+    // A click in the tree does not change the category the keys act on.
+    emit p.window->TreeView1->itemClicked(p.window->TreeView1->topLevelItem(5), 0);
+    QTest::keyClick(p.window.get(), Qt::Key_F1);
+    QCOMPARE(p.window->session().currentCategory, 2);
+}
+
+void TestMainWindowCommands::refrigerantMaterialHasOneSheet()
+{
+    Program p("kavrel", [](const QString& kanzai) {
+        PriceBook book = BlankPriceBook(0);
+        for (int sheet = 0; sheet < 4; ++sheet)
+            book.row(1, MaterialRowNumber(sheet, 15)).sheetName.setText(QString::fromUtf8("屋内%1").arg(sheet));
+        book.row(2, 15).rate[3] = units(2); // material 3 in refrigerant mode
+        WritePriceBookFile(kanzai + "/haikan1.FDA", book, 0);
+    });
+    emit p.window->TreeView1->itemClicked(p.window->TreeView1->topLevelItem(0)->child(2), 0);
+    QCOMPARE(p.window->TabControl1->count(), 1);
+    QCOMPARE(p.window->TabControl1->tabText(0), QString::fromUtf8("一般"));
+    QCOMPARE(p.window->StrColGrid1->Cells(9, 0), QString("---"));
+    QCOMPARE(p.window->StrColGrid1->Cells(9, 1), QString());
+    emit p.window->TreeView1->itemClicked(p.window->TreeView1->topLevelItem(0)->child(1), 0);
+    QCOMPARE(p.window->TabControl1->count(), 4);
+    QCOMPARE(p.window->TabControl1->currentIndex(), 0);
+    QCOMPARE(p.window->TabControl1->tabText(3), QString::fromUtf8("屋内3"));
+    QCOMPARE(p.window->StrColGrid1->Cells(9, 0), QString::fromUtf8("はつり補修"));
+    QCOMPARE(p.window->item_paste_5->text(), QString::fromUtf8("屋内0のデータを屋内1・屋内2・屋内3へコピ－"));
+}
+
+void TestMainWindowCommands::adoptedPricesOnTheShownSheet()
+{
+    Program p("kavrel", [](const QString& kanzai) {
+        PriceBook book = BlankPriceBook(0);
+        MaterialSettings settings{book.row(0, SettingsRowNumber)};
+        settings.adoptedStep() = units(100);
+        settings.adoptedStepAddend() = units(0.9);
+        PriceRow& line = book.row(0, MaterialRowNumber(2, 1));
+        line.levelPrice[0] = units(1234);
+        line.rate[0] = units(1);
+        WritePriceBookFile(kanzai + "/haikan1.FDA", book, 0);
+    });
+    p.window->TabControl1->setCurrentIndex(2);
+    QCOMPARE(p.window->StrColGrid3->Cells(1, 1), QString("1,234"));
+    p.window->N50->trigger();
+    QCOMPARE(p.window->StrColGrid3->Cells(1, 1), QString("1,300"));
+    p.action("N49")->trigger();
+    QCOMPARE(p.window->StrColGrid3->Cells(1, 1), QString("1,234"));
+    // The first sheet's line has no price of its own.
+    p.window->TabControl1->setCurrentIndex(0);
+    QCOMPARE(p.window->StrColGrid3->Cells(1, 1), QString("0"));
 }
 
 int main(int argc, char** argv)
