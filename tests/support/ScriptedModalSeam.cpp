@@ -54,7 +54,13 @@ std::optional<QString> ScriptedModalSeam::inputText(QWidget*, const QString& cap
 {
     const QString call = QStringLiteral("input %1 %2 %3").arg(caption, prompt, initial);
     asked << call;
-    return take(inputAnswers, unexpected, call, std::optional<QString>());
+    if (inputAnswers.empty()) {
+        unexpected << call;
+        return std::nullopt;
+    }
+    const std::optional<QString> answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
 }
 
 void ScriptedModalSeam::errorReport(QWidget*, const QString& title, const QString& text)
