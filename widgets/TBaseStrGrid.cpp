@@ -149,22 +149,25 @@ void TBaseStrGrid::SetDefaultDrawing(bool value)
     viewport()->update();
 }
 
+void TBaseStrGrid::geometryChanged()
+{
+    updateScrollBars();
+    placeEditor();
+    viewport()->update();
+}
+
 void TBaseStrGrid::SetDefaultColWidth(int value)
 {
     defaultColWidth_ = std::max(value, 0);
     std::fill(colWidths_.begin(), colWidths_.end(), defaultColWidth_);
-    updateScrollBars();
-    placeEditor();
-    viewport()->update();
+    geometryChanged();
 }
 
 void TBaseStrGrid::SetDefaultRowHeight(int value)
 {
     defaultRowHeight_ = std::max(value, 0);
     std::fill(rowHeights_.begin(), rowHeights_.end(), defaultRowHeight_);
-    updateScrollBars();
-    placeEditor();
-    viewport()->update();
+    geometryChanged();
 }
 
 int TBaseStrGrid::ColWidths(int col) const
@@ -177,9 +180,7 @@ void TBaseStrGrid::SetColWidths(int col, int width)
     if (col < 0 || col >= colCount_)
         return;
     colWidths_[static_cast<std::size_t>(col)] = std::max(width, 0);
-    updateScrollBars();
-    placeEditor();
-    viewport()->update();
+    geometryChanged();
 }
 
 int TBaseStrGrid::RowHeights(int row) const
@@ -192,9 +193,7 @@ void TBaseStrGrid::SetRowHeights(int row, int height)
     if (row < 0 || row >= rowCount_)
         return;
     rowHeights_[static_cast<std::size_t>(row)] = std::max(height, 0);
-    updateScrollBars();
-    placeEditor();
-    viewport()->update();
+    geometryChanged();
 }
 
 QString TBaseStrGrid::Cells(int col, int row) const
@@ -309,9 +308,7 @@ void TBaseStrGrid::SetTopRow(int value)
     if (value == topRow_)
         return;
     topRow_ = value;
-    updateScrollBars();
-    placeEditor();
-    viewport()->update();
+    geometryChanged();
 }
 
 void TBaseStrGrid::SetLeftCol(int value)
@@ -320,9 +317,7 @@ void TBaseStrGrid::SetLeftCol(int value)
     if (value == leftCol_)
         return;
     leftCol_ = value;
-    updateScrollBars();
-    placeEditor();
-    viewport()->update();
+    geometryChanged();
 }
 
 int TBaseStrGrid::lastTopRow() const

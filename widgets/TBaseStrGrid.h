@@ -149,6 +149,8 @@ private:
     bool editorKey(QKeyEvent* event);
     void editorTextChanged(const QString& text);
     void placeEditor();
+    // Sizes or the scroll position changed: scroll bars, editor and paint follow.
+    void geometryChanged();
     void resizeStorage(int cols, int rows);
     void updateScrollBars();
     void scrollIntoView(int col, int row);
