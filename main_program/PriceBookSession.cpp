@@ -52,12 +52,17 @@ void PriceBookSession::SelectMaterial(int material)
 {
     currentMaterial = material;
     LoadMaterial(work, book, material);
-    const std::optional<bool> checkBox = ControlsForMaterial(work).ratePricing;
-    if (checkBox)
-        ratePricing = *checkBox;
+    followRatePricingSetting();
     currentSheet = 0;
     ComputeMaterialRows(target(), ratePricing);
     undoEnabled = false;
+}
+
+void PriceBookSession::followRatePricingSetting()
+{
+    // As the check box does: a setting that is neither on nor off leaves it.
+    if (const std::optional<bool> checkBox = ControlsForMaterial(work).ratePricing)
+        ratePricing = *checkBox;
 }
 
 void PriceBookSession::ChangeSheet(int sheet)
@@ -83,9 +88,7 @@ void PriceBookSession::Undo()
         return;
     work = undoSet;
     currentSheet = 0;
-    const std::optional<bool> checkBox = ControlsForMaterial(work).ratePricing;
-    if (checkBox)
-        ratePricing = *checkBox;
+    followRatePricingSetting();
     modified = true;
     ComputeMaterialRows(target(), ratePricing);
     undoEnabled = false;
@@ -128,15 +131,13 @@ void PriceBookSession::StoreRate(int rateColumn, int line, Currency value, bool 
 
 bool PriceBookSession::refrigerant() const
 {
-    WorkRow settingsRow = work.settingsRow();
-    return MaterialSettings{settingsRow}.refrigerantMode();
+    return ConstMaterialSettings{work.settingsRow()}.refrigerantMode();
 }
 
 MaterialControls ControlsForMaterial(const WorkSet& work)
 {
-    WorkRow settingsRow = work.settingsRow();
-    WorkRow labourRow = work.labourRow();
-    MaterialSettings s{settingsRow};
+    const WorkRow& labourRow = work.labourRow();
+    ConstMaterialSettings s{work.settingsRow()};
     MaterialControls c{};
     c.ratePriceStepItem = ItemForRatePriceStep(s.ratePriceStep());
     c.ratePriceDecimalItem = ItemForAddend(s.ratePriceDecimalAddend());
@@ -156,8 +157,7 @@ MaterialControls ControlsForMaterial(const WorkSet& work)
 
 QStringList SheetTabCaptions(const WorkSet& work)
 {
-    WorkRow settingsRow = work.settingsRow();
-    if (MaterialSettings{settingsRow}.refrigerantMode())
+    if (ConstMaterialSettings{work.settingsRow()}.refrigerantMode())
         return {QStringLiteral("一般")};
     QStringList captions;
     for (int sheet = 0; sheet < Sheets; ++sheet)

@@ -68,6 +68,7 @@ public:
 
 private:
     void computeShownSheet();
+    void followRatePricingSetting();
 
     QString programFolder_;
     std::int64_t recordBase_ = 0;

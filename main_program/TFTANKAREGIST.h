@@ -115,6 +115,7 @@ private:
     void LoadCategoryLabels(int category, const QString& path);
     void RefreshMaterialLabels(int first, int last);
     void setMaterialLabel(int category, int material, const QString& label);
+    // The save question before the loaded book is replaced or closed.
     void askToSave();
     void clearTables();
     void showMaterialCaption();

@@ -2,7 +2,6 @@
 
 #include "FileError.h"
 #include "LongPathForm.h"
-#include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "ProfileFile.h"
 #include "ProgramFiles.h"
@@ -159,18 +158,13 @@ DisplaySettings TFTANKAREGIST::currentDisplaySettings() const
 
 void TFTANKAREGIST::closeEvent(QCloseEvent* event)
 {
-    if (session_.modified
-        && ChoiceBox(QStringLiteral("現在の編集内容を保存しますか？\r\n") + session_.currentPath, QStringLiteral("実行"),
-                     QStringLiteral("キャンセル"))
-               == 6) {
-        try {
-            session_.SavePriceBook(session_.currentPath);
-        } catch (const FileError& e) {
-            // The prices are not saved: the window stays open with them.
-            ModalSeam::current().errorReport(this, QGuiApplication::applicationDisplayName(), e.message());
-            event->ignore();
-            return;
-        }
+    try {
+        askToSave();
+    } catch (const FileError& e) {
+        // The prices are not saved: the window stays open with them.
+        ModalSeam::current().errorReport(this, QGuiApplication::applicationDisplayName(), e.message());
+        event->ignore();
+        return;
     }
     writeSettingsFiles();
     event->accept();
