@@ -1,3 +1,3 @@
-# The column grid styled like the labour rate table.
+# The column grid styled as the main window's labour rate table.
 add_executable(grid_gallery ${CMAKE_CURRENT_LIST_DIR}/grid_gallery.cpp)
-target_link_libraries(grid_gallery PRIVATE widgets)
+target_link_libraries(grid_gallery PRIVATE main_program)
