@@ -1,7 +1,8 @@
+#include "ApplicationTitle.h"
 #include "GuardedApplication.h"
 #include "TFTANKAREGIST.h"
-#include "TStrColGrid.h"
 #include "Tkvconfig.h"
+#include "TStrColGrid.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -88,7 +89,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     GuardedApplication app(argc, argv);
-    app.setApplicationDisplayName(QStringLiteral("Zavrikon（管材編）"));
+    SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

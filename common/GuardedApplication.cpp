@@ -1,5 +1,6 @@
 #include "GuardedApplication.h"
 
+#include "ApplicationTitle.h"
 #include "FileError.h"
 #include "ModalSeam.h"
 
@@ -17,6 +18,6 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& e) {
         text = QString::fromLocal8Bit(e.what());
     }
-    ModalSeam::current().errorReport(activeWindow(), applicationDisplayName(), text);
+    ModalSeam::current().errorReport(activeWindow(), ApplicationTitle(), text);
     return false;
 }

@@ -1,5 +1,6 @@
 #include "MessageBoxes.h"
 
+#include "ApplicationTitle.h"
 #include "ModalSeam.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ public:
         , twoButtons_(captions.size() == 2)
     {
         setObjectName(QStringLiteral("messageBox"));
-        setWindowTitle(QGuiApplication::applicationDisplayName());
+        setWindowTitle(ApplicationTitle());
         setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
         const QIcon icon = MessageBoxIcon(QCoreApplication::applicationDirPath());

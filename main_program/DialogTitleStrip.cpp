@@ -1,5 +1,6 @@
 #include "DialogTitleStrip.h"
 
+#include "ApplicationTitle.h"
 #include "TGradPan.h"
 
 #include <QGuiApplication>
@@ -10,7 +11,7 @@ TGradPan* DialogTitleStrip(QWidget* parent, const QString& label)
 {
     auto* strip = new TGradPan(parent);
     strip->setObjectName(QStringLiteral("GradPan1"));
-    strip->setCaption(QGuiApplication::applicationDisplayName());
+    strip->setCaption(ApplicationTitle());
     strip->setAlignment(Qt::AlignLeft);
     strip->setBackGroundEffect(TGradPan::bdRight);
     strip->setColorStart(QColor(0, 0, 128));

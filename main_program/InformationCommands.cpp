@@ -1,5 +1,6 @@
 #include "InformationCommands.h"
 
+#include "ApplicationTitle.h"
 #include "LongPathForm.h"
 #include "MessageBoxes.h"
 #include "ProcessStart.h"
@@ -99,7 +100,7 @@ void ShowScreenResolution()
 
 void ShowAbout()
 {
-    InfoBox(AboutText(QGuiApplication::applicationDisplayName()), Confirm);
+    InfoBox(AboutText(ApplicationTitle()), Confirm);
 }
 
 bool StartNotepad()

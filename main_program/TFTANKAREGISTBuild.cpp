@@ -1,5 +1,6 @@
 #include "TFTANKAREGIST.h"
 
+#include "ApplicationTitle.h"
 #include "ModalSeam.h"
 #include "PriceTableStyle.h"
 #include "ProgramFiles.h"
@@ -59,12 +60,12 @@ TFTANKAREGIST::TFTANKAREGIST(const QString& programFilePath, const QStringList& 
       edition_(EditionFromProgramName(QFileInfo(programFilePath).fileName()))
 {
     setObjectName(QStringLiteral("FTANKAREGIST"));
-    setWindowTitle(QGuiApplication::applicationDisplayName() + QStringLiteral("-Telvoran-"));
+    setWindowTitle(ApplicationTitle() + QStringLiteral("-Telvoran-"));
     buildControls();
     buildMenus();
     placeWindow();
     session_.chooseSaveName = [this] {
-        return ModalSeam::current().saveFileName(this, QGuiApplication::applicationDisplayName(), programFolder_,
+        return ModalSeam::current().saveFileName(this, ApplicationTitle(), programFolder_,
                                                  QStringLiteral("複合単価管材ファイル (*.FDA);;全てのファイル (*)"),
                                                  QStringLiteral("FDA"));
     };
@@ -100,7 +101,7 @@ void TFTANKAREGIST::buildControls()
     IconButton11->setButtonIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     IconButton11->setFixedSize(26, 26);
     IconButton11->setToolTip(QStringLiteral("保  存"));
-    label9 = new QLabel(QGuiApplication::applicationDisplayName(), title_panel);
+    label9 = new QLabel(ApplicationTitle(), title_panel);
     label9->setObjectName(QStringLiteral("label9"));
     label9->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
     titleRow->addWidget(IconButton11);

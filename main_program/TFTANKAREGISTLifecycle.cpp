@@ -1,5 +1,6 @@
 #include "TFTANKAREGIST.h"
 
+#include "ApplicationTitle.h"
 #include "FileError.h"
 #include "LongPathForm.h"
 #include "ModalSeam.h"
@@ -97,7 +98,7 @@ void TFTANKAREGIST::StartUp()
     SelectMaterial(choice.material - 1);
     TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(choice.material - 1));
     if (edition_ == 1)
-        label9->setText(QGuiApplication::applicationDisplayName() + QStringLiteral("-Network版"));
+        label9->setText(ApplicationTitle() + QStringLiteral("-Network版"));
     editCol = 4;
     editRow = 1;
     markCurrentRow(1);
@@ -162,7 +163,7 @@ void TFTANKAREGIST::closeEvent(QCloseEvent* event)
         askToSave();
     } catch (const FileError& e) {
         // The prices are not saved: the window stays open with them.
-        ModalSeam::current().errorReport(this, QGuiApplication::applicationDisplayName(), e.message());
+        ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
         event->ignore();
         return;
     }
@@ -179,7 +180,7 @@ void TFTANKAREGIST::writeSettingsFiles()
         try {
             write();
         } catch (const FileError& e) {
-            ModalSeam::current().errorReport(this, QGuiApplication::applicationDisplayName(), e.message());
+            ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
         }
     };
     attempt([this] {

@@ -1,5 +1,6 @@
 #include "TFTANKAREGIST.h"
 
+#include "ApplicationTitle.h"
 #include "FileError.h"
 #include "MaterialSettings.h"
 #include "MessageBoxes.h"
@@ -145,7 +146,7 @@ void TFTANKAREGIST::LoadCategoryLabels(int category, const QString& path)
     } catch (const FileError& e) {
         // One damaged book must not keep the other categories from opening;
         // loading it later reports the same error again.
-        ModalSeam::current().errorReport(this, QGuiApplication::applicationDisplayName(), e.message());
+        ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
     }
 }
 
@@ -192,7 +193,7 @@ void TFTANKAREGIST::materialItemClick(int material)
 void TFTANKAREGIST::TreeView1Rename(QTreeWidgetItem* item)
 {
     const std::optional<QString> name = ModalSeam::current().inputText(
-        this, QGuiApplication::applicationDisplayName(), QStringLiteral("名称を入力してください"), item->text(0));
+        this, ApplicationTitle(), QStringLiteral("名称を入力してください"), item->text(0));
     if (!name)
         return;
     item->setText(0, *name);
@@ -210,7 +211,7 @@ void TFTANKAREGIST::renameGroup(int category)
     if (!kvconfig_)
         return;
     const std::optional<QString> name =
-        ModalSeam::current().inputText(this, QGuiApplication::applicationDisplayName(),
+        ModalSeam::current().inputText(this, ApplicationTitle(),
                                        QStringLiteral("グル－プ名を入力してください"), kvconfig_->groupName(category));
     if (!name)
         return;

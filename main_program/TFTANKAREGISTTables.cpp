@@ -1,5 +1,6 @@
 #include "TFTANKAREGIST.h"
 
+#include "ApplicationTitle.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "NumberText.h"
@@ -194,7 +195,7 @@ void TFTANKAREGIST::showLevel(int level)
 void TFTANKAREGIST::adjustColumnWidths(TStrColGrid* grid, const QString& prompt, int lastColumn)
 {
     const std::optional<QString> text =
-        ModalSeam::current().inputText(this, QGuiApplication::applicationDisplayName(), prompt, QString());
+        ModalSeam::current().inputText(this, ApplicationTitle(), prompt, QString());
     bool ok = false;
     const int width = text ? text->trimmed().toInt(&ok) : 0;
     if (!ok || width == 0)
@@ -284,7 +285,7 @@ void TFTANKAREGIST::IconButton11Click()
 
 void TFTANKAREGIST::N23Click()
 {
-    notice(QGuiApplication::applicationDisplayName() + QStringLiteral("\r\nRelease 20040815A"));
+    notice(ApplicationTitle() + QStringLiteral("\r\nRelease 20040815A"));
 }
 
 void TFTANKAREGIST::N13Click()

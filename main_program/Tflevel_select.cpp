@@ -1,5 +1,6 @@
 #include "Tflevel_select.h"
 
+#include "ApplicationTitle.h"
 #include "TBorRadio.h"
 #include "DialogTitleStrip.h"
 #include "TGradPan.h"
@@ -17,7 +18,7 @@ Tflevel_select::Tflevel_select(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("flevel_select"));
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setWindowTitle(ApplicationTitle());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 

@@ -1,5 +1,6 @@
 #include "Tftankacalc.h"
 
+#include "ApplicationTitle.h"
 #include "TBorRadio.h"
 #include "DialogTitleStrip.h"
 #include "TGradPan.h"
@@ -39,7 +40,7 @@ Tftankacalc::Tftankacalc(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ftankacalc"));
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setWindowTitle(ApplicationTitle());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 

@@ -1,5 +1,6 @@
 #include "Tkvconfig.h"
 
+#include "ApplicationTitle.h"
 #include "FileError.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
@@ -69,7 +70,7 @@ Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     , programFolder_(programFolder)
     , path_(DataFileConfigPath(programFolder))
 {
-    const QString title = QGuiApplication::applicationDisplayName();
+    const QString title = ApplicationTitle();
     setObjectName(QStringLiteral("kvconfig"));
     setWindowTitle(title + QStringLiteral("環境設定"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
@@ -220,7 +221,7 @@ bool Tkvconfig::eventFilter(QObject* watched, QEvent* event)
 void Tkvconfig::BNClick(int category)
 {
     const auto name = ModalSeam::current().inputText(this, QStringLiteral("Telvoran"),
-                                                     QGuiApplication::applicationDisplayName(),
+                                                     ApplicationTitle(),
                                                      BN[category]->text());
     if (name)
         BN[category]->setText(*name);

@@ -1,9 +1,7 @@
 # The data file settings dialog and the small dialogs and utility commands.
 target_sources(main_program PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/DataFileConfig.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogTitleStrip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogTitleStrip.h
-    ${CMAKE_CURRENT_LIST_DIR}/DataFileConfig.h
     ${CMAKE_CURRENT_LIST_DIR}/InformationCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InformationCommands.h
     ${CMAKE_CURRENT_LIST_DIR}/Tflevel_select.cpp

@@ -1,3 +1,4 @@
+#include "ApplicationTitle.h"
 #include "GuardedApplication.h"
 #include "TFTANKAREGIST.h"
 #include "Tkvconfig.h"
@@ -7,7 +8,7 @@
 int main(int argc, char* argv[])
 {
     GuardedApplication app(argc, argv);
-    app.setApplicationDisplayName(QStringLiteral("Zavrikon（管材編）"));
+    SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
     const QString programFile = QCoreApplication::applicationFilePath();
     TFTANKAREGIST window(programFile, app.arguments().mid(1));
     // Created after the main window, it reads the data file configuration.

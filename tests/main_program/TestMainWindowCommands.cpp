@@ -1,12 +1,13 @@
+#include "ApplicationTitle.h"
 #include "FileError.h"
+#include "GuardedApplication.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
-#include "GuardedApplication.h"
 #include "ScriptedModalSeam.h"
 #include "TFTANKAREGIST.h"
+#include "Tkvconfig.h"
 #include "TNValEdit.h"
 #include "TStrColGrid.h"
-#include "Tkvconfig.h"
 
 #include <QAction>
 #include <QDir>
@@ -246,7 +247,7 @@ void TestMainWindowCommands::adoptedPricesOnTheShownSheet()
 int main(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
-    app.setApplicationDisplayName(QStringLiteral("Zavrikon（管材編）"));
+    SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
     TestMainWindowCommands test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,3 +1,4 @@
+#include "ApplicationTitle.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "ProcessStart.h"
@@ -47,7 +48,7 @@ void WriteScript(const QString& path, const QByteArray& body)
 class TestMessageBoxes : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QGuiApplication::setApplicationDisplayName(QStringLiteral("Zavrikon（管材編）")); }
+    void initTestCase() { SetApplicationTitle(QStringLiteral("Zavrikon（管材編）")); }
     void results_data();
     void results();
     void realEventLoopResults_data();

@@ -1,13 +1,14 @@
+#include "ApplicationTitle.h"
 #include "DataFileConfig.h"
 #include "FileError.h"
 #include "InformationCommands.h"
 #include "ScriptedModalSeam.h"
 #include "TBorRadio.h"
-#include "TIconButton.h"
-#include "TNValEdit.h"
 #include "Tflevel_select.h"
 #include "Tftankacalc.h"
+#include "TIconButton.h"
 #include "Tkvconfig.h"
+#include "TNValEdit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -50,7 +51,7 @@ QStringList FileLines(const QString& path)
 class TestSmallDialogs : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QGuiApplication::setApplicationDisplayName(Title); }
+    void initTestCase() { SetApplicationTitle(Title); }
     void settingsWithoutFile();
     void settingsFromPartialFile();
     void settingsEditing();
