@@ -1,6 +1,4 @@
-#include "PriceBookFile.h"
-#include "PricebookProcess.h"
-#include "SampleBooks.h"
+#include "ToolTestSupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -20,9 +18,7 @@ struct Folders {
         QDir().mkpath(program);
         QFile::copy(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/pricebook", programFile("pricebook"));
         QFile::copy("/bin/sleep", programFile("kavrel"));
-        QFile ico(programFile("dialog.ico"));
-        if (ico.open(QIODevice::WriteOnly))
-            ico.write("icon");
+        writeFile(programFile("dialog.ico"), "icon");
     }
     QString programFile(const QString& name) const { return QDir(program).filePath(name); }
     QString demoFile(const QString& name) const { return QDir(demo).filePath(name); }
@@ -39,21 +35,6 @@ struct Folders {
                 QString::fromUtf8(p.readAllStandardError())};
     }
 };
-
-QByteArray sampleBytes(int category)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("book.FDA");
-    WritePriceBookFile(path, SampleBook(category), 0);
-    return readAll(path);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Append));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QString book(int category) { return QString("kanzai/haikan%1.FDA").arg(category + 1); }
 
@@ -86,12 +67,12 @@ void TestDemoFolder::laterRunsRefreshProgramsAndKeepTheUsersFiles()
     const Folders f;
     QCOMPARE(f.setUp().first, 0);
     // The user works in the demo folder, then the programs are rebuilt.
-    writeFile(f.demoFile(book(0)), "edited");
+    writeFile(f.demoFile(book(0)), "edited", QIODevice::Append);
     const QByteArray edited = readAll(f.demoFile(book(0)));
     QVERIFY(QFile::remove(f.demoFile(book(9))));
     writeFile(f.demoFile("kavre_p.conf"), "[GROUP_NAME1]=own\r\n");
-    writeFile(f.programFile("kavrel"), "rebuilt");
-    writeFile(f.programFile("dialog.ico"), "2");
+    writeFile(f.programFile("kavrel"), "rebuilt", QIODevice::Append);
+    writeFile(f.programFile("dialog.ico"), "2", QIODevice::Append);
 
     const auto [status, err] = f.setUp();
     QVERIFY2(status == 0, qPrintable(err));
@@ -109,7 +90,7 @@ void TestDemoFolder::replacesAProgramThatIsRunning()
     QProcess running;
     running.start(f.demoFile("kavrel"), {"60"});
     QVERIFY(running.waitForStarted());
-    writeFile(f.programFile("kavrel"), "rebuilt");
+    writeFile(f.programFile("kavrel"), "rebuilt", QIODevice::Append);
 
     const auto [status, err] = f.setUp();
     running.kill();

@@ -1,7 +1,7 @@
 #include "CompositePrice.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
-#include "PricebookProcess.h"
+#include "ToolTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QTest>
