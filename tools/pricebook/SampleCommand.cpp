@@ -13,7 +13,8 @@ int WriteSampleBooks(const QString& folder, QTextStream& out)
     const DataFileConfig defaults = DefaultDataFileConfig(folder);
     for (int k = 0; k < CategoryCount; ++k) {
         const QString& path = defaults.fileName[k];
-        // A book there may hold someone's prices: never replace it.
+        // A book there, or a link to one not reachable now, may hold
+        // someone's prices: never replace it.
         if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
             out << "skipped " << path << ": already exists\n";
             continue;
