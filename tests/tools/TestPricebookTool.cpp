@@ -1,38 +1,12 @@
 #include "CompositePrice.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
+#include "ToolTestSupport.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run pricebook(const QStringList& args)
-{
-    QProcess p;
-    p.start(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/pricebook", args);
-    Run r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 Currency units(double v) { return Currency::fromDouble(v); }
 

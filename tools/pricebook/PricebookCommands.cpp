@@ -4,6 +4,7 @@
 #include "CompositePrice.h"
 #include "FileError.h"
 #include "PriceBookFile.h"
+#include "SampleCommand.h"
 
 #include <QFileInfo>
 
@@ -16,6 +17,7 @@ const char* const Usage =
     "  new FILE                     create a blank price book (fails if FILE exists)\n"
     "  recompute FILE               recompute every material as selecting it does, then save\n"
     "  dump FILE [--material M]     print one line per record (M from 1 to 20)\n"
+    "  sample DIR                   write sample books to DIR/kanzai/haikan1..10.FDA, keeping existing ones\n"
     "  --help                       show this text\n";
 
 struct UsageError {
@@ -66,6 +68,13 @@ int commandDump(const QStringList& args, QTextStream& out)
     return 0;
 }
 
+int commandSample(const QStringList& args, QTextStream& out)
+{
+    if (args.size() != 2)
+        throw UsageError{QStringLiteral("sample takes exactly one DIR")};
+    return WriteSampleBooks(args[1], out);
+}
+
 } // namespace
 
 int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -84,6 +93,8 @@ int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
             return commandRecompute(args);
         if (command == QLatin1String("dump"))
             return commandDump(args, out);
+        if (command == QLatin1String("sample"))
+            return commandSample(args, out);
         throw UsageError{QStringLiteral("unknown command \"%1\" (see pricebook --help)").arg(command)};
     } catch (const UsageError& e) {
         err << "pricebook: " << e.message << '\n';

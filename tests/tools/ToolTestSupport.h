@@ -1,0 +1,53 @@
+#pragma once
+
+#include "PriceBookFile.h"
+#include "SampleBooks.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Runs the built command-line tool of the program folder and collects what it
+// printed; status -1 when it did not finish or crashed.
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+inline Run pricebook(const QStringList& args)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/pricebook", args);
+    Run r;
+    if (!p.waitForFinished(30000))
+        return r;
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+inline QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode = QIODevice::WriteOnly)
+{
+    QFile f(path);
+    QVERIFY(f.open(mode));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// The file the sample book of a category is saved as.
+inline QByteArray sampleBytes(int category)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("book.FDA");
+    WritePriceBookFile(path, SampleBook(category), 0);
+    return readAll(path);
+}
