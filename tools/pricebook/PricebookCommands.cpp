@@ -1,6 +1,7 @@
 #include "PricebookCommands.h"
 
 #include "BookDump.h"
+#include "ExportCommand.h"
 #include "CompositePrice.h"
 #include "FileError.h"
 #include "PriceBookFile.h"
@@ -16,11 +17,10 @@ const char* const Usage =
     "  new FILE                     create a blank price book (fails if FILE exists)\n"
     "  recompute FILE               recompute every material as selecting it does, then save\n"
     "  dump FILE [--material M]     print one line per record (M from 1 to 20)\n"
+    "  export FILE --material M --level L [--headings] [--results] [--output OUT] [--utf8]\n"
+    "                               the CSV of material M at level L (1-5 LEVEL1-5, 6 cost),\n"
+    "                               Shift-JIS unless --utf8, on standard output unless --output\n"
     "  --help                       show this text\n";
-
-struct UsageError {
-    QString message;
-};
 
 int commandNew(const QStringList& args)
 {
@@ -84,6 +84,8 @@ int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
             return commandRecompute(args);
         if (command == QLatin1String("dump"))
             return commandDump(args, out);
+        if (command == QLatin1String("export"))
+            return CommandExport(args, out);
         throw UsageError{QStringLiteral("unknown command \"%1\" (see pricebook --help)").arg(command)};
     } catch (const UsageError& e) {
         err << "pricebook: " << e.message << '\n';
