@@ -1,4 +1,6 @@
+#include "AtomicFile.h"
 #include "CompositePrice.h"
+#include "MaterialExport.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
 
@@ -104,6 +106,38 @@ void BM_LoadRecomputeSave(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LoadRecomputeSave)->Unit(benchmark::kMicrosecond);
+
+// The CSV bytes of one computed material (four sheets, headings, results).
+void BM_ExportMaterialText(benchmark::State& state)
+{
+    PriceBook book = filledBook();
+    WorkSet work;
+    SelectAndComputeMaterial(work, book, 1);
+    const ExportView view = ShownExportView(work);
+    for (auto _ : state) {
+        const QByteArray bytes = ExportFileBytes(ExportMaterialText(work, view, ExportMode::File, {3, true, true}));
+        benchmark::DoNotOptimize(bytes.constData());
+    }
+}
+BENCHMARK(BM_ExportMaterialText)->Unit(benchmark::kMicrosecond);
+
+// What `pricebook export --output` does: read the book, recompute the
+// material, export it and write the file.
+void BM_PricebookExport(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    WritePriceBookFile(path, filledBook(), 0);
+    const QString output = dir.filePath("out.CSV");
+    WorkSet work;
+    for (auto _ : state) {
+        PriceBook book = ReadPriceBookFile(path);
+        SelectAndComputeMaterial(work, book, 1);
+        const QString text = ExportMaterialText(work, ShownExportView(work), ExportMode::File, {3, true, true});
+        WriteFileAtomically(output, ExportFileBytes(text));
+    }
+}
+BENCHMARK(BM_PricebookExport)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

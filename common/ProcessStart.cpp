@@ -6,17 +6,18 @@
 
 namespace {
 
-// The accessory programs are named by their Windows file names. Elsewhere the
-// exact name is tried first, then the name without ".exe" in lower case, so
-// "Calc.exe" finds "calc" and "notepad.exe" finds "notepad".
+// The outside programs are named by their Windows file names. Elsewhere the
+// exact name is tried first, then the name without ".exe", then that in lower
+// case: "Dorvisk.exe" finds "Dorvisk" or "dorvisk", "Calc.exe" finds "calc".
 QStringList CandidateNames(const QString& name)
 {
     QStringList names{name};
     if (name.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)) {
-        const QString bare = name.chopped(4).toLower();
-        if (!bare.isEmpty() && bare != name)
-            names << bare;
+        const QString bare = name.chopped(4);
+        if (!bare.isEmpty())
+            names << bare << bare.toLower();
     }
+    names.removeDuplicates();
     return names;
 }
 
@@ -26,12 +27,17 @@ QString FindProgram(const QString& name, const QString& besideFolder)
 {
     if (name.isEmpty())
         return QString();
-    for (const QString& candidate : CandidateNames(name)) {
-        if (!besideFolder.isEmpty()) {
+    // As Windows finds a bare program name: the program's own folder first,
+    // then the search path.
+    const QStringList names = CandidateNames(name);
+    if (!besideFolder.isEmpty()) {
+        for (const QString& candidate : names) {
             const QString beside = QStandardPaths::findExecutable(candidate, {besideFolder});
             if (!beside.isEmpty())
                 return beside;
         }
+    }
+    for (const QString& candidate : names) {
         const QString onPath = QStandardPaths::findExecutable(candidate);
         if (!onPath.isEmpty())
             return onPath;

@@ -2,6 +2,7 @@
 
 #include "Reprice.h"
 #include "SettingsCapture.h"
+#include "SheetTabs.h"
 
 #include <QString>
 #include <QStringList>
@@ -87,6 +88,3 @@ struct MaterialControls {
 };
 
 MaterialControls ControlsForMaterial(const WorkSet& work);
-
-// The four sheet tab captions (one, "一般", in refrigerant mode).
-QStringList SheetTabCaptions(const WorkSet& work);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "DisplaySettings.h"
+#include "MaterialExport.h"
 #include "PriceBookSession.h"
 #include "TableRows.h"
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -155,6 +157,14 @@ private:
     void N13Click();
     void showStatusPath();
     void updateUndoItem();
+
+    // Output: the CSV file, the clipboard and the print job. The level
+    // dialog's choice moves the price table's selection; the export text
+    // comes back only when the user confirmed it.
+    std::optional<QString> exportMaterial(ExportMode mode);
+    void CSV1Click();
+    void N19Click();
+    void N8Click();
 
     PriceBookSession session_;
     QString programFilePath_;

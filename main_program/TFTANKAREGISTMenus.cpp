@@ -56,7 +56,8 @@ void TFTANKAREGIST::buildMenus()
     N1 = addItem(file, {"N1", "保  存", QKeySequence(Qt::CTRL | Qt::Key_S)});
     connect(N1, &QAction::triggered, this, [this] { N1Click(); });
     file->addSeparator();
-    addPending(file, {{"N8", "印  刷", QKeySequence(Qt::CTRL | Qt::Key_P)}});
+    connect(addItem(file, {"N8", "印  刷", QKeySequence(Qt::CTRL | Qt::Key_P)}), &QAction::triggered, this,
+            [this] { N8Click(); });
     N21 = addItem(file, {"N21", "終  了", QKeySequence(Qt::Key_End)});
     connect(N21, &QAction::triggered, this, &QWidget::close);
 
@@ -144,8 +145,10 @@ void TFTANKAREGIST::buildMenus()
         findChild<QAction*>(QString::fromLatin1(hidden))->setVisible(false);
 
     QMenu* output = bar->addMenu(QStringLiteral("外部デ－タ入出力(&O)"));
-    addPending(output, {{"CSV1", "表示中の管材データをCSVファイルとして出力"},
-                        {"N19", "表示中の管材データをクリップボ－ドへＣＳＶ形式で取り出す"}});
+    connect(addItem(output, {"CSV1", "表示中の管材データをCSVファイルとして出力"}), &QAction::triggered, this,
+            [this] { CSV1Click(); });
+    connect(addItem(output, {"N19", "表示中の管材データをクリップボ－ドへＣＳＶ形式で取り出す"}), &QAction::triggered,
+            this, [this] { N19Click(); });
 
     net_work = bar->addMenu(QStringLiteral("ネットワーク設定(&N)"));
     net_work->setObjectName(QStringLiteral("net_work"));

@@ -2,29 +2,10 @@
 
 #include "NumberText.h"
 
-namespace {
-
-Currency adoptedPrice(const WorkRow& row, int level)
-{
-    if (level <= SubmissionLevels)
-        return row.adoptedLevel[level - 1];
-    // The cost level's composite serves as its adopted price.
-    return level == CostLevel ? row.compositeCost : row.adoptedList;
-}
-
-Currency compositePrice(const WorkRow& row, int level)
-{
-    if (level <= SubmissionLevels)
-        return row.compositeLevel[level - 1];
-    return level == CostLevel ? row.compositeCost : row.compositeList;
-}
-
-} // namespace
-
 QStringList LabourRowTexts(const WorkRow& row, const TableModes& modes)
 {
     const int k = modes.level;
-    QStringList texts{row.sizeName.text(), FormatYen(adoptedPrice(row, k)), FormatYen(compositePrice(row, k)),
+    QStringList texts{row.sizeName.text(), FormatYen(LevelAdoptedPrice(row, k)), FormatYen(LevelCompositePrice(row, k)),
                       FormatYen(MaterialPrice(row, k))};
     for (int j = 0; j < RateInputs; ++j) {
         if (modes.labourShowsResults)
@@ -50,7 +31,7 @@ QStringList CompositeRowTexts(const WorkRow& row, const TableModes& modes)
     QStringList texts;
     for (int level = Level1; level <= ListLevel; ++level) {
         const bool adopted = modes.compositeShowsAdopted && level != CostLevel;
-        texts << FormatYen(adopted ? adoptedPrice(row, level) : compositePrice(row, level));
+        texts << FormatYen(adopted ? LevelAdoptedPrice(row, level) : LevelCompositePrice(row, level));
     }
     return texts;
 }

@@ -16,6 +16,23 @@ struct WorkRow : RowFields {
     bool operator==(const WorkRow&) const = default;
 };
 
+// The adopted price of level k (1..7); the cost level has none of its own,
+// so its composite price serves.
+inline Currency LevelAdoptedPrice(const WorkRow& row, int level)
+{
+    if (level <= SubmissionLevels)
+        return row.adoptedLevel[static_cast<std::size_t>(level - 1)];
+    return level == CostLevel ? row.compositeCost : row.adoptedList;
+}
+
+// The composite price of level k (1..7).
+inline Currency LevelCompositePrice(const WorkRow& row, int level)
+{
+    if (level <= SubmissionLevels)
+        return row.compositeLevel[static_cast<std::size_t>(level - 1)];
+    return level == CostLevel ? row.compositeCost : row.compositeList;
+}
+
 constexpr int SettingsRowNumber = 15; // line 15 of sheet 0: the material's settings
 constexpr int LabourRowNumber = 60;   // line 15 of sheet 3: the base labour costs
 

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev fonts-ipafont-gothic)
+packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev libicu-dev fonts-ipafont-gothic)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,4 +1,5 @@
 #include "CompositePrice.h"
+#include "MaterialExport.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
 #include "ToolTestSupport.h"
@@ -40,6 +41,8 @@ private slots:
     void badInputLeavesTheFile_data();
     void badInputLeavesTheFile();
     void dumpOneMaterial();
+    void exportIsTheWindowsCsv_data();
+    void exportIsTheWindowsCsv();
     void usageErrors_data();
     void usageErrors();
 };
@@ -134,6 +137,51 @@ void TestPricebookTool::dumpOneMaterial()
     QCOMPARE(pricebook({"dump", path}).out.count('\n'), 1200);
 }
 
+void TestPricebookTool::exportIsTheWindowsCsv_data()
+{
+    QTest::addColumn<int>("material");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("rate pricing, LEVEL1, to a file") << 2 << 1 << QStringList{"--headings", "--output"};
+    QTest::newRow("cost level, results, standard output") << 5 << 6 << QStringList{"--results"};
+    QTest::newRow("LEVEL3, UTF-8") << 2 << 3 << QStringList{"--utf8", "--headings", "--results"};
+    QTest::newRow("last material, LEVEL5, UTF-8 to a file") << 20 << 5 << QStringList{"--output", "--utf8"};
+}
+
+void TestPricebookTool::exportIsTheWindowsCsv()
+{
+    QFETCH(int, material);
+    QFETCH(int, level);
+    QFETCH(QStringList, options);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan3.FDA");
+    PriceBook book = sampleBook();
+    book.row(material - 1, 1).sizeName.setText(QStringLiteral("1,1/4"));
+    WritePriceBookFile(path, book, 0);
+    const QByteArray before = readAll(path);
+
+    const QString output = dir.filePath("out.CSV");
+    QStringList args{"export", path, "--material", QString::number(material), "--level", QString::number(level)};
+    for (const QString& option : options) {
+        args << option;
+        if (option == "--output")
+            args << output;
+    }
+    const Run r = pricebook(args);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.err, QString());
+
+    WorkSet work;
+    SelectAndComputeMaterial(work, book, material - 1);
+    const ExportChoices choices{level, options.contains("--headings"), options.contains("--results")};
+    const QString text = ExportMaterialText(work, ShownExportView(work), ExportMode::File, choices);
+    const QByteArray expected =
+        options.contains("--utf8") ? (text + QStringLiteral("\r\n")).toUtf8() : ExportFileBytes(text);
+    QCOMPARE(options.contains("--output") ? readAll(output) : r.bytes, expected);
+    QVERIFY(expected.contains("\r\n\"1,1/4\",")); // the recomputed first line, its size quoted
+    QCOMPARE(readAll(path), before); // the book stays as it was
+}
+
 void TestPricebookTool::usageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -142,6 +190,11 @@ void TestPricebookTool::usageErrors_data()
     QTest::newRow("missing file") << QStringList{"recompute"};
     QTest::newRow("material out of range") << QStringList{"dump", "x.FDA", "--material", "21"};
     QTest::newRow("material not a number") << QStringList{"dump", "x.FDA", "--material", "two"};
+    QTest::newRow("export without a level") << QStringList{"export", "x.FDA", "--material", "1"};
+    QTest::newRow("export at level 7") << QStringList{"export", "x.FDA", "--material", "1", "--level", "7"};
+    QTest::newRow("export of material 0") << QStringList{"export", "x.FDA", "--material", "0", "--level", "1"};
+    QTest::newRow("export, unknown option") << QStringList{"export", "x.FDA", "--material", "1", "--level", "1", "--csv"};
+    QTest::newRow("export, output without a name") << QStringList{"export", "x.FDA", "--material", "1", "--level", "1", "--output"};
 }
 
 void TestPricebookTool::usageErrors()

@@ -15,6 +15,7 @@ struct Run {
     int status = -1;
     QString out;
     QString err;
+    QByteArray bytes; // standard output as written
 };
 
 inline Run pricebook(const QStringList& args)
@@ -25,7 +26,8 @@ inline Run pricebook(const QStringList& args)
     if (!p.waitForFinished(30000))
         return r;
     r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.bytes = p.readAllStandardOutput();
+    r.out = QString::fromUtf8(r.bytes);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
 }

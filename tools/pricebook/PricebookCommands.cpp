@@ -1,6 +1,7 @@
 #include "PricebookCommands.h"
 
 #include "BookDump.h"
+#include "ExportCommand.h"
 #include "CompositePrice.h"
 #include "FileError.h"
 #include "PriceBookFile.h"
@@ -18,11 +19,10 @@ const char* const Usage =
     "  recompute FILE               recompute every material as selecting it does, then save\n"
     "  dump FILE [--material M]     print one line per record (M from 1 to 20)\n"
     "  sample DIR                   write sample books to DIR/kanzai/haikan1..10.FDA, keeping existing ones\n"
+    "  export FILE --material M --level L [--headings] [--results] [--output OUT] [--utf8]\n"
+    "                               the CSV of material M at level L (1-5 LEVEL1-5, 6 cost),\n"
+    "                               Shift-JIS unless --utf8, on standard output unless --output\n"
     "  --help                       show this text\n";
-
-struct UsageError {
-    QString message;
-};
 
 int commandNew(const QStringList& args)
 {
@@ -95,6 +95,8 @@ int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
             return commandDump(args, out);
         if (command == QLatin1String("sample"))
             return commandSample(args, out);
+        if (command == QLatin1String("export"))
+            return CommandExport(args, out);
         throw UsageError{QStringLiteral("unknown command \"%1\" (see pricebook --help)").arg(command)};
     } catch (const UsageError& e) {
         err << "pricebook: " << e.message << '\n';

@@ -1,0 +1,85 @@
+#include "FileError.h"
+#include "PrintJobReader.h"
+#include "PrintLayout.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <cstdio>
+
+namespace {
+
+const QPageLayout Landscape(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                            QPageLayout::Millimeter);
+
+// "--pdf FILE" anywhere on the command line; empty when absent.
+QString pdfTarget(int argc, char* argv[])
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "--pdf") == 0)
+            return QString::fromLocal8Bit(argv[i + 1]);
+    }
+    return QString();
+}
+
+int writePdf(const PrintJobContent& job, const QString& path)
+{
+    QPdfWriter writer(path);
+    writer.setPageLayout(Landscape);
+    writer.setTitle(job.dataTitle);
+    writer.setCreator(job.applicationTitle);
+    if (!PaintPrintJob(job, writer)) {
+        std::fprintf(stderr, "Dorvisk: %s: cannot be written\n", qPrintable(path));
+        return 1;
+    }
+    return 0;
+}
+
+int preview(const PrintJobContent& job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(Landscape);
+    printer.setDocName(job.dataTitle);
+    QPrintPreviewDialog dialog(&printer);
+    dialog.setWindowTitle(job.applicationTitle + QStringLiteral(" - ") + job.dataTitle);
+    if (!job.iconFile.isEmpty())
+        dialog.setWindowIcon(QIcon(job.iconFile));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&job](QPrinter* target) { PaintPrintJob(job, *target); });
+    dialog.resize(1100, 800);
+    dialog.exec();
+    return 0;
+}
+
+} // namespace
+
+// The print program of the price book manager: it reads the job the main
+// program left in this program's folder and shows it in a print preview, or
+// with --pdf FILE writes the pages as a PDF without a window.
+int main(int argc, char* argv[])
+{
+    const QString pdf = pdfTarget(argc, argv);
+    // A PDF needs no screen; scripts may run it where there is none.
+    if (!pdf.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dorvisk"));
+    PrintJobContent job;
+    try {
+        job = ReadPrintJob(QCoreApplication::applicationDirPath());
+    } catch (const FileError& e) {
+        if (!pdf.isEmpty()) {
+            std::fprintf(stderr, "Dorvisk: %s\n", e.message().toUtf8().constData());
+            return 1;
+        }
+        QMessageBox::critical(nullptr, QStringLiteral("Dorvisk"),
+                              QStringLiteral("印刷データを読めません。\n") + e.message());
+        return 1;
+    }
+    return pdf.isEmpty() ? preview(job) : writePdf(job, pdf);
+}
