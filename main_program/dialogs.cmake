@@ -1,5 +1,7 @@
 # The data file settings dialog and the small dialogs and utility commands.
 target_sources(main_program PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/DialogControls.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogControls.h
     ${CMAKE_CURRENT_LIST_DIR}/DialogTitleStrip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogTitleStrip.h
     ${CMAKE_CURRENT_LIST_DIR}/InformationCommands.cpp
