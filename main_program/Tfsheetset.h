@@ -37,7 +37,9 @@ public:
     std::array<QLineEdit*, Sheets> kind{};     // kind1 … kind4
     QPushButton* SpeedButton5 = nullptr;
     QPushButton* SpeedButton6 = nullptr;
-    std::array<TBorRadio*, 19> BorRadio{}; // BorRadio1 … BorRadio19
+    // BorRadio1 … BorRadio19 at index number − 1; the form has no BorRadio3,
+    // so index 2 stays empty.
+    std::array<TBorRadio*, 19> BorRadio{};
     QLabel* nopanel = nullptr;
     TIconButton* IconButton6 = nullptr;
     TIconButton* IconButton4 = nullptr;
