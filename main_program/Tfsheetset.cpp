@@ -59,6 +59,14 @@ QComboBox* EditableList(QWidget* parent, const QString& name, const QStringList&
     return box;
 }
 
+// Shows a text in an editable list; a text that is an item makes it current,
+// so that the arrow keys move on from there.
+void ShowInList(QComboBox* box, const QString& text)
+{
+    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    box->setEditText(text);
+}
+
 QGroupBox* Group(QWidget* parent, const QString& caption, QWidget* content)
 {
     auto* group = new QGroupBox(caption, parent);
@@ -280,12 +288,12 @@ void Tfsheetset::FormShow()
 
 void Tfsheetset::showData(const BasicData& data)
 {
-    GOODSBOX->setEditText(data.headerTexts[0]);
-    ComboBox2->setEditText(data.headerTexts[1]);
-    ComboBox3->setEditText(data.headerTexts[2]);
+    ShowInList(GOODSBOX, data.headerTexts[0]);
+    ShowInList(ComboBox2, data.headerTexts[1]);
+    ShowInList(ComboBox3, data.headerTexts[2]);
     StaticText1->setText(data.headerTexts[3]);
     StaticText2->setText(data.headerTexts[4]);
-    ComboBox1->setEditText(data.unit);
+    ShowInList(ComboBox1, data.unit);
     for (int sheet = 0; sheet < Sheets; ++sheet)
         kind[static_cast<std::size_t>(sheet)]->setText(data.sheetNames[static_cast<std::size_t>(sheet)]);
     for (int row = 1; row <= PriceLines; ++row)

@@ -152,6 +152,16 @@ void TestBasicDataDialog::showsTheWorkSet()
     QCOMPARE(d.StaticText1->text(), QString::fromUtf8("建設物価"));
     QCOMPARE(d.StaticText2->text(), QStringLiteral("P.88"));
     QCOMPARE(d.ComboBox1->currentText(), QString::fromUtf8("本"));
+    // The arrow keys move on from the item shown, or from the top for a free text.
+    QCOMPARE(d.GOODSBOX->currentIndex(), 27);
+    QTest::keyClick(d.GOODSBOX, Qt::Key_Down);
+    QCOMPARE(d.GOODSBOX->currentText(), QString::fromUtf8("銅管（Ｍ）"));
+    f.work.row(1).headerText.setText(QStringLiteral("SUS304"));
+    d.hide();
+    d.show();
+    QCOMPARE(d.GOODSBOX->currentText(), QStringLiteral("SUS304"));
+    QTest::keyClick(d.GOODSBOX, Qt::Key_Down);
+    QCOMPARE(d.GOODSBOX->currentText(), QString::fromUtf8("ステンレス鋼鋼管"));
     QCOMPARE(d.kind[3]->text(), QString::fromUtf8("屋外"));
     QCOMPARE(d.StrColGrid1->ColCount(), 2);
     QCOMPARE(d.StrColGrid1->RowCount(), 15);
