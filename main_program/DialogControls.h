@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStyle>
 
-class QBoxLayout;
+class QHBoxLayout;
 class QEvent;
 class QLineEdit;
 class QWidget;
@@ -18,9 +17,14 @@ QLineEdit* ClickField(QWidget* parent, const QString& name, const QString& hint,
 // A left button press, or Space or Enter, on a click field.
 bool IsFieldClick(const QEvent* event);
 
-// An icon button with its caption beside it, added to `row`.
-TIconButton* CaptionedIconButton(QWidget* parent, QBoxLayout* row, const QString& name, const QString& caption,
-                                 QStyle::StandardPixmap pixmap);
+// The "登  録" and "Exit" icon buttons at the foot of a dialog, each with its
+// caption beside it, to the right of their row.
+struct StoreAndExit {
+    QHBoxLayout* row;
+    TIconButton* store;
+    TIconButton* exit;
+};
+StoreAndExit StoreAndExitButtons(QWidget* parent, const QString& storeName, const QString& exitName);
 
 // Sizes the dialog to its contents and centres it on the screen.
 void CentreOnScreen(QWidget& dialog);

@@ -104,13 +104,9 @@ Tfsheetset::Tfsheetset(WorkSet& work, PriceBook& book, QWidget* parent)
     middle->addWidget(buildSheetNames());
     middle->addWidget(buildSettings());
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    IconButton6 = CaptionedIconButton(this, bottom, QStringLiteral("IconButton6"), QStringLiteral("登  録"),
-                                      QStyle::SP_DialogSaveButton);
-    bottom->addSpacing(16);
-    IconButton4 = CaptionedIconButton(this, bottom, QStringLiteral("IconButton4"), QStringLiteral("Exit"),
-                                      QStyle::SP_DialogCloseButton);
+    const StoreAndExit buttons = StoreAndExitButtons(this, QStringLiteral("IconButton6"), QStringLiteral("IconButton4"));
+    IconButton6 = buttons.store;
+    IconButton4 = buttons.exit;
     connect(IconButton6, &TIconButton::clicked, this, &Tfsheetset::IconButton6Click);
     connect(IconButton4, &TIconButton::clicked, this, &Tfsheetset::IconButton4Click);
 
@@ -118,7 +114,7 @@ Tfsheetset::Tfsheetset(WorkSet& work, PriceBook& book, QWidget* parent)
     layout->addWidget(DialogTitleStrip(this, Heading));
     layout->addWidget(buildTexts());
     layout->addLayout(middle);
-    layout->addLayout(bottom);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     showData(BasicData{});

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -89,20 +88,16 @@ Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     FolderDialog1 = new TFolderDialog(this);
     FolderDialog1->setObjectName(QStringLiteral("FolderDialog1"));
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    IconButton3 = CaptionedIconButton(this, bottom, QStringLiteral("IconButton3"), QStringLiteral("登  録"),
-                                      QStyle::SP_DialogSaveButton);
-    bottom->addSpacing(16);
-    IconButton2 = CaptionedIconButton(this, bottom, QStringLiteral("IconButton2"), QStringLiteral("Exit"),
-                                      QStyle::SP_DialogCloseButton);
+    const StoreAndExit buttons = StoreAndExitButtons(this, QStringLiteral("IconButton3"), QStringLiteral("IconButton2"));
+    IconButton3 = buttons.store;
+    IconButton2 = buttons.exit;
     connect(IconButton3, &TIconButton::clicked, this, &Tkvconfig::IconButton3Click);
     connect(IconButton2, &TIconButton::clicked, this, &Tkvconfig::IconButton2Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(pages);
-    layout->addLayout(bottom);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     try {
