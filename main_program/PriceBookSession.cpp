@@ -94,6 +94,14 @@ void PriceBookSession::Undo()
     undoEnabled = false;
 }
 
+void PriceBookSession::BasicDataClosed()
+{
+    currentSheet = 0;
+    followRatePricingSetting();
+    ComputeMaterialRows(target(), ratePricing);
+    modified = true;
+}
+
 void PriceBookSession::RecomputeMaterial(const CapturedControls& controls)
 {
     TakeUndoSnapshot();

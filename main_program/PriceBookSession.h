@@ -57,6 +57,11 @@ public:
     void TakeUndoSnapshot();
     void Undo();
 
+    // What follows the basic data dialog, whether it stored or not: the
+    // current material is shown on its first sheet, its rows 1 to 59 are
+    // computed and the book counts as modified.
+    void BasicDataClosed();
+
     // The commands that change data; each takes the undo snapshot first,
     // computes what it changed and sets `modified`.
     void RecomputeMaterial(const CapturedControls& controls);

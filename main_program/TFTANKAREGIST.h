@@ -150,6 +150,7 @@ private:
     void CheckGroupBox1Click();
     void gpaydayEnter(int index);
     void N2Click();
+    void user_selClick();
     void unitPriceCalcClick();
     void N1Click();
     void IconButton11Click();

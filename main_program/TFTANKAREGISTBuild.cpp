@@ -116,7 +116,6 @@ void TFTANKAREGIST::buildControls()
     kanname->setObjectName(QStringLiteral("kanname"));
     user_sel = new QPushButton(QStringLiteral("基本設定"), top_panel);
     user_sel->setObjectName(QStringLiteral("user_sel"));
-    user_sel->setEnabled(false); // the basic data dialog comes later
     topRow->addWidget(kanname, 1);
     topRow->addWidget(user_sel);
     column->addWidget(top_panel);
@@ -178,6 +177,7 @@ void TFTANKAREGIST::buildControls()
     connect(TabControl1, &QTabBar::currentChanged, this, [this](int t) { TabControl1Change(t); });
     connect(TreeView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { TreeView1Click(item); });
     connect(IconButton11, &QAbstractButton::clicked, this, [this] { IconButton11Click(); });
+    connect(user_sel, &QPushButton::clicked, this, [this] { user_selClick(); });
     StrColGrid1->OnClick = [this](QObject*) { StrColGrid1Click(); };
     StrColGrid2->OnClick = [this](QObject*) { StrColGrid2Click(); };
     StrColGrid3->OnClick = [this](QObject*) { StrColGrid3Click(); };

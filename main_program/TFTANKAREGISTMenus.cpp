@@ -127,7 +127,7 @@ void TFTANKAREGIST::buildMenus()
     edit1->addSeparator();
     connect(addItem(edit1, {"tanka_calc", "現在の管材単価計算"}), &QAction::triggered, this,
             [this] { unitPriceCalcClick(); });
-    addPending(edit1, {{"N37", "管材別基本データ設定"}});
+    connect(addItem(edit1, {"N37", "管材別基本データ設定"}), &QAction::triggered, this, [this] { user_selClick(); });
 
     QMenu* edit2 = bar->addMenu(QStringLiteral("編   集2(&B)"));
     addPending(edit2, {{"item_copy_1", "現在のシ－ト(細目)の全内容をコピ－"}, {"item_copy_2", "現在のシ－ト(細目)の単価をコピ－"},

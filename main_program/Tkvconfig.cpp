@@ -1,6 +1,7 @@
 #include "Tkvconfig.h"
 
 #include "ApplicationTitle.h"
+#include "DialogControls.h"
 #include "FileError.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
@@ -13,12 +14,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -33,34 +31,6 @@ QString WithDefaultExtension(const QString& chosen)
     if (file.exists() || !file.suffix().isEmpty())
         return chosen;
     return chosen + QStringLiteral(".FDA");
-}
-
-QLineEdit* ClickField(QWidget* parent, const QString& name, const QString& hint, int width)
-{
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setReadOnly(true);
-    field->setToolTip(hint);
-    field->setCursor(Qt::PointingHandCursor);
-    field->setMinimumWidth(width);
-    return field;
-}
-
-TIconButton* CaptionedIconButton(QWidget* parent, QBoxLayout* row, const QString& name, const QString& caption,
-                                 QStyle::StandardPixmap pixmap)
-{
-    auto* button = new TIconButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setButtonIcon(parent->style()->standardIcon(pixmap));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFixedSize(36, 36);
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name + QStringLiteral("Caption"));
-    label->setBuddy(button);
-    row->addWidget(button);
-    row->addWidget(label);
-    return button;
 }
 
 } // namespace
@@ -118,20 +88,16 @@ Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     FolderDialog1 = new TFolderDialog(this);
     FolderDialog1->setObjectName(QStringLiteral("FolderDialog1"));
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    IconButton3 = CaptionedIconButton(this, bottom, QStringLiteral("IconButton3"), QStringLiteral("登  録"),
-                                      QStyle::SP_DialogSaveButton);
-    bottom->addSpacing(16);
-    IconButton2 = CaptionedIconButton(this, bottom, QStringLiteral("IconButton2"), QStringLiteral("Exit"),
-                                      QStyle::SP_DialogCloseButton);
+    const StoreAndExit buttons = StoreAndExitButtons(this, QStringLiteral("IconButton3"), QStringLiteral("IconButton2"));
+    IconButton3 = buttons.store;
+    IconButton2 = buttons.exit;
     connect(IconButton3, &TIconButton::clicked, this, &Tkvconfig::IconButton3Click);
     connect(IconButton2, &TIconButton::clicked, this, &Tkvconfig::IconButton2Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(pages);
-    layout->addLayout(bottom);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     try {
@@ -189,21 +155,13 @@ void Tkvconfig::setGroupName(int category, const QString& name)
 
 int Tkvconfig::Execute()
 {
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
     return ModalSeam::current().exec(*this);
 }
 
 bool Tkvconfig::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool press = event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    const bool key = event->type() == QEvent::KeyPress
-        && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space
-            || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
-            || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
-    if (press || key) {
+    if (IsFieldClick(event)) {
         for (int k = 0; k < CategoryCount; ++k) {
             if (watched == BN[k]) {
                 BNClick(k);

@@ -9,6 +9,7 @@ target_sources(main_program PRIVATE
 target_sources(main_program PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/PriceTableStyle.cpp ${CMAKE_CURRENT_LIST_DIR}/PriceTableStyle.h
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGIST.h
+    ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTBasicData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTBuild.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTLifecycle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTMenus.cpp

@@ -1,0 +1,26 @@
+#include "TFTANKAREGIST.h"
+
+#include "Tfsheetset.h"
+
+#include <QLabel>
+
+void TFTANKAREGIST::user_selClick()
+{
+    session_.TakeUndoSnapshot();
+    updateUndoItem();
+    {
+        Tfsheetset dialog(session_.work, session_.book, this);
+        dialog.nopanel->setText(QString::number(session_.currentMaterial));
+        dialog.Execute();
+        session_.currentMaterial = dialog.material();
+    }
+    // Stored or not, the window shows the material afresh and the book counts
+    // as changed.
+    clearTables();
+    ShowMaterialSettings();
+    session_.BasicDataClosed();
+    showLabourRows();
+    showPriceRows();
+    const int first = RowsPerMaterial * session_.currentMaterial;
+    RefreshMaterialLabels(first, first + RowsPerMaterial);
+}
