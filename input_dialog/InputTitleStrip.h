@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class TGradPan;
+
+// The gradient strip along the top of the input dialog's windows, with a
+// caption box on the left and one on the right.
+TGradPan* InputTitleStrip(QWidget* parent, const QString& left, const QString& right);
