@@ -1,6 +1,6 @@
 #include "TFKANZAI.h"
 
-#include "InputTitleStrip.h"
+#include "InputDialogLook.h"
 #include "TBorRadio.h"
 #include "TBoxCaption.h"
 #include "TBoxLabel.h"
@@ -27,7 +27,7 @@
 namespace {
 
 // Sizes for a finger as much as for the mouse.
-constexpr int TouchHeight = 42;
+constexpr int TouchHeight = 38;
 
 const char* const SizeCaptions[15] = {"15A", "20A", "25A", "32A", "40A", "50A", "60A", "80A",
                                       "100A", "125A", "150A", "200A", "250A", "300A", ""};
@@ -41,7 +41,7 @@ TBoxLabel* ShowLabel(QWidget* parent, const QString& name, const QString& captio
     label->setColor(Qt::white);
     label->setBevelOuter(Bevel::bvLowered);
     label->setBevelInner(Bevel::bvNone);
-    label->setMinimumHeight(32);
+    label->setMinimumHeight(30);
     return label;
 }
 
@@ -51,7 +51,7 @@ TBorRadio* Radio(QWidget* parent, const QString& name, const QString& caption)
     radio->setObjectName(name);
     radio->setText(caption);
     radio->setCheckColor(Qt::blue);
-    radio->setMinimumHeight(34);
+    radio->setMinimumHeight(28);
     radio->setCursor(Qt::PointingHandCursor);
     return radio;
 }
@@ -74,7 +74,7 @@ TIconButton* IconButton(QWidget* parent, const QString& name, const QIcon& icon)
     auto* button = new TIconButton(parent);
     button->setObjectName(name);
     button->setButtonIcon(icon);
-    button->setFixedSize(TouchHeight + 4, TouchHeight + 4);
+    button->setFixedSize(TouchHeight + 2, TouchHeight + 2);
     button->setCursor(Qt::PointingHandCursor);
     return button;
 }
@@ -117,9 +117,7 @@ QWidget* Captioned(QWidget* parent, TIconButton* button, const QString& caption)
 
 void TFKANZAI::buildControls()
 {
-    QFont larger = font();
-    larger.setPointSize(11);
-    setFont(larger);
+    UseTouchFont(this);
 
     GradPan1 = InputTitleStrip(this, QStringLiteral("配管材入力"), QStringLiteral("積算転記"));
 
@@ -155,13 +153,18 @@ void TFKANZAI::buildControls()
     StatusBar1->hide();
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(6);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
     layout->addWidget(GradPan1);
     layout->addLayout(systemRow);
     layout->addLayout(columns, 1);
     layout->addWidget(buildCommands());
     layout->addWidget(StatusBar1);
+    // Tight groups, so that everything fits a 1024 x 768 screen.
+    for (QGroupBox* group : findChildren<QGroupBox*>()) {
+        if (group->layout())
+            group->layout()->setContentsMargins(6, 2, 6, 4);
+    }
 }
 
 QWidget* TFKANZAI::buildCategories()
@@ -169,7 +172,7 @@ QWidget* TFKANZAI::buildCategories()
     auto* group = new QGroupBox(QStringLiteral("管　種"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     auto* grid = new QGridLayout(group);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(2);
     for (int n = 1; n <= 10; ++n) {
         ib[n - 1] = IconButton(group, QStringLiteral("ib%1").arg(n), NumberedDisk(n));
         DISKBTN[n - 1] = ShowLabel(group, QStringLiteral("DISKBTN%1").arg(n));
@@ -207,17 +210,6 @@ QWidget* TFKANZAI::buildMaterials()
     }
     tanka_opt[0]->setChecked(true);
 
-    auto* work = new QGroupBox(QStringLiteral("配管工"), box);
-    work->setObjectName(QStringLiteral("GroupBox3"));
-    auto* workRow = new QHBoxLayout(work);
-    const char* const workCaptions[3] = {"一　 般", "撤　 去", "撤去再"};
-    for (int i = 0; i < 3; ++i) {
-        CALC_OPT1[i] = Radio(work, QStringLiteral("CALC_OPT1_%1").arg(i + 1), QString::fromUtf8(workCaptions[i]));
-        CALC_OPT1[i]->setMinimumWidth(80);
-        workRow->addWidget(CALC_OPT1[i]);
-    }
-    CALC_OPT1[0]->setChecked(true);
-
     auto* construction = new QGroupBox(QStringLiteral("施工種別"), box);
     construction->setObjectName(QStringLiteral("GroupBox4"));
     auto* constructionGrid = new QGridLayout(construction);
@@ -230,7 +222,6 @@ QWidget* TFKANZAI::buildMaterials()
     layout->addWidget(select_data);
     layout->addWidget(ListBox1, 1);
     layout->addWidget(sheets);
-    layout->addWidget(work);
     layout->addWidget(construction);
     return box;
 }
@@ -250,6 +241,17 @@ QWidget* TFKANZAI::buildSizes()
         size_bt[i] = GradButton(sizes, QStringLiteral("size_bt_%1").arg(i + 1), QString::fromUtf8(SizeCaptions[i]));
         sizeGrid->addWidget(size_bt[i], i / 3, i % 3);
     }
+
+    auto* work = new QGroupBox(QStringLiteral("配管工"), box);
+    work->setObjectName(QStringLiteral("GroupBox3"));
+    auto* workRow = new QHBoxLayout(work);
+    const char* const workCaptions[3] = {"一　 般", "撤　 去", "撤去再"};
+    for (int i = 0; i < 3; ++i) {
+        CALC_OPT1[i] = Radio(work, QStringLiteral("CALC_OPT1_%1").arg(i + 1), QString::fromUtf8(workCaptions[i]));
+        CALC_OPT1[i]->setMinimumWidth(70);
+        workRow->addWidget(CALC_OPT1[i]);
+    }
+    CALC_OPT1[0]->setChecked(true);
 
     auto* level = new QGroupBox(QStringLiteral("単価タイプ"), box);
     level->setObjectName(QStringLiteral("GroupBox6"));
@@ -271,7 +273,7 @@ QWidget* TFKANZAI::buildSizes()
     CheckBox3 = new QCheckBox(QStringLiteral("備考に施工種別を付記する"), composite);
     CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
     for (QCheckBox* option : {CheckBox1, CheckBox2, CheckBox3}) {
-        option->setMinimumHeight(30);
+        option->setMinimumHeight(26);
         option->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 20px; height: 20px; }"));
         option->setCursor(Qt::PointingHandCursor);
         options->addWidget(option);
@@ -279,6 +281,7 @@ QWidget* TFKANZAI::buildSizes()
 
     layout->addWidget(sizename);
     layout->addWidget(sizes);
+    layout->addWidget(work);
     layout->addWidget(level);
     layout->addWidget(composite);
     layout->addStretch();

@@ -1,7 +1,7 @@
 #include "TFKEITO_SELECT.h"
 
 #include "ApplicationTitle.h"
-#include "InputTitleStrip.h"
+#include "InputDialogLook.h"
 #include "ModalSeam.h"
 #include "TBoxLabel.h"
 #include "TGradBtn.h"
@@ -20,6 +20,7 @@ TFKEITO_SELECT::TFKEITO_SELECT(const QString& programFolder, QWidget* parent)
     setWindowTitle(QStringLiteral("系統選択"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    UseTouchFont(this);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);

@@ -1,7 +1,7 @@
 #include "Tfkanzai_plan.h"
 
 #include "ApplicationTitle.h"
-#include "InputTitleStrip.h"
+#include "InputDialogLook.h"
 #include "TBorRadio.h"
 #include "TGradPan.h"
 #include "TNValEditC.h"
@@ -63,6 +63,7 @@ Tfkanzai_plan::Tfkanzai_plan(const QString& programFolder, const RemovalSettings
     setWindowTitle(ApplicationTitle() + QStringLiteral("-Telvoran-"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    UseTouchFont(this);
 
     auto* instruction = new QLabel(QStringLiteral("撤去時歩掛設定:配管工掛率（新設×）を入力して下さい。"), this);
     instruction->setObjectName(QStringLiteral("Label1"));

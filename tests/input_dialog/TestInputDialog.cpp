@@ -63,6 +63,7 @@ private slots:
     void startUp_data();
     void startUp();
     void startUpReadsSettingsFiles();
+    void fitsTheSmallestScreen();
     void openStepsRunOncePerOpening();
     void categoryButtons();
     void materialChoice();
@@ -163,6 +164,23 @@ void TestInputDialog::startUpReadsSettingsFiles()
     d.ib[2]->click();
     QCOMPARE(text, NotRegistered);
     QCOMPARE(d.categoryNumber(), 1);
+}
+
+void TestInputDialog::fitsTheSmallestScreen()
+{
+    // A 1024 x 768 screen, less a title bar and the frame.
+    const QSize screen(1024 - 8, 768 - 40);
+    ScriptedModalSeam seam;
+    TFKANZAI d(folder_->path(), {});
+    d.show();
+    const QSize needed = d.minimumSizeHint();
+    QVERIFY2(needed.width() <= screen.width() && needed.height() <= screen.height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
+    QVERIFY(d.width() <= screen.width() && d.height() <= screen.height());
+    // Every button is big enough for a finger.
+    for (QWidget* button : {static_cast<QWidget*>(d.size_bt[0]), static_cast<QWidget*>(d.ib[9]),
+                            static_cast<QWidget*>(d.netoffer_bt), static_cast<QWidget*>(d.IconButton13)})
+        QVERIFY(button->height() >= 36);
 }
 
 void TestInputDialog::openStepsRunOncePerOpening()

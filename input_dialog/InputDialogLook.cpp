@@ -1,4 +1,4 @@
-#include "InputTitleStrip.h"
+#include "InputDialogLook.h"
 
 #include "TBoxLabel.h"
 #include "TGradPan.h"
@@ -42,4 +42,11 @@ TGradPan* InputTitleStrip(QWidget* parent, const QString& left, const QString& r
     layout->addStretch();
     layout->addWidget(CaptionBox(strip, QStringLiteral("BoxLabel2"), right));
     return strip;
+}
+
+void UseTouchFont(QWidget* window)
+{
+    QFont font = window->font();
+    font.setPointSize(11);
+    window->setFont(font);
 }
