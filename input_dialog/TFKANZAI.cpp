@@ -173,12 +173,12 @@ void TFKANZAI::FormShow()
     const DataFileConfig config = ReadDataFileConfig(configPath);
     // A file that names no category keeps the caption the form gives it; the
     // configuration reader cannot tell an empty name from a missing one.
-    const QStringList lines = QFileInfo::exists(configPath) ? ReadSettingsLines(configPath) : QStringList();
+    const bool configured = QFileInfo::exists(configPath);
+    const QStringList lines = configured ? ReadSettingsLines(configPath) : QStringList();
     for (int k = 0; k < CategoryCount; ++k) {
         categoryPaths_[k] = config.fileName[k];
-        const QString name = lines.isEmpty() ? config.groupName[k]
-                                             : SettingsValue(lines, GroupNameKey(k), DISKBTN[k]->caption());
-        DISKBTN[k]->setCaption(name);
+        DISKBTN[k]->setCaption(configured ? SettingsValue(lines, GroupNameKey(k), DISKBTN[k]->caption())
+                                          : config.groupName[k]);
     }
 }
 

@@ -101,11 +101,19 @@ QIcon NumberedDisk(int number)
     return QIcon(pixmap);
 }
 
+// A column or bar of the dialog: its layout adds no margins of its own.
+template <typename Layout>
+Layout* BareLayout(QWidget* box)
+{
+    auto* layout = new Layout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
 QWidget* Captioned(QWidget* parent, TIconButton* button, const QString& caption)
 {
     auto* box = new QWidget(parent);
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = BareLayout<QHBoxLayout>(box);
     layout->addWidget(button);
     auto* label = new QLabel(caption, box);
     label->setObjectName(button->objectName() + QStringLiteral("_caption"));
@@ -189,8 +197,7 @@ QWidget* TFKANZAI::buildCategories()
 QWidget* TFKANZAI::buildMaterials()
 {
     auto* box = new QWidget(this);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = BareLayout<QVBoxLayout>(box);
 
     select_data = ShowLabel(box, QStringLiteral("select_data"));
     select_data->setAlignment(Qt::AlignLeft);
@@ -229,8 +236,7 @@ QWidget* TFKANZAI::buildMaterials()
 QWidget* TFKANZAI::buildSizes()
 {
     auto* box = new QWidget(this);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = BareLayout<QVBoxLayout>(box);
 
     sizename = ShowLabel(box, QStringLiteral("sizename"));
     auto* sizes = new QGroupBox(QStringLiteral("サイズ"), box);
@@ -291,8 +297,7 @@ QWidget* TFKANZAI::buildSizes()
 QWidget* TFKANZAI::buildQuantities()
 {
     auto* box = new QWidget(this);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = BareLayout<QVBoxLayout>(box);
 
     auto* quantities = new QGroupBox(QStringLiteral("数　量"), box);
     quantities->setObjectName(QStringLiteral("GroupBox8"));
@@ -388,8 +393,7 @@ QWidget* TFKANZAI::buildQuantities()
 QWidget* TFKANZAI::buildCommands()
 {
     auto* bar = new QWidget(this);
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = BareLayout<QHBoxLayout>(bar);
     QStyle* style = QApplication::style();
     IconButton3 = IconButton(bar, QStringLiteral("IconButton3"), style->standardIcon(QStyle::SP_DialogApplyButton));
     IconButton6 = IconButton(bar, QStringLiteral("IconButton6"), style->standardIcon(QStyle::SP_FileDialogDetailedView));

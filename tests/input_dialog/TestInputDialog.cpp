@@ -164,6 +164,16 @@ void TestInputDialog::startUpReadsSettingsFiles()
     d.ib[2]->click();
     QCOMPARE(text, NotRegistered);
     QCOMPARE(d.categoryNumber(), 1);
+
+    // An empty file names nothing: the captions stay, no book is configured.
+    WriteFile(dir.filePath("kavre_p.conf"), "");
+    TFKANZAI empty(folder_->path(), {});
+    empty.show();
+    QCOMPARE(empty.DISKBTN[0]->caption(), QStringLiteral("給水"));
+    AnswerBox(seam, &text);
+    empty.ib[0]->click();
+    QCOMPARE(text, NotRegistered);
+    QVERIFY(seam.unexpected.isEmpty());
 }
 
 void TestInputDialog::fitsTheSmallestScreen()

@@ -1,6 +1,7 @@
 #include "CallerArguments.h"
 #include "EstimateLine.h"
 #include "FileError.h"
+#include "InputDialogFixture.h"
 #include "NumberText.h"
 #include "RemarkHistory.h"
 #include "RemovalSettings.h"
@@ -13,19 +14,6 @@
 namespace {
 
 Currency C(const char* text) { return ParseCurrency(QString::fromUtf8(text)); }
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A record whose every price differs, so that a wrong field shows.
 PriceRow SampleRecord()
@@ -190,7 +178,7 @@ void TestInputLogic::removalSettingsFile()
     s.decimals = 2;
     s.rounding = 3;
     WriteRemovalSettings(path, s);
-    QCOMPARE(ReadBytes(path), QByteArray("[REMOVAL]=0\r\n[RECYCLE]=1000\r\n[KETA]=2\r\n[CUTLEVEL]=3\r\n"));
+    QCOMPARE(fixture::ReadFile(path), QByteArray("[REMOVAL]=0\r\n[RECYCLE]=1000\r\n[KETA]=2\r\n[CUTLEVEL]=3\r\n"));
     QCOMPARE(ReadRemovalSettings(path), s);
 
     // A folder in the way cannot be read as settings.
@@ -396,7 +384,7 @@ void TestInputLogic::remarkHistoryFile()
     QByteArray bytes;
     for (int i = 1; i <= 25; ++i)
         bytes += (i == 3 ? QByteArray() : QByteArray("remark") + QByteArray::number(i)) + "\r\n";
-    WriteBytes(path, QByteArray("\x95\xdb\x89\xb7\x8b\xa4\r\n") + bytes); // 保温共
+    fixture::WriteFile(path, QByteArray("\x95\xdb\x89\xb7\x8b\xa4\r\n") + bytes); // 保温共
     const QStringList history = ReadRemarkHistory(path);
     QCOMPARE(history.size(), RemarkHistoryLimit);
     QCOMPARE(history.first(), QStringLiteral("保温共"));
@@ -404,7 +392,7 @@ void TestInputLogic::remarkHistoryFile()
     QCOMPARE(history.last(), QStringLiteral("remark20"));
 
     WriteRemarkHistory(path, {QStringLiteral("保温共"), QStringLiteral("b")});
-    QCOMPARE(ReadBytes(path), QByteArray("\x95\xdb\x89\xb7\x8b\xa4\r\nb\r\n"));
+    QCOMPARE(fixture::ReadFile(path), QByteArray("\x95\xdb\x89\xb7\x8b\xa4\r\nb\r\n"));
 }
 
 void TestInputLogic::systemNamesFile()
@@ -416,7 +404,7 @@ void TestInputLogic::systemNamesFile()
     ReadSystemNames(path, names);
     QCOMPARE(names[0], QStringLiteral("design"));
 
-    WriteBytes(path, "[KEITO_NAME3]=\x8b\x8b\x90\x85\r\n[KEITO_NAME10]=ten=10\r\n[KEITO_NAME3]=C\r\nnoise\r\n");
+    fixture::WriteFile(path, "[KEITO_NAME3]=\x8b\x8b\x90\x85\r\n[KEITO_NAME10]=ten=10\r\n[KEITO_NAME3]=C\r\nnoise\r\n");
     ReadSystemNames(path, names);
     QCOMPARE(names[0], QStringLiteral("design"));
     QCOMPARE(names[2], QStringLiteral("C"));
@@ -424,7 +412,7 @@ void TestInputLogic::systemNamesFile()
 
     names[2] = QStringLiteral("給水");
     WriteSystemNames(path, names);
-    const QList<QByteArray> lines = ReadBytes(path).split('\n');
+    const QList<QByteArray> lines = fixture::ReadFile(path).split('\n');
     QCOMPARE(lines.size(), SystemCount + 1);
     QCOMPARE(lines[0], QByteArray("[KEITO_NAME1]=design\r"));
     QCOMPARE(lines[1], QByteArray("[KEITO_NAME2]=\r"));
