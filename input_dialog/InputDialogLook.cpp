@@ -1,5 +1,6 @@
 #include "InputDialogLook.h"
 
+#include "ApplicationTitle.h"
 #include "TBoxLabel.h"
 #include "TGradPan.h"
 
@@ -27,6 +28,21 @@ TBoxLabel* CaptionBox(QWidget* parent, const QString& name, const QString& text)
 }
 
 } // namespace
+
+QStringList RemovalDecimalsCaptions()
+{
+    return {QStringLiteral("第１位まで"), QStringLiteral("第２位まで"), QStringLiteral("第３位まで")};
+}
+
+QStringList RemovalRoundingCaptions()
+{
+    return {QStringLiteral("四捨五入"), QStringLiteral("切り上げ"), QStringLiteral("切り捨て")};
+}
+
+QString DesignCaption()
+{
+    return ApplicationTitle() + QStringLiteral("-Telvoran-");
+}
 
 TGradPan* InputTitleStrip(QWidget* parent, const QString& left, const QString& right)
 {

@@ -4,6 +4,7 @@
 #include "CallerArguments.h"
 #include "DataFileConfig.h"
 #include "FileError.h"
+#include "InputDialogLook.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "NumberText.h"
@@ -36,26 +37,11 @@ const QString Confirm = QStringLiteral("確認");
 const QString NotRegistered = QStringLiteral("単価はまだ登録されていません。Zavrikonプログラムにて作成して下さい。");
 const QString NoQuantity = QStringLiteral("数量が入力されていません。");
 
-QString BaseCaption()
-{
-    return ApplicationTitle() + QStringLiteral("-Telvoran-");
-}
-
 void SetCaptionColor(QWidget* widget, const QColor& color)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
     widget->setPalette(palette);
-}
-
-template <std::size_t N>
-int CheckedIndex(const std::array<TBorRadio*, N>& radios, int none)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        if (radios[i]->isChecked())
-            return static_cast<int>(i);
-    }
-    return none;
 }
 
 QStringList Items(const QComboBox* box)
@@ -82,7 +68,7 @@ TFKANZAI::TFKANZAI(const QString& programFolder, const QStringList& arguments, Q
     , argument_(arguments.value(0))
 {
     setObjectName(QStringLiteral("FKANZAI"));
-    setWindowTitle(BaseCaption());
+    setWindowTitle(DesignCaption());
     setWindowIcon(MessageBoxIcon(programFolder));
     buildControls();
     // The category names the form shows until the configuration names them.
@@ -224,7 +210,7 @@ void TFKANZAI::setBookPath(const QString& path)
     bookPath_ = path;
     FILENAMEPL->setText(path);
     statusPanels[3]->setText(path);
-    setWindowTitle(BaseCaption() + path);
+    setWindowTitle(DesignCaption() + path);
 }
 
 void TFKANZAI::ListBox1Click(int material)
@@ -402,10 +388,8 @@ void TFKANZAI::showRemovalSettings()
 {
     removal->setCaption(PlainText(removal_.removalFactor));
     Recycle->setCaption(PlainText(removal_.recycleFactor));
-    const QString decimals[] = {QStringLiteral("第１位まで"), QStringLiteral("第２位まで"), QStringLiteral("第３位まで")};
-    const QString rounding[] = {QStringLiteral("四捨五入"), QStringLiteral("切り上げ"), QStringLiteral("切り捨て")};
-    Removal_Label->setToolTip(decimals[removal_.decimals - 1]);
-    Recycle_Label->setToolTip(rounding[removal_.rounding - 1]);
+    Removal_Label->setToolTip(RemovalDecimalsCaptions().value(removal_.decimals - 1));
+    Recycle_Label->setToolTip(RemovalRoundingCaptions().value(removal_.rounding - 1));
 }
 
 void TFKANZAI::removalClick()

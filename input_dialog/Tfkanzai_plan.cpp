@@ -43,15 +43,6 @@ TNValEditC* FactorEdit(QWidget* parent, const QString& name, Currency value)
     return edit;
 }
 
-int CheckedNumber(const std::array<TBorRadio*, 3>& radios)
-{
-    for (int i = 0; i < 3; ++i) {
-        if (radios[i]->isChecked())
-            return i + 1;
-    }
-    return 1;
-}
-
 } // namespace
 
 Tfkanzai_plan::Tfkanzai_plan(const QString& programFolder, const RemovalSettings& settings, QWidget* parent)
@@ -60,7 +51,7 @@ Tfkanzai_plan::Tfkanzai_plan(const QString& programFolder, const RemovalSettings
     , settings_(settings)
 {
     setObjectName(QStringLiteral("fkanzai_plan"));
-    setWindowTitle(ApplicationTitle() + QStringLiteral("-Telvoran-"));
+    setWindowTitle(DesignCaption());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     UseTouchFont(this);
@@ -78,9 +69,9 @@ Tfkanzai_plan::Tfkanzai_plan(const QString& programFolder, const RemovalSettings
     factors->setColumnStretch(2, 1);
 
     auto* decimals = RadioGroup(this, QStringLiteral("計算後の小数有効桁"), QStringLiteral("ba"),
-                                {QStringLiteral("第１位まで"), QStringLiteral("第２位まで"), QStringLiteral("第３位まで")}, ba);
+                                RemovalDecimalsCaptions(), ba);
     auto* rounding = RadioGroup(this, QStringLiteral("有効桁以下処理"), QStringLiteral("aa"),
-                                {QStringLiteral("四捨五入"), QStringLiteral("切り上げ"), QStringLiteral("切り捨て")}, aa);
+                                RemovalRoundingCaptions(), aa);
     // The settings always hold 1..3, so one radio of each group is checked.
     ba[settings.decimals - 1]->setChecked(true);
     aa[settings.rounding - 1]->setChecked(true);
@@ -118,8 +109,8 @@ void Tfkanzai_plan::Button1Click()
     RemovalSettings chosen;
     chosen.removalFactor = NValEditC1->value();
     chosen.recycleFactor = NValEditC2->value();
-    chosen.decimals = CheckedNumber(ba);
-    chosen.rounding = CheckedNumber(aa);
+    chosen.decimals = CheckedIndex(ba, 0) + 1;
+    chosen.rounding = CheckedIndex(aa, 0) + 1;
     // Stored first: when the file cannot be written the dialog stays open and
     // the main dialog keeps the settings it had.
     WriteRemovalSettings(RemovalSettingsPath(programFolder_), chosen);
