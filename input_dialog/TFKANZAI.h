@@ -132,6 +132,9 @@ private:
     std::optional<Currency> keypadQuantity();
     int categoryForStart();
     void prepareNextLine();
+    // The remarks of the remark box, most recent first.
+    QStringList remarkHistory() const;
+    void setRemarkHistory(const QStringList& history);
 
     QString programFolder_;
     QString argument_;
