@@ -2,10 +2,12 @@
 # in: the programs and their installation data, and sample price books where
 # none are yet. A rebuild refreshes the programs and keeps every book there.
 set(KAVREL_DEMO_DIR ${CMAKE_BINARY_DIR}/demo)
-set(demo_programs kavrel pricebook)
-if(TARGET kanzai_input)
-  list(APPEND demo_programs kanzai_input)
-endif()
+set(demo_programs)
+foreach(program kavrel pricebook kanzai_input Dorvisk estimate_peer)
+  if(TARGET ${program})
+    list(APPEND demo_programs ${program})
+  endif()
+endforeach()
 set(demo_files ${demo_programs})
 foreach(file IN LISTS KAVREL_DATA_FILES)
   get_filename_component(name ${file} NAME)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "PriceBook.h"
+#include "ScriptedModalSeam.h"
+
+#include <QString>
+
+class TFKANZAI;
+
+// A program folder with a price book for category 1 ("kanzai/haikan1.FDA")
+// and no other category's.
+namespace fixture {
+
+// Materials 0 and 1 are piping materials with four sheets, material 2 is in
+// refrigerant mode, material 3 has an empty size name at row 2.
+PriceBook SampleBook();
+QString WriteSampleBook(const QString& programFolder);
+
+// Answers the next message box with its button and keeps its text.
+void AnswerBox(ScriptedModalSeam& seam, QString* text);
+
+// Clicks material m in the list (the dialog must be shown).
+void ClickMaterial(TFKANZAI& dialog, int material);
+
+void WriteFile(const QString& path, const QByteArray& bytes);
+QByteArray ReadFile(const QString& path);
+
+} // namespace fixture
