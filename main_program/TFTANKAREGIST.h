@@ -91,6 +91,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -107,6 +109,9 @@ private:
     DisplaySettings currentDisplaySettings() const;
     void writeSettingsFiles();
     void placeWindow();
+    // Once the frame is known, sizes the window so that its outer size is
+    // the one read from the window position file.
+    void fitOuterSize();
 
     // Navigation.
     void SelectMaterial(int material);
@@ -163,6 +168,9 @@ private:
     int edition_ = 0;
     bool started_ = false;
     bool displayUpdating_ = false;
+    QSize outerSize_;    // as read from the window position file
+    QSize unfittedSize_; // the client size until the outer size is fitted
+    int treeWidth_ = DisplaySettings().treeWidth; // the tree's width while it is hidden
     std::array<QString, 10> categoryPaths_;
     Tkvconfig* kvconfig_ = nullptr;
 };

@@ -157,6 +157,8 @@ void TFTANKAREGIST::buildControls()
     StylePriceTable(*StrColGrid3, false);
     PageControl1->addTab(StrColGrid2, QStringLiteral("資材単価"));
     PageControl1->addTab(StrColGrid3, QStringLiteral("複合単価"));
+    // The labour table keeps the height it was given; the pages take the rest.
+    tables->setStretchFactor(1, 1);
     work->addWidget(tables, 1);
     rightColumn->addLayout(work, 1);
     body->addWidget(TreeView1);
