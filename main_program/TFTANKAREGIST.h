@@ -137,6 +137,7 @@ private:
     void showLabourRows();
     void showPriceRows();
     void markCurrentRow(int row);
+    void currentRowChanged(TStrColGrid* moved, int row);
     void StrColGrid1Click();
     void StrColGrid2Click();
     void StrColGrid3Click();
@@ -168,6 +169,7 @@ private:
     int edition_ = 0;
     bool started_ = false;
     bool displayUpdating_ = false;
+    bool followingRow_ = false;
     QSize outerSize_;    // as read from the window position file
     QSize unfittedSize_; // the client size until the outer size is fitted
     int treeWidth_ = DisplaySettings().treeWidth; // the tree's width while it is hidden

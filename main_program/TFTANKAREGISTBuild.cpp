@@ -183,6 +183,9 @@ void TFTANKAREGIST::buildControls()
     StrColGrid1->OnClick = [this](QObject*) { StrColGrid1Click(); };
     StrColGrid2->OnClick = [this](QObject*) { StrColGrid2Click(); };
     StrColGrid3->OnClick = [this](QObject*) { StrColGrid3Click(); };
+    for (TStrColGrid* grid : {StrColGrid1, StrColGrid2, StrColGrid3}) {
+        grid->OnRowChanged = [this, grid](QObject*, int, int row) { currentRowChanged(grid, row); };
+    }
     StrColGrid1->OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers shift) { StrColGrid1KeyDown(key, shift); };
     StrColGrid2->OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers shift) { StrColGrid2KeyDown(key, shift); };
     for (TStrColGrid* grid : {StrColGrid1, StrColGrid2, StrColGrid3}) {

@@ -1,9 +1,11 @@
+#include "ColorNumber.h"
 #include "FileError.h"
 #include "PriceBookFile.h"
 #include "ProfileFile.h"
 #include "ScriptedModalSeam.h"
 #include "SettingsLines.h"
 #include "TFTANKAREGIST.h"
+#include "TSCGCellParam.h"
 #include "TStrColGrid.h"
 #include "Tkvconfig.h"
 
@@ -102,6 +104,8 @@ private slots:
     void windowKeptReachable_data();
     void windowKeptReachable();
     void hiddenTreeKeepsItsWidth();
+    void rowMarkFollowsEveryMove_data();
+    void rowMarkFollowsEveryMove();
 };
 
 void TestMainWindow::startUp_data()
@@ -398,6 +402,48 @@ void TestMainWindow::hiddenTreeKeepsItsWidth()
     p.window->tree_list->setChecked(false);
     p.close();
     QVERIFY(layoutFiles(p).contains("[TREEVIEW_WIDTH]=150"));
+}
+
+// Column 0 of the current row is marked, and the three tables share that
+// row, however the selection got there.
+void TestMainWindow::rowMarkFollowsEveryMove_data()
+{
+    QTest::addColumn<int>("table");
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("row");
+    QTest::newRow("labour table moved by the program") << 1 << QPoint(6, 7) << QString() << 7;
+    QTest::newRow("price table, last line") << 2 << QPoint(3, 14) << QString() << 14;
+    QTest::newRow("composite table") << 3 << QPoint(5, 2) << QString() << 2;
+    QTest::newRow("level command goes back to line 1") << 1 << QPoint(8, 9) << QString("LEVEL31") << 1;
+    QTest::newRow("cost level command") << 3 << QPoint(2, 12) << QString("N3") << 1;
+}
+
+void TestMainWindow::rowMarkFollowsEveryMove()
+{
+    QFETCH(int, table);
+    QFETCH(QPoint, cell);
+    QFETCH(QString, command);
+    QFETCH(int, row);
+    Program p;
+    TStrColGrid* grids[] = {p.window->StrColGrid1, p.window->StrColGrid2, p.window->StrColGrid3};
+    const int labourColumn = grids[0]->Col();
+    QVERIFY(grids[table - 1]->MoveTo(cell.x(), cell.y()));
+    if (!command.isEmpty())
+        p.window->findChild<QAction*>(command)->trigger();
+    const QColor mark = ColorFromNumber(0xC08080);
+    const QColor fixed = ColorFromNumber(0xA28C8E);
+    for (TStrColGrid* grid : grids) {
+        QCOMPARE(grid->Row(), row);
+        for (int r = 1; r <= 14; ++r)
+            QCOMPARE(grid->FindCellParam(0, r, false)->CellColor(), r == row ? mark : fixed);
+    }
+    // The tables keep their own columns; the level commands choose the column
+    // of the price tables only.
+    if (table != 1)
+        QCOMPARE(grids[0]->Col(), labourColumn);
+    if (command == "LEVEL31")
+        QCOMPARE(grids[1]->Col(), 3);
 }
 
 QTEST_MAIN(TestMainWindow)
