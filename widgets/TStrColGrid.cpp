@@ -10,6 +10,15 @@
 
 #include <QLineEdit>
 
+namespace {
+
+[[noreturn]] void raiseOutOfGrid()
+{
+    throw TSCGRangeError(QStringLiteral("ｾﾙ位置がｸﾞﾘｯﾄﾞの範囲を超えました。"));
+}
+
+} // namespace
+
 TStrColGrid::TStrColGrid(QWidget* parent)
     : TBaseStrGrid(parent), cellParams_(new TSCGCellParams(this)), fonts_(new TSCGCellFonts(this)),
       focusCellColor_(SystemColor(13)), focusCellFontColor_(SystemColor(14))
@@ -98,7 +107,7 @@ void TStrColGrid::SetOptions(TGridOptions value)
 void TStrColGrid::checkCellIndex(int col, int row) const
 {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount())
-        throw TSCGRangeError(QStringLiteral("ｾﾙ位置がｸﾞﾘｯﾄﾞの範囲を超えました。"));
+        raiseOutOfGrid();
 }
 
 TSCGCellParam* TStrColGrid::FindCellParam(int ACol, int ARow, bool Create)
@@ -110,7 +119,7 @@ TSCGCellParam* TStrColGrid::FindCellParam(int ACol, int ARow, bool Create)
     // A cell beyond the present columns or rows may come with more of them;
     // a negative position never does.
     if (ACol < 0 || ARow < 0)
-        throw TSCGRangeError(QStringLiteral("ｾﾙ位置がｸﾞﾘｯﾄﾞの範囲を超えました。"));
+        raiseOutOfGrid();
     TSCGCellParam* param = cellParams_->Add();
     param->SetCaption(QString());
     param->SetFontColor(FontColor());
