@@ -298,7 +298,7 @@ void addContainers(QVBoxLayout* page)
         option->setText(QString::fromUtf8("定価から"));
         option->setChecked(true);
         inner->addWidget(option);
-        group->setChecked(checked);
+        group->setBoxChecked(checked);
         layout->addWidget(tagged(group, checked ? QStringLiteral("checked") : QStringLiteral("unchecked")));
     }
 

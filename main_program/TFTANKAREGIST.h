@@ -93,6 +93,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -109,6 +111,9 @@ private:
     DisplaySettings currentDisplaySettings() const;
     void writeSettingsFiles();
     void placeWindow();
+    // Once the frame is known, sizes the window so that its outer size is
+    // the one read from the window position file.
+    void fitOuterSize();
 
     // Navigation.
     void SelectMaterial(int material);
@@ -134,6 +139,7 @@ private:
     void showLabourRows();
     void showPriceRows();
     void markCurrentRow(int row);
+    void currentRowChanged(TStrColGrid* moved, int row);
     void StrColGrid1Click();
     void StrColGrid2Click();
     void StrColGrid3Click();
@@ -174,6 +180,10 @@ private:
     int edition_ = 0;
     bool started_ = false;
     bool displayUpdating_ = false;
+    bool followingRow_ = false;
+    QSize outerSize_;    // as read from the window position file
+    QSize unfittedSize_; // the client size until the outer size is fitted
+    int treeWidth_ = DisplaySettings().treeWidth; // the tree's width while it is hidden
     std::array<QString, 10> categoryPaths_;
     Tkvconfig* kvconfig_ = nullptr;
 };

@@ -156,6 +156,8 @@ void TFTANKAREGIST::buildControls()
     StylePriceTable(*StrColGrid3, false);
     PageControl1->addTab(StrColGrid2, QStringLiteral("資材単価"));
     PageControl1->addTab(StrColGrid3, QStringLiteral("複合単価"));
+    // The labour table keeps the height it was given; the pages take the rest.
+    tables->setStretchFactor(1, 1);
     work->addWidget(tables, 1);
     rightColumn->addLayout(work, 1);
     body->addWidget(TreeView1);
@@ -181,6 +183,9 @@ void TFTANKAREGIST::buildControls()
     StrColGrid1->OnClick = [this](QObject*) { StrColGrid1Click(); };
     StrColGrid2->OnClick = [this](QObject*) { StrColGrid2Click(); };
     StrColGrid3->OnClick = [this](QObject*) { StrColGrid3Click(); };
+    for (TStrColGrid* grid : {StrColGrid1, StrColGrid2, StrColGrid3}) {
+        grid->OnRowChanged = [this, grid](QObject*, int, int row) { currentRowChanged(grid, row); };
+    }
     StrColGrid1->OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers shift) { StrColGrid1KeyDown(key, shift); };
     StrColGrid2->OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers shift) { StrColGrid2KeyDown(key, shift); };
     for (TStrColGrid* grid : {StrColGrid1, StrColGrid2, StrColGrid3}) {

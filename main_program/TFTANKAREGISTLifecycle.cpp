@@ -22,12 +22,25 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <limits>
 
 namespace {
 
 const QString PositionSection = QStringLiteral("zelvorit_k");
+const QSize DesignedClientSize(1014, 696);
+// Stands for a size missing from the window position file.
+constexpr int NoSize = std::numeric_limits<int>::min();
 
 QSplitter* splitterOf(QWidget* child) { return qobject_cast<QSplitter*>(child->parentWidget()); }
+
+// Gives the first pane of a splitter `first` pixels and the second the rest.
+// Sizes that do not add up to the splitter's own are scaled to it, so the
+// rest is taken from its present size.
+void setFirstPaneSize(QSplitter* splitter, int first)
+{
+    const int total = splitter->orientation() == Qt::Horizontal ? splitter->width() : splitter->height();
+    splitter->setSizes({first, std::max(0, total - splitter->handleWidth() - first)});
+}
 
 } // namespace
 
@@ -37,20 +50,56 @@ void TFTANKAREGIST::placeWindow()
     const QString ini = ProgramFiles::windowPositionFile(programFilePath_);
     int top = ReadProfileInt(ini, PositionSection, QStringLiteral("top"), work.top());
     int left = ReadProfileInt(ini, PositionSection, QStringLiteral("Left"), work.left());
-    const int width = ReadProfileInt(ini, PositionSection, QStringLiteral("Width"), 1014);
-    const int height = ReadProfileInt(ini, PositionSection, QStringLiteral("Height"), 696);
-    // Keep the window reachable; its size is the user's.
-    if (left > work.right() - 100 || left < work.left())
+    const int width = ReadProfileInt(ini, PositionSection, QStringLiteral("Width"), NoSize);
+    const int height = ReadProfileInt(ini, PositionSection, QStringLiteral("Height"), NoSize);
+    // Keep the window reachable; its size is the user's. The work area's
+    // right and bottom edges lie just outside it (Qt's right() is inside).
+    if (left > work.x() + work.width() - 100 || left < work.left())
         left = work.left();
-    if (top < work.top() || top > work.bottom() - 100)
+    if (top < work.top() || top > work.y() + work.height() - 100)
         top = work.top();
-    resize(width, height);
+    // A stored width or height is the outer size, a missing one the designed
+    // client size. The frame is known only once the window is shown, so the
+    // outer sizes are fitted then.
+    resize(width == NoSize ? DesignedClientSize.width() : width, height == NoSize ? DesignedClientSize.height() : height);
     move(left, top);
+    outerSize_ = QSize(width, height);
+    unfittedSize_ = size();
+}
+
+void TFTANKAREGIST::fitOuterSize()
+{
+    if (!unfittedSize_.isValid() || !isVisible())
+        return;
+    if (size() != unfittedSize_) {
+        // Sized by someone else meanwhile: that size stands.
+        unfittedSize_ = QSize();
+        return;
+    }
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.isNull())
+        return; // no frame yet, or none at all
+    unfittedSize_ = QSize();
+    resize(outerSize_.width() == NoSize ? width() : outerSize_.width() - frame.width(),
+           outerSize_.height() == NoSize ? height() : outerSize_.height() - frame.height());
+}
+
+void TFTANKAREGIST::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    fitOuterSize();
+}
+
+void TFTANKAREGIST::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    fitOuterSize();
 }
 
 void TFTANKAREGIST::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    fitOuterSize();
     if (started_)
         return;
     started_ = true;
@@ -110,17 +159,17 @@ void TFTANKAREGIST::readDisplaySettings()
 {
     const QSize screenSize = screen() ? screen()->size() : QSize();
     const QString source = DisplaySettingsSource(programFolder_, screenSize.width(), screenSize.height());
-    DisplaySettings s = currentDisplaySettings();
+    // Without a file the designed layout stays.
+    DisplaySettings s;
     if (!source.isEmpty())
         ApplyDisplaySettingsLines(s, ReadSettingsLines(source));
     title_bar->setChecked(s.titleBar);
     top_bar->setChecked(s.topBar);
     tree_list->setChecked(s.treeList);
     status_bar->setChecked(s.statusBar);
-    if (QSplitter* body = splitterOf(TreeView1))
-        body->setSizes({s.treeWidth, std::max(100, width() - s.treeWidth)});
-    if (QSplitter* tables = splitterOf(StrColGrid1))
-        tables->setSizes({s.labourTableHeight, std::max(100, height() - s.labourTableHeight)});
+    treeWidth_ = s.treeWidth;
+    setFirstPaneSize(splitterOf(TreeView1), treeWidth_);
+    setFirstPaneSize(splitterOf(StrColGrid1), s.labourTableHeight);
     for (int c = 0; c < 11; ++c)
         StrColGrid1->SetColWidths(c, s.labourColumnWidths[static_cast<std::size_t>(c)]);
     for (int c = 0; c < 8; ++c) {
@@ -135,7 +184,13 @@ void TFTANKAREGIST::applyAreaVisibility()
     // The layout keeps the title strip at the top and the top bar below it.
     title_panel->setVisible(title_bar->isChecked());
     top_panel->setVisible(top_bar->isChecked());
-    TreeView1->setVisible(tree_list->isChecked());
+    const bool showTree = tree_list->isChecked();
+    if (!showTree && !TreeView1->isHidden())
+        treeWidth_ = TreeView1->width(); // a hidden tree keeps the width it had
+    const bool reveal = showTree && TreeView1->isHidden();
+    TreeView1->setVisible(showTree);
+    if (reveal)
+        setFirstPaneSize(splitterOf(TreeView1), treeWidth_);
     StatusBar1->setVisible(status_bar->isChecked());
 }
 
@@ -146,7 +201,7 @@ DisplaySettings TFTANKAREGIST::currentDisplaySettings() const
     s.topBar = top_bar->isChecked();
     s.treeList = tree_list->isChecked();
     s.statusBar = status_bar->isChecked();
-    s.treeWidth = TreeView1->isVisible() || !started_ ? TreeView1->width() : s.treeWidth;
+    s.treeWidth = TreeView1->isHidden() ? treeWidth_ : TreeView1->width();
     s.labourTableHeight = StrColGrid1->height();
     for (int c = 0; c < 11; ++c)
         s.labourColumnWidths[static_cast<std::size_t>(c)] = StrColGrid1->ColWidths(c);

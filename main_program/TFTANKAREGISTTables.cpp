@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QUrl>
 
 namespace {
@@ -83,27 +84,36 @@ void TFTANKAREGIST::markCurrentRow(int row)
         MarkCurrentRow(*grid, row);
 }
 
+// Every change of a table's current row passes here, through the grids' row
+// hook, whether a click, a key or a command moved it: the other tables follow
+// to the same row, keeping their columns, and the row mark moves with them.
+void TFTANKAREGIST::currentRowChanged(TStrColGrid* moved, int row)
+{
+    if (followingRow_)
+        return;
+    const QScopedValueRollback<bool> following(followingRow_, true);
+    for (TStrColGrid* grid : {StrColGrid1, StrColGrid2, StrColGrid3}) {
+        if (grid != moved)
+            grid->MoveTo(grid->Col(), row);
+    }
+    markCurrentRow(row);
+}
+
 void TFTANKAREGIST::StrColGrid1Click()
 {
-    const int row = StrColGrid1->Row();
-    StrColGrid2->MoveTo(StrColGrid2->Col(), row);
-    StrColGrid3->MoveTo(StrColGrid3->Col(), row);
-    markCurrentRow(row);
+    for (TStrColGrid* grid : {StrColGrid1, StrColGrid2, StrColGrid3})
+        grid->viewport()->update();
 }
 
 void TFTANKAREGIST::StrColGrid2Click()
 {
     StrColGrid3->MoveTo(StrColGrid2->Col(), StrColGrid2->Row());
-    StrColGrid1->MoveTo(StrColGrid1->Col(), StrColGrid2->Row());
-    markCurrentRow(StrColGrid2->Row());
     showLabourRows();
 }
 
 void TFTANKAREGIST::StrColGrid3Click()
 {
     StrColGrid2->MoveTo(StrColGrid3->Col(), StrColGrid3->Row());
-    StrColGrid1->MoveTo(StrColGrid1->Col(), StrColGrid3->Row());
-    markCurrentRow(StrColGrid3->Row());
     showLabourRows();
 }
 

@@ -38,7 +38,9 @@ void NumericEditCore::setMaxDigits(int digits)
     if (digits < 1 || digits > 15 || digits <= fixDecimal_)
         return;
     maxDigits_ = digits;
-    const QString shown = removeTrailingZeros(storedText(fixDecimal_ < 0 ? 14 : fixDecimal_));
+    // Fixed decimals are all written, zeros included; free ones as far as
+    // they go.
+    const QString shown = fixDecimal_ < 0 ? removeTrailingZeros(storedText(14)) : storedText(fixDecimal_);
     int needed = 0;
     for (QChar c : shown)
         needed += isAsciiDigit(c) ? 1 : 0;

@@ -28,7 +28,8 @@ void TSCGCellFont::SetName(const QString& value)
 QString TSCGCellFont::DisplayName() const
 {
     const int size = font_.pointSize() > 0 ? font_.pointSize() : font_.pixelSize();
-    return QStringLiteral("%1( %2, %3 )").arg(name_, font_.family()).arg(size);
+    // One formatting step: a "%1" in the name must stay as it is.
+    return QStringLiteral("%1( %2, %3 )").arg(name_, font_.family(), QString::number(size));
 }
 
 void TSCGCellFont::Assign(const TSCGCellFont& source)

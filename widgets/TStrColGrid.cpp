@@ -1,11 +1,23 @@
 #include "TStrColGrid.h"
 
+#include "ApplicationTitle.h"
 #include "ColorNumber.h"
+#include "ModalSeam.h"
 #include "TSCGCellFont.h"
 #include "TSCGCellParam.h"
+#include "TSCGError.h"
 #include "TSCGRangeError.h"
 
 #include <QLineEdit>
+
+namespace {
+
+[[noreturn]] void raiseOutOfGrid()
+{
+    throw TSCGRangeError(QStringLiteral("ｾﾙ位置がｸﾞﾘｯﾄﾞの範囲を超えました。"));
+}
+
+} // namespace
 
 TStrColGrid::TStrColGrid(QWidget* parent)
     : TBaseStrGrid(parent), cellParams_(new TSCGCellParams(this)), fonts_(new TSCGCellFonts(this)),
@@ -95,7 +107,7 @@ void TStrColGrid::SetOptions(TGridOptions value)
 void TStrColGrid::checkCellIndex(int col, int row) const
 {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount())
-        throw TSCGRangeError(QStringLiteral("ｾﾙ位置がｸﾞﾘｯﾄﾞの範囲を超えました。"));
+        raiseOutOfGrid();
 }
 
 TSCGCellParam* TStrColGrid::FindCellParam(int ACol, int ARow, bool Create)
@@ -104,8 +116,10 @@ TSCGCellParam* TStrColGrid::FindCellParam(int ACol, int ARow, bool Create)
         return found;
     if (!Create)
         return nullptr;
-    // A parameter for a cell outside the grid could never take effect.
-    checkCellIndex(ACol, ARow);
+    // A cell beyond the present columns or rows may come with more of them;
+    // a negative position never does.
+    if (ACol < 0 || ARow < 0)
+        raiseOutOfGrid();
     TSCGCellParam* param = cellParams_->Add();
     param->SetCaption(QString());
     param->SetFontColor(FontColor());
@@ -147,19 +161,35 @@ void TStrColGrid::SetCellColor(int ACol, int ARow, const QColor& Value)
     viewport()->update(CellRect(ACol, ARow));
 }
 
-QFont TStrColGrid::fontFor(const TSCGCellParam* param, QColor* color) const
+const TSCGCellFont* TStrColGrid::namedFont(const TSCGCellParam* param) const
 {
-    if (param && !param->FontName().isEmpty()) {
-        const int index = fonts_->Find(param->FontName());
-        if (index >= 0) {
-            if (color)
-                *color = fonts_->Items(index)->FontColor();
-            return fonts_->Items(index)->Font();
-        }
+    if (!param || param->FontName().isEmpty())
+        return nullptr;
+    return fonts_->Items(fonts_->IndexOfFont(param->FontName()));
+}
+
+QFont TStrColGrid::fontFor(const TSCGCellParam* param, QColor* color)
+{
+    const TSCGCellFont* font = nullptr;
+    try {
+        font = namedFont(param);
+    } catch (const TSCGError& e) {
+        reportMissingFont(param->FontName(), e.message());
     }
     if (color)
-        *color = FontColor();
-    return Font();
+        *color = font ? font->FontColor() : FontColor();
+    return font ? font->Font() : Font();
+}
+
+void TStrColGrid::reportMissingFont(const QString& name, const QString& message)
+{
+    if (reportedFonts_.contains(name))
+        return;
+    reportedFonts_.insert(name);
+    // Reported after the paint: a modal report must not run inside one.
+    QMetaObject::invokeMethod(
+        this, [this, message] { ModalSeam::current().errorReport(window(), ApplicationTitle(), message); },
+        Qt::QueuedConnection);
 }
 
 void TStrColGrid::applyCellSettings(TSCGCellParam* param)
@@ -183,6 +213,8 @@ bool TStrColGrid::SelectCell(int col, int row)
         return false;
     TSCGCellParam* newParam = FindCellParam(col, row, false);
     TSCGCellParam* oldParam = FindCellParam(prevCol_, prevRow_, false);
+    // A font name missing from Fonts refuses the move with its error.
+    namedFont(newParam);
     applyCellSettings(newParam);
     const int oldCol = prevCol_;
     const int oldRow = prevRow_;

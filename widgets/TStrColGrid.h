@@ -6,8 +6,10 @@
 #include "TSCGEvents.h"
 #include "TSCGTypes.h"
 
+#include <QSet>
 #include <QStringList>
 
+class TSCGCellFont;
 class TSCGCellParam;
 
 // The string grid that paints every cell itself and takes its look and
@@ -102,9 +104,14 @@ protected:
 
 private:
     void checkCellIndex(int col, int row) const;
-    // The font of a parameter, or the grid's; a name missing from Fonts
-    // falls back to the grid's font instead of failing a paint or a move.
-    QFont fontFor(const TSCGCellParam* param, QColor* color = nullptr) const;
+    // The named font of a parameter, nullptr for the grid's own; raises for
+    // a name missing from Fonts.
+    const TSCGCellFont* namedFont(const TSCGCellParam* param) const;
+    // The font of a parameter, or the grid's. A name missing from Fonts
+    // cannot fail a paint: the grid's font is used and the error reported
+    // once.
+    QFont fontFor(const TSCGCellParam* param, QColor* color = nullptr);
+    void reportMissingFont(const QString& name, const QString& message);
     void applyCellSettings(TSCGCellParam* param);
     void drawLines(int col, int row, const QRect& rect, TGridDrawState state, TSCGCellParam* param,
                    TGridOptions options, const QString& text, int overstrike, TAlignment alignment,
@@ -133,4 +140,5 @@ private:
     bool loadedOnce_ = false;
     TSCGCanvasState saved_;
     QStringList lines_;
+    QSet<QString> reportedFonts_;
 };

@@ -144,10 +144,13 @@ void TStrColGrid::DrawCell(int col, int row, const QRect& rect, TGridDrawState s
         int flags = Qt::TextWordWrap;
         flags |= alignment == taRightJustify ? Qt::AlignRight : alignment == taCenter ? Qt::AlignHCenter : Qt::AlignLeft;
         flags |= layout == tlBottom ? Qt::AlignBottom : layout == tlCenter ? Qt::AlignVCenter : Qt::AlignTop;
+        // Qt breaks lines at LF only; CR and CR LF break them alike here.
+        QString wrapped = text;
+        wrapped.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
         painter.setFont(canvas.Font);
         painter.setPen(canvas.FontColor);
         for (int k = 0; k < overstrike; ++k)
-            painter.drawText(rect.adjusted(2 + k, 2, -2 + k, -2), flags, text);
+            painter.drawText(rect.adjusted(2 + k, 2, -2 + k, -2), flags, wrapped);
     } else {
         drawLines(col, row, rect, state, param, options, text, overstrike, alignment, layout);
     }

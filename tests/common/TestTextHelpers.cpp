@@ -1,3 +1,4 @@
+#include "ApplicationTitle.h"
 #include "Fields.h"
 #include "FileError.h"
 #include "LongPathForm.h"
@@ -6,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +26,7 @@ private slots:
     void encodeWithinKeepsWholeCharacters_data();
     void encodeWithinKeepsWholeCharacters();
     void longPathForm();
+    void applicationTitleIsOurOwn();
 };
 
 void TestTextHelpers::nthField_data()
@@ -161,6 +164,18 @@ void TestTextHelpers::longPathForm()
     // A relative path is taken from the current folder.
     QDir::setCurrent(dir.path());
     QCOMPARE(LongPathForm("Kanzai"), QDir::toNativeSeparators(QDir::cleanPath(dir.path() + "/Kanzai")));
+}
+
+// The toolkit appends its application display name to every window caption
+// that does not end with it, so the title must not become that name.
+void TestTextHelpers::applicationTitleIsOurOwn()
+{
+    const QString title = QStringLiteral("Zavrikon（管材編）");
+    SetApplicationTitle(title);
+    QCOMPARE(ApplicationTitle(), title);
+    QVERIFY(QGuiApplication::applicationDisplayName() != title);
+    SetApplicationTitle(QStringLiteral("配管材入力ダイアログ"));
+    QCOMPARE(ApplicationTitle(), QStringLiteral("配管材入力ダイアログ"));
 }
 
 QTEST_APPLESS_MAIN(TestTextHelpers)

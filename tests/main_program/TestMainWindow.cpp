@@ -1,8 +1,11 @@
+#include "ColorNumber.h"
 #include "FileError.h"
 #include "PriceBookFile.h"
+#include "ProfileFile.h"
 #include "ScriptedModalSeam.h"
 #include "SettingsLines.h"
 #include "TFTANKAREGIST.h"
+#include "TSCGCellParam.h"
 #include "TStrColGrid.h"
 #include "Tkvconfig.h"
 
@@ -11,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -94,6 +99,13 @@ private slots:
     void settingsFilesAtClose();
     void savingTheScratchBookAsksForAName();
     void damagedBookDoesNotStopStartUp();
+    void settingsFilesSurviveRestarts_data();
+    void settingsFilesSurviveRestarts();
+    void windowKeptReachable_data();
+    void windowKeptReachable();
+    void hiddenTreeKeepsItsWidth();
+    void rowMarkFollowsEveryMove_data();
+    void rowMarkFollowsEveryMove();
 };
 
 void TestMainWindow::startUp_data()
@@ -286,6 +298,152 @@ void TestMainWindow::damagedBookDoesNotStopStartUp()
     QCOMPARE(p.session().currentCategory, 0);
     QCOMPARE(p.session().currentPath, p.book(1));
     QCOMPARE(p.window->TreeView1->currentItem(), p.treeItem(0, 0));
+}
+
+namespace {
+
+// The two settings files of the window as a close left them.
+QStringList layoutFiles(const Program& p)
+{
+    return ReadSettingsLines(p.dir.filePath("kavre_p.disp")) + ReadSettingsLines(p.dir.filePath("kavrel.ini"));
+}
+
+QStringList startAndClose(Program& p)
+{
+    p.open("");
+    p.close();
+    return layoutFiles(p);
+}
+
+} // namespace
+
+// Each start must show what the last close wrote, so that starting and
+// closing again writes the same files.
+void TestMainWindow::settingsFilesSurviveRestarts_data()
+{
+    QTest::addColumn<QStringList>("display");
+    QTest::addColumn<QStringList>("position");
+    QTest::addColumn<int>("labourHeight");
+    QTest::addColumn<QSize>("outerSize");
+    QTest::newRow("no files: the designed layout") << QStringList() << QStringList() << 296 << QSize();
+    QTest::newRow("labour table height") << QStringList{"[StrColGrid1]=330"} << QStringList() << 330 << QSize();
+    QTest::newRow("stored outer size")
+        << QStringList() << QStringList{"[zelvorit_k]", "Top=40", "Left=30", "Width=960", "Height=720"} << 296
+        << QSize(960, 720);
+}
+
+void TestMainWindow::settingsFilesSurviveRestarts()
+{
+    QFETCH(QStringList, display);
+    QFETCH(QStringList, position);
+    QFETCH(int, labourHeight);
+    QFETCH(QSize, outerSize);
+    Program p("", false);
+    if (!display.isEmpty())
+        WriteSettingsLines(p.dir.filePath("kavre_p.disp"), display);
+    if (!position.isEmpty())
+        WriteSettingsLines(p.dir.filePath("kavrel.ini"), position);
+    p.open("");
+    if (outerSize.isValid()) {
+        QCOMPARE(p.window->frameGeometry().size(), outerSize);
+        QCOMPARE(p.window->frameGeometry().topLeft(), QPoint(30, 40));
+    } else {
+        QCOMPARE(p.window->size(), QSize(1014, 696)); // the designed client area
+    }
+    QCOMPARE(p.window->StrColGrid1->height(), labourHeight);
+    p.close();
+    const QStringList first = layoutFiles(p);
+    QVERIFY(first.contains(QStringLiteral("[StrColGrid1]=%1").arg(labourHeight)));
+    QCOMPARE(startAndClose(p), first);
+    QCOMPARE(startAndClose(p), first);
+}
+
+// The window is moved back to the work area only when less than 100 pixels
+// of it would remain inside.
+void TestMainWindow::windowKeptReachable_data()
+{
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    const int right = work.x() + work.width();
+    const int bottom = work.y() + work.height();
+    QTest::addColumn<QPoint>("stored");
+    QTest::addColumn<QPoint>("placed");
+    QTest::newRow("100 pixels left at the right") << QPoint(right - 100, 50) << QPoint(right - 100, 50);
+    QTest::newRow("99 pixels left at the right") << QPoint(right - 99, 50) << QPoint(work.left(), 50);
+    QTest::newRow("far right") << QPoint(5000, 50) << QPoint(work.left(), 50);
+    QTest::newRow("left of the work area") << QPoint(work.left() - 1, 50) << QPoint(work.left(), 50);
+    QTest::newRow("100 pixels left at the bottom") << QPoint(40, bottom - 100) << QPoint(40, bottom - 100);
+    QTest::newRow("99 pixels left at the bottom") << QPoint(40, bottom - 99) << QPoint(40, work.top());
+    QTest::newRow("above the work area") << QPoint(40, work.top() - 1) << QPoint(40, work.top());
+}
+
+void TestMainWindow::windowKeptReachable()
+{
+    QFETCH(QPoint, stored);
+    QFETCH(QPoint, placed);
+    Program p("", false);
+    WriteProfileInts(p.dir.filePath("kavrel.ini"), "zelvorit_k", {{"Left", stored.x()}, {"Top", stored.y()}});
+    p.open("");
+    QCOMPARE(p.window->frameGeometry().topLeft(), placed);
+}
+
+void TestMainWindow::hiddenTreeKeepsItsWidth()
+{
+    Program p("", false);
+    WriteSettingsLines(p.dir.filePath("kavre_p.disp"), {"[TREE_USE]=FALSE", "[TREEVIEW_WIDTH]=222"});
+    QStringList first = startAndClose(p);
+    QVERIFY(first.contains("[TREEVIEW_WIDTH]=222"));
+    // Shown again, the tree has that width; hidden by the user, it keeps the
+    // width it had then.
+    p.open("");
+    p.window->tree_list->setChecked(true);
+    QCOMPARE(p.window->TreeView1->width(), 222);
+    QSplitter* body = qobject_cast<QSplitter*>(p.window->TreeView1->parentWidget());
+    body->setSizes({150, body->width() - 150});
+    p.window->tree_list->setChecked(false);
+    p.close();
+    QVERIFY(layoutFiles(p).contains("[TREEVIEW_WIDTH]=150"));
+}
+
+// Column 0 of the current row is marked, and the three tables share that
+// row, however the selection got there.
+void TestMainWindow::rowMarkFollowsEveryMove_data()
+{
+    QTest::addColumn<int>("table");
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("row");
+    QTest::newRow("labour table moved by the program") << 1 << QPoint(6, 7) << QString() << 7;
+    QTest::newRow("price table, last line") << 2 << QPoint(3, 14) << QString() << 14;
+    QTest::newRow("composite table") << 3 << QPoint(5, 2) << QString() << 2;
+    QTest::newRow("level command goes back to line 1") << 1 << QPoint(8, 9) << QString("LEVEL31") << 1;
+    QTest::newRow("cost level command") << 3 << QPoint(2, 12) << QString("N3") << 1;
+}
+
+void TestMainWindow::rowMarkFollowsEveryMove()
+{
+    QFETCH(int, table);
+    QFETCH(QPoint, cell);
+    QFETCH(QString, command);
+    QFETCH(int, row);
+    Program p;
+    TStrColGrid* grids[] = {p.window->StrColGrid1, p.window->StrColGrid2, p.window->StrColGrid3};
+    const int labourColumn = grids[0]->Col();
+    QVERIFY(grids[table - 1]->MoveTo(cell.x(), cell.y()));
+    if (!command.isEmpty())
+        p.window->findChild<QAction*>(command)->trigger();
+    const QColor mark = ColorFromNumber(0xC08080);
+    const QColor fixed = ColorFromNumber(0xA28C8E);
+    for (TStrColGrid* grid : grids) {
+        QCOMPARE(grid->Row(), row);
+        for (int r = 1; r <= 14; ++r)
+            QCOMPARE(grid->FindCellParam(0, r, false)->CellColor(), r == row ? mark : fixed);
+    }
+    // The tables keep their own columns; the level commands choose the column
+    // of the price tables only.
+    if (table != 1)
+        QCOMPARE(grids[0]->Col(), labourColumn);
+    if (command == "LEVEL31")
+        QCOMPARE(grids[1]->Col(), 3);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -51,6 +51,8 @@ private slots:
     void focusLossNormalises();
     void minusColorFollowsSign();
     void setterRules();
+    void loweringMaxDigitsLimitsTheValue_data();
+    void loweringMaxDigitsLimitsTheValue();
     void readOnlyIgnoresKeys();
     void enterAndArrowsMoveFocus();
     void mouseKeepsCaretAtEnd();
@@ -382,6 +384,42 @@ void TestNValEdit::setterRules()
     g.setValue(1234567);
     g.setPutAComma(false);
     QCOMPARE(g.text(), QString("1234567"));
+}
+
+// The digits counted against a new limit are those of the value written with
+// its fixed decimals, trailing zeros included.
+void TestNValEdit::loweringMaxDigitsLimitsTheValue_data()
+{
+    QTest::addColumn<int>("fixDecimal");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("maxDigits");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("zeros after the point count") << 2 << "100" << 4 << "99.99";
+    QTest::newRow("exactly at the limit") << 2 << "10" << 4 << "10.00";
+    QTest::newRow("largest value kept") << 2 << "99.99" << 4 << "99.99";
+    QTest::newRow("no decimals") << 0 << "1000" << 3 << "999";
+    QTest::newRow("free decimals") << -1 << "12345" << 4 << "9,999";
+    QTest::newRow("free decimals, fits") << -1 << "1.5" << 2 << "1.5";
+}
+
+void TestNValEdit::loweringMaxDigitsLimitsTheValue()
+{
+    QFETCH(int, fixDecimal);
+    QFETCH(QString, value);
+    QFETCH(int, maxDigits);
+    QFETCH(QString, shown);
+    TNValEdit e;
+    e.setFixDecimal(fixDecimal);
+    e.setValue(value.toDouble());
+    e.setMaxDigits(maxDigits);
+    QCOMPARE(e.text(), shown);
+    QCOMPARE(e.value(), QString(shown).remove(',').toDouble());
+    TNValEditC c;
+    c.setFixDecimal(fixDecimal);
+    c.setValue(Currency::fromDouble(value.toDouble()));
+    c.setMaxDigits(maxDigits);
+    QCOMPARE(c.text(), shown);
+    QCOMPARE(c.value(), Currency::fromDouble(QString(shown).remove(',').toDouble()));
 }
 
 void TestNValEdit::readOnlyIgnoresKeys()

@@ -1,6 +1,8 @@
 // Cell parameters, named fonts and the text rules of the column grid.
+#include "ScriptedModalSeam.h"
 #include "TSCGCellFont.h"
 #include "TSCGCellParam.h"
+#include "TSCGError.h"
 #include "TSCGRangeError.h"
 #include "TStrColGrid.h"
 
@@ -27,6 +29,8 @@ private slots:
     void fontRenamesAndRemovalsReachTheParameters();
     void fontNameErrors();
     void unknownFontNameIsDropped();
+    void unknownFontNameRefusesTheMove();
+    void unknownFontNameIsReportedOnceWhenPainted();
     void assignCopiesEverything();
     void captionTypes_data();
     void captionTypes();
@@ -162,16 +166,19 @@ void TestStrColGrid::setCellOperationsCheckThePosition_data()
 {
     QTest::addColumn<int>("col");
     QTest::addColumn<int>("row");
-    QTest::newRow("column past the end") << 11 << 1;
-    QTest::newRow("row past the end") << 1 << 15;
-    QTest::newRow("negative column") << -1 << 1;
-    QTest::newRow("negative row") << 1 << -1;
+    QTest::addColumn<bool>("creatable");
+    QTest::newRow("column past the end") << 11 << 1 << true;
+    QTest::newRow("row past the end") << 1 << 15 << true;
+    QTest::newRow("far beyond both") << 40 << 99 << true;
+    QTest::newRow("negative column") << -1 << 1 << false;
+    QTest::newRow("negative row") << 1 << -1 << false;
 }
 
 void TestStrColGrid::setCellOperationsCheckThePosition()
 {
     QFETCH(int, col);
     QFETCH(int, row);
+    QFETCH(bool, creatable);
     TStrColGrid grid;
     grid.SetColCount(11);
     grid.SetRowCount(15);
@@ -187,10 +194,19 @@ void TestStrColGrid::setCellOperationsCheckThePosition()
             QCOMPARE(e.message(), message);
         }
     }
-    // Creating a parameter for such a cell is refused before anything is added.
-    QVERIFY_THROWS_EXCEPTION(TSCGRangeError, grid.FindCellParam(col, row, true));
-    QCOMPARE(grid.FindCellParam(col, row, false), nullptr);
     QCOMPARE(grid.CellParams()->Count(), 0);
+    // A parameter may be made for a cell the grid does not have yet; for a
+    // negative position it is refused before anything is added.
+    if (creatable) {
+        TSCGCellParam* p = grid.FindCellParam(col, row, true);
+        QVERIFY(p);
+        QCOMPARE(QPoint(p->Col(), p->Row()), QPoint(col, row));
+        QCOMPARE(grid.FindCellParam(col, row, false), p);
+        QCOMPARE(grid.CellParams()->Count(), 1);
+    } else {
+        QVERIFY_THROWS_EXCEPTION(TSCGRangeError, grid.FindCellParam(col, row, true));
+        QCOMPARE(grid.CellParams()->Count(), 0);
+    }
 }
 
 void TestStrColGrid::rangeValidation_data()
@@ -276,6 +292,11 @@ void TestStrColGrid::namesAndDisplayNames()
     QCOMPARE(font->Font().pointSize(), 9);
     QCOMPARE(font->DisplayName(), QStringLiteral("フォント1( %1, 9 )").arg(f.family()));
     QCOMPARE(grid.Fonts()->Add()->Name(), QStringLiteral("フォント2"));
+    // Placeholders in a name are text, not further arguments.
+    font->SetName(QStringLiteral("F%1%2"));
+    QCOMPARE(font->DisplayName(), QStringLiteral("F%1%2( ") + f.family() + QStringLiteral(", 9 )"));
+    p->SetName(QStringLiteral("P%1"));
+    QCOMPARE(p->DisplayName(), QStringLiteral("P%1 ( 12,  3)-(120,  7)"));
 }
 
 void TestStrColGrid::fontRenamesAndRemovalsReachTheParameters()
@@ -330,23 +351,81 @@ void TestStrColGrid::fontNameErrors()
 void TestStrColGrid::unknownFontNameIsDropped()
 {
     TStrColGrid grid;
-    grid.SetColCount(3);
-    grid.SetRowCount(3);
-    grid.resize(200, 80);
     TSCGCellParam* p = grid.CellParams()->Add();
-    p->SetCol(1);
-    p->SetRow(1);
     p->SetFontName(QStringLiteral("ない"));
     QCOMPARE(p->FontName(), QString());
     grid.BeginLoading();
     p->SetFontName(QStringLiteral("ない"));
     grid.Loaded();
     QCOMPARE(p->FontName(), QStringLiteral("ない"));
-    // A name that slipped in while loading must not break painting or moves.
-    grid.SetCells(1, 1, QStringLiteral("abc"));
-    QVERIFY(!grid.grab().isNull());
-    QVERIFY(grid.MoveTo(2, 2));
-    QVERIFY(grid.MoveTo(1, 1));
+}
+
+namespace {
+
+// A grid whose cell (2, 2) names a font that Fonts does not have, as a form
+// loaded with a stale name leaves it.
+struct StaleFontGrid {
+    TStrColGrid grid;
+    TSCGCellParam* param;
+    StaleFontGrid()
+    {
+        grid.SetColCount(4);
+        grid.SetRowCount(4);
+        grid.resize(300, 120);
+        grid.SetColor(Qt::white);
+        grid.SetFontColor(Qt::black);
+        param = grid.CellParams()->Add();
+        param->SetCol(2);
+        param->SetRow(2);
+        grid.BeginLoading();
+        param->SetFontName(QStringLiteral("ない"));
+        grid.Loaded();
+        grid.SetCells(2, 2, QStringLiteral("abc"));
+    }
+};
+
+const QString MissingFont = QStringLiteral("CellParams で指定されたフォント名が Fonts に登録されていません");
+
+} // namespace
+
+void TestStrColGrid::unknownFontNameRefusesTheMove()
+{
+    StaleFontGrid f;
+    int changes = 0;
+    f.grid.OnCellChanged = [&](QObject*, int, int, int, int) { ++changes; };
+    try {
+        f.grid.MoveTo(2, 2);
+        QFAIL("the move was not refused");
+    } catch (const TSCGError& e) {
+        QCOMPARE(e.message(), MissingFont);
+    }
+    QCOMPARE(QPoint(f.grid.Col(), f.grid.Row()), QPoint(1, 1));
+    QCOMPARE(changes, 0);
+    // Other cells are reached as before, and so is this one once the font exists.
+    QVERIFY(f.grid.MoveTo(3, 3));
+    QCOMPARE(changes, 1);
+    f.grid.Fonts()->Add()->SetName(QStringLiteral("ない"));
+    QVERIFY(f.grid.MoveTo(2, 2));
+}
+
+void TestStrColGrid::unknownFontNameIsReportedOnceWhenPainted()
+{
+    ScriptedModalSeam seam;
+    StaleFontGrid f;
+    QVERIFY(!f.grid.grab().isNull());
+    QVERIFY(!f.grid.grab().isNull());
+    QCoreApplication::processEvents();
+    QCOMPARE(seam.errors, QStringList{MissingFont});
+    // The cell is still drawn, in the grid's own font.
+    const QImage image = f.grid.viewport()->grab().toImage();
+    const QRect cell = f.grid.CellRect(2, 2);
+    int ink = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            ink += qGray(image.pixel(x, y)) < 110 ? 1 : 0;
+    QVERIFY(ink > 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(seam.errors.size(), 1);
 }
 
 void TestStrColGrid::assignCopiesEverything()

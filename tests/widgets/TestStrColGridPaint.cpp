@@ -83,6 +83,8 @@ private slots:
     void captionBands_data();
     void captionBands();
     void threeLineCellBands();
+    void undividedCellBreaksLines_data();
+    void undividedCellBreaksLines();
     void overstrike();
     void alignmentAndLayout_data();
     void alignmentAndLayout();
@@ -213,6 +215,43 @@ void TestStrColGridPaint::threeLineCellBands()
     f.grid.SetCellDivide(false);
     image = f.shot();
     QCOMPARE(QColor(image.pixel(rect.left() + 40, rect.top() + 17)), QColor(Qt::white));
+}
+
+void TestStrColGridPaint::undividedCellBreaksLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("captionType");
+    QTest::addColumn<bool>("twoLines");
+    QTest::newRow("CR") << "AAA\rBBB" << -1 << true;
+    QTest::newRow("LF") << "AAA\nBBB" << -1 << true;
+    QTest::newRow("CR LF") << "AAA\r\nBBB" << -1 << true;
+    QTest::newRow("one line") << "AAABBB" << -1 << false;
+    QTest::newRow("caption on top") << "BBB" << int(ctTop) << true;
+    QTest::newRow("caption below") << "AAA" << int(ctBottom) << true;
+}
+
+// Without division the text wraps in the whole cell, but every kind of line
+// break still starts a new line.
+void TestStrColGridPaint::undividedCellBreaksLines()
+{
+    QFETCH(QString, text);
+    QFETCH(int, captionType);
+    QFETCH(bool, twoLines);
+    Fixture f;
+    f.grid.SetCellDivide(false);
+    f.grid.SetRowHeights(2, 40);
+    f.grid.SetCells(3, 2, text);
+    if (captionType >= 0) {
+        TSCGCellParam* p = f.grid.FindCellParam(3, 2, true);
+        p->SetCaption(captionType == ctTop ? QStringLiteral("AAA") : QStringLiteral("BBB"));
+        p->SetCaptionType(static_cast<TSCGCellCaptionType>(captionType));
+    }
+    const QRect rect = f.grid.CellRect(3, 2);
+    const Ink ink = inkIn(f.shot(), rect);
+    QVERIFY(!ink.rows.isEmpty());
+    // A second line lies below the first: ink in rows past the first line's height.
+    const int lineHeight = QFontMetrics(f.grid.Font()).height();
+    QCOMPARE(ink.rows.last() >= 2 + lineHeight, twoLines);
 }
 
 void TestStrColGridPaint::overstrike()
