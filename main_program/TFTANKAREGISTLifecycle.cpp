@@ -71,7 +71,7 @@ void TFTANKAREGIST::StartUp()
 
     session_.modified = false;
     session_.work = WorkSet();
-    session_.undoSet = WorkSet();
+    session_.undoSet = MaterialSnapshot();
     session_.currentPath = session_.scratchFile();
     session_.recordBaseCode = 11;
     QFile::remove(session_.scratchFile());

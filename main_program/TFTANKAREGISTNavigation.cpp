@@ -100,8 +100,9 @@ void TFTANKAREGIST::ShowMaterialSettings()
     setItem(ComboBox1, c.ratePriceStepItem);
     setItem(ComboBox2, c.ratePriceDecimalItem);
     setItem(ComboBox3, c.ratePriceStepAddendItem);
-    if (c.ratePricing)
-        CheckGroupBox1->setBoxChecked(*c.ratePricing);
+    // The session keeps the state the computation follows: the setting, or
+    // for a setting neither on nor off the state the box was left in.
+    CheckGroupBox1->setBoxChecked(session_.ratePricing);
     for (std::size_t i = 0; i < 5; ++i) {
         GPAYDAY[i]->setValue(c.levelLabour[i]);
         avr[i]->setValue(c.levelRates[i]);
