@@ -48,6 +48,7 @@ void PriceBookSession::SwitchCategory(int category, const QString& path)
     currentCategory = category;
     currentPath = path;
     currentMaterial = 0;
+    undoEnabled = false; // the snapshot belongs to the book that was replaced
 }
 
 void PriceBookSession::SelectMaterial(int material)

@@ -72,8 +72,9 @@ private slots:
 void TestPriceBookSession::switchCategoryLoadsTheOtherBook()
 {
     Fixture f;
-    f.session.modified = true;
+    f.session.StorePrice(ListLevel, 2, units(5));
     f.session.SwitchCategory(1, f.path(2));
+    QVERIFY(!f.session.undoEnabled); // its snapshot was of the other book
     f.session.SelectMaterial(0);
     QCOMPARE(f.session.currentCategory, 1);
     QCOMPARE(f.session.currentPath, f.path(2));
