@@ -73,9 +73,8 @@ void BM_CellStore(benchmark::State& state)
     TStrColGrid* grid = window.StrColGrid2;
     int price = 1000;
     for (auto _ : state) {
-        window.editCol = 7;
-        window.editRow = 1 + price % 14;
-        grid->SetCells(7, window.editRow, QString::number(++price));
+        window.priceEdit = {7, 1 + price % 14};
+        grid->SetCells(7, window.priceEdit.row, QString::number(++price));
         int key = Qt::Key_Return;
         grid->OnKeyDown(grid, key, Qt::NoModifier);
         QCoreApplication::processEvents(); // the repaint of what changed

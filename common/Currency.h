@@ -11,9 +11,12 @@ public:
     constexpr Currency() = default;
     static constexpr Currency fromRaw(std::int64_t raw) { Currency c; c.raw_ = raw; return c; }
     static constexpr Currency fromUnits(std::int64_t units) { return fromRaw(units * Scale); }
-    // Nearest four-decimal value of a double, halves away from zero; out of
-    // range values saturate instead of overflowing.
+    // Nearest four-decimal value of a double, halves away from zero. A value
+    // out of range throws ValueOverflow; NaN gives 0.
     static Currency fromDouble(double value);
+    // The same, but out of range values become the nearest end of the range:
+    // for an edit that holds its value within the type's range anyway.
+    static Currency fromDoubleSaturated(double value);
 
     constexpr std::int64_t raw() const { return raw_; }
     // The integer part, truncated toward zero.

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "Currency.h"
+#include "ValueOverflow.h"
 
 #include <cstdint>
 #include <limits>
 
 // The price arithmetic runs on the scaled integers with 128-bit intermediates,
-// so that it is exact; values from damaged files saturate instead of
-// overflowing.
+// so that it is exact. A result that does not fit, in 128 bits or in the
+// Currency it is stored as, throws ValueOverflow: never a saturated or wrapped
+// value that looks like a price.
 namespace exact {
 
 __extension__ typedef __int128 Int;
 __extension__ typedef unsigned __int128 UInt;
-
-constexpr Int Max = static_cast<Int>(~static_cast<UInt>(0) >> 1);
-constexpr Int Min = -Max - 1;
 
 constexpr bool fits64(Int v)
 {
@@ -27,7 +26,7 @@ constexpr Int mul(Int a, Int b)
         return a * b; // two 64-bit factors always fit
     Int r = 0;
     if (__builtin_mul_overflow(a, b, &r))
-        return ((a < 0) != (b < 0)) ? Min : Max;
+        throw ValueOverflow();
     return r;
 }
 
@@ -35,7 +34,7 @@ constexpr Int add(Int a, Int b)
 {
     Int r = 0;
     if (__builtin_add_overflow(a, b, &r))
-        return a < 0 ? Min : Max;
+        throw ValueOverflow();
     return r;
 }
 
@@ -56,13 +55,11 @@ constexpr Int pow10(int n)
     return p;
 }
 
-// A Currency from a raw scaled value, saturated to the 64-bit range.
+// The Currency of a raw scaled value.
 constexpr Currency toCurrency(Int raw)
 {
-    if (raw > std::numeric_limits<std::int64_t>::max())
-        return Currency::fromRaw(std::numeric_limits<std::int64_t>::max());
-    if (raw < std::numeric_limits<std::int64_t>::min())
-        return Currency::fromRaw(std::numeric_limits<std::int64_t>::min());
+    if (!fits64(raw))
+        throw ValueOverflow();
     return Currency::fromRaw(static_cast<std::int64_t>(raw));
 }
 

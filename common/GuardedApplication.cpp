@@ -3,6 +3,7 @@
 #include "ApplicationTitle.h"
 #include "FileError.h"
 #include "ModalSeam.h"
+#include "ValueOverflow.h"
 
 GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -15,6 +16,8 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event)
         text = e.file() + QStringLiteral("\r\n") + e.reason();
     } catch (const ConversionError& e) {
         text = QStringLiteral("\"%1\" は数値ではありません。").arg(e.text());
+    } catch (const ValueOverflow& e) {
+        text = e.message();
     } catch (const std::exception& e) {
         text = QString::fromLocal8Bit(e.what());
     }

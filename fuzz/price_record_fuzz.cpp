@@ -1,7 +1,9 @@
 // Any bytes are accepted as price records: decoding, computing every material
-// and encoding again must neither crash nor overflow, and a record written
-// once must read back as the same row.
+// and encoding again must not crash, a value too large to store must end in
+// PriceOverflow rather than wrap, and a record written once must read back as
+// the same row.
 #include "CompositePrice.h"
+#include "PriceOverflow.h"
 #include "RecordCodec.h"
 
 #include <cstdlib>
@@ -26,7 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     WorkSet work;
-    for (int m = 0; m < Materials; ++m)
-        SelectAndComputeMaterial(work, book, m);
+    bool ratePricing = false;
+    for (int m = 0; m < Materials; ++m) {
+        try {
+            SelectAndComputeMaterial(work, book, m, ratePricing);
+        } catch (const PriceOverflow& e) {
+            if (e.material() != m)
+                std::abort();
+        }
+    }
     return 0;
 }

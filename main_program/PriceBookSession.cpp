@@ -5,6 +5,8 @@
 #include "PriceBookFile.h"
 #include "ProgramFiles.h"
 
+#include <stdexcept>
+
 PriceBookSession::PriceBookSession(QString programFolder) : programFolder_(std::move(programFolder)) {}
 
 QString PriceBookSession::scratchFile() const
@@ -46,39 +48,71 @@ void PriceBookSession::SwitchCategory(int category, const QString& path)
     currentCategory = category;
     currentPath = path;
     currentMaterial = 0;
+    undoEnabled = false; // the snapshot belongs to the book that was replaced
 }
 
 void PriceBookSession::SelectMaterial(int material)
 {
     currentMaterial = material;
-    LoadMaterial(work, book, material);
-    followRatePricingSetting();
     currentSheet = 0;
-    ComputeMaterialRows(target(), ratePricing);
     undoEnabled = false;
-}
-
-void PriceBookSession::followRatePricingSetting()
-{
-    // As the check box does: a setting that is neither on nor off leaves it.
-    if (const std::optional<bool> checkBox = ControlsForMaterial(work).ratePricing)
-        ratePricing = *checkBox;
+    const MaterialSnapshot stored = snapshot();
+    try {
+        SelectAndComputeMaterial(work, book, material, ratePricing);
+    } catch (...) {
+        // Shown as stored, with nothing computed, rather than half computed.
+        restore(stored);
+        work = WorkSet();
+        LoadMaterial(work, book, material);
+        throw;
+    }
 }
 
 void PriceBookSession::ChangeSheet(int sheet)
 {
     currentSheet = sheet;
-    computeShownSheet();
+    asOneChange([&] { ComputeSheetRows(target(), currentSheet, ratePricing); });
 }
 
-void PriceBookSession::computeShownSheet()
+MaterialSnapshot PriceBookSession::snapshot() const
 {
-    ComputeSheetRows(target(), currentSheet, ratePricing);
+    MaterialSnapshot s;
+    s.work = work;
+    for (int n = 1; n <= RowsPerMaterial; ++n)
+        s.bookRows[static_cast<std::size_t>(n - 1)] = book.row(currentMaterial, n);
+    s.ratePricing = ratePricing;
+    return s;
+}
+
+void PriceBookSession::restore(const MaterialSnapshot& saved)
+{
+    work = saved.work;
+    for (int n = 1; n <= RowsPerMaterial; ++n)
+        book.row(currentMaterial, n) = saved.bookRows[static_cast<std::size_t>(n - 1)];
+    ratePricing = saved.ratePricing;
+}
+
+template <typename Change>
+void PriceBookSession::asOneChange(Change&& change)
+{
+    const MaterialSnapshot before = snapshot();
+    const MaterialSnapshot undoBefore = undoSet;
+    const bool undoWasEnabled = undoEnabled;
+    const bool wasModified = modified;
+    try {
+        change();
+    } catch (...) {
+        restore(before);
+        undoSet = undoBefore;
+        undoEnabled = undoWasEnabled;
+        modified = wasModified;
+        throw;
+    }
 }
 
 void PriceBookSession::TakeUndoSnapshot()
 {
-    undoSet = work;
+    undoSet = snapshot();
     undoEnabled = true;
 }
 
@@ -86,55 +120,75 @@ void PriceBookSession::Undo()
 {
     if (!undoEnabled)
         return;
-    work = undoSet;
+    // The snapshot holds computed rows: putting them back is the undo, and
+    // computing them again could only change what the book held before.
+    restore(undoSet);
     currentSheet = 0;
-    followRatePricingSetting();
     modified = true;
-    ComputeMaterialRows(target(), ratePricing);
     undoEnabled = false;
 }
 
 void PriceBookSession::BasicDataClosed()
 {
     currentSheet = 0;
-    followRatePricingSetting();
-    ComputeMaterialRows(target(), ratePricing);
+    try {
+        ratePricing = MaterialSettings{work.settingsRow()}.ratePricingAfterSelect(ratePricing);
+        ComputeMaterialRows(target(), ratePricing);
+    } catch (...) {
+        // What the dialog stored cannot be computed: the material goes back
+        // to what it was before the dialog opened.
+        restore(undoSet);
+        throw;
+    }
     modified = true;
 }
 
 void PriceBookSession::RecomputeMaterial(const CapturedControls& controls)
 {
-    TakeUndoSnapshot();
-    ratePricing = controls.ratePricing;
-    ::RecomputeMaterial(target(), controls);
-    modified = true;
+    asOneChange([&] {
+        TakeUndoSnapshot();
+        ratePricing = controls.ratePricing;
+        ::RecomputeMaterial(target(), controls);
+        modified = true;
+    });
 }
 
 void PriceBookSession::RepriceFromLevels(const RepriceChoices& choices)
 {
-    ::RepriceFromLevels(target(), choices, ratePricing);
-    modified = true;
+    asOneChange([&] {
+        ::RepriceFromLevels(target(), choices, ratePricing);
+        modified = true;
+    });
 }
 
 void PriceBookSession::StorePrice(int level, int line, Currency value)
 {
-    modified = true;
-    TakeUndoSnapshot();
-    for (int sheet = 0; sheet < Sheets; ++sheet)
-        MaterialPrice(work.row(MaterialRowNumber(sheet, line)), level) = value;
-    ComputeRow(target(), MaterialRowNumber(currentSheet, line), ratePricing);
+    if (level < Level1 || level > ListLevel)
+        throw std::out_of_range("a price table column is a level from 1 to 7");
+    asOneChange([&] {
+        modified = true;
+        TakeUndoSnapshot();
+        for (int sheet = 0; sheet < Sheets; ++sheet)
+            MaterialPrice(work.row(MaterialRowNumber(sheet, line)), level) = value;
+        // In sheet order, so that the first sheet's line mirrors its prices
+        // into the others before they are computed.
+        for (int sheet = 0; sheet < Sheets; ++sheet)
+            ComputeRow(target(), MaterialRowNumber(sheet, line), ratePricing);
+    });
 }
 
 void PriceBookSession::StoreRate(int rateColumn, int line, Currency value, bool fillDown)
 {
-    modified = true;
-    TakeUndoSnapshot();
-    const int last = fillDown ? PriceLines : line;
-    for (int l = line; l <= last; ++l) {
-        const int n = MaterialRowNumber(currentSheet, l);
-        work.row(n).rate[static_cast<std::size_t>(rateColumn - 1)] = value;
-        ComputeRow(target(), n, ratePricing);
-    }
+    asOneChange([&] {
+        modified = true;
+        TakeUndoSnapshot();
+        const int last = fillDown ? PriceLines : line;
+        for (int l = line; l <= last; ++l) {
+            const int n = MaterialRowNumber(currentSheet, l);
+            work.row(n).rate[static_cast<std::size_t>(rateColumn - 1)] = value;
+            ComputeRow(target(), n, ratePricing);
+        }
+    });
 }
 
 bool PriceBookSession::refrigerant() const
@@ -150,10 +204,6 @@ MaterialControls ControlsForMaterial(const WorkSet& work)
     c.ratePriceStepItem = ItemForRatePriceStep(s.ratePriceStep());
     c.ratePriceDecimalItem = ItemForAddend(s.ratePriceDecimalAddend());
     c.ratePriceStepAddendItem = ItemForAddend(s.ratePriceStepAddend());
-    if (s.ratePricingFlag() == Currency::fromUnits(1))
-        c.ratePricing = true;
-    else if (s.ratePricingFlag() == Currency())
-        c.ratePricing = false;
     for (int level = Level1; level <= SubmissionLevels; ++level) {
         c.levelRates[static_cast<std::size_t>(level - 1)] = s.ratePercent(level).toDouble();
         c.levelLabour[static_cast<std::size_t>(level - 1)] = BaseLabourCost(labourRow, level).toDouble();

@@ -8,7 +8,16 @@
 #include <QStringList>
 #include <array>
 #include <functional>
-#include <optional>
+
+// What an undo puts back: the material's working rows, its 60 rows in the
+// book and the rate pricing state they were computed with.
+struct MaterialSnapshot {
+    WorkSet work;
+    std::array<PriceRow, RowsPerMaterial> bookRows{};
+    bool ratePricing = false;
+
+    bool operator==(const MaterialSnapshot&) const = default;
+};
 
 // The price book the main window works on and everything it knows about it:
 // the loaded category and file, the material in the work set, the undo
@@ -28,7 +37,7 @@ public:
 
     PriceBook book;
     WorkSet work;
-    WorkSet undoSet;
+    MaterialSnapshot undoSet;
     bool undoEnabled = false;
     bool modified = false;
     int currentCategory = 0;
@@ -50,11 +59,15 @@ public:
     // together, and only when the load succeeded.
     void SwitchCategory(int category, const QString& path);
     // Loads material m into the work set, shows its first sheet, takes its
-    // rate pricing setting and computes rows 1 to 59.
+    // rate pricing setting and computes rows 1 to 59. When a value does not
+    // fit, the material stays as stored, with nothing computed, and the
+    // error is rethrown.
     void SelectMaterial(int material);
     void ChangeSheet(int sheet);
 
     void TakeUndoSnapshot();
+    // Puts the material, in the work set and in the book, back exactly as the
+    // snapshot holds it, and shows the first sheet.
     void Undo();
 
     // What follows the basic data dialog, whether it stored or not: the
@@ -63,9 +76,13 @@ public:
     void BasicDataClosed();
 
     // The commands that change data; each takes the undo snapshot first,
-    // computes what it changed and sets `modified`.
+    // computes what it changed and sets `modified`. One that fails (a value
+    // that does not fit, a text that is no number) leaves the work set, the
+    // book, the undo snapshot and `modified` as they were, and rethrows.
     void RecomputeMaterial(const CapturedControls& controls);
     void RepriceFromLevels(const RepriceChoices& choices); // snapshot taken by the caller
+    // Stores a price of level 1..7 into the line of all four sheets and
+    // computes each of them.
     void StorePrice(int level, int line, Currency value);
     void StoreRate(int rateColumn, int line, Currency value, bool fillDown);
 
@@ -73,19 +90,21 @@ public:
     MaterialInBook target() { return {work, book, currentMaterial}; }
 
 private:
-    void computeShownSheet();
-    void followRatePricingSetting();
+    MaterialSnapshot snapshot() const;
+    void restore(const MaterialSnapshot& saved);
+    template <typename Change>
+    void asOneChange(Change&& change);
 
     QString programFolder_;
     std::int64_t recordBase_ = 0;
 };
 
-// What the setting controls show for the material in the work set.
+// What the setting controls show for the material in the work set; the rate
+// pricing check box shows the session's `ratePricing`.
 struct MaterialControls {
     int ratePriceStepItem;       // NoItem: leave the combo box as it is
     int ratePriceDecimalItem;
     int ratePriceStepAddendItem;
-    std::optional<bool> ratePricing; // nullopt: leave the check box
     std::array<double, SubmissionLevels> levelRates;
     double costRate;
     std::array<double, SubmissionLevels> levelLabour;

@@ -86,9 +86,14 @@ public:
     std::array<std::array<QAction*, 20>, 10> materialItems{};  // x2 …
     std::vector<QAction*> pasteItems;
 
-    // Table state of the window.
-    int editCol = 4;
-    int editRow = 1;
+    // The cell last changed through the editor, one per editable table, so
+    // that a key in one table never stores a cell of the other.
+    struct EditCell {
+        int col = 4;
+        int row = 1;
+    };
+    EditCell labourEdit; // StrColGrid1
+    EditCell priceEdit;  // StrColGrid2
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -119,6 +124,7 @@ private:
     void SelectMaterial(int material);
     void SwitchCategory(int category);
     void ShowMaterialSettings();
+    void showSettingControls();
     void LoadCategoryLabels(int category, const QString& path);
     void RefreshMaterialLabels(int first, int last);
     void setMaterialLabel(int category, int material, const QString& label);
@@ -146,7 +152,7 @@ private:
     void StrColGrid1KeyDown(int& key, Qt::KeyboardModifiers shift);
     void StrColGrid2KeyDown(int& key, Qt::KeyboardModifiers shift);
     bool editorKey(TStrColGrid* grid, int& key, Qt::KeyboardModifiers shift, bool& store);
-    void moveEditRowDown(TStrColGrid* grid);
+    void moveEditRowDown(TStrColGrid* grid, EditCell& cell);
     void showLevel(int level);
     void adjustColumnWidths(TStrColGrid* grid, const QString& prompt, int lastColumn);
 

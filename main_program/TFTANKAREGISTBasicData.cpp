@@ -3,6 +3,7 @@
 #include "Tfsheetset.h"
 
 #include <QLabel>
+#include <QScopeGuard>
 
 void TFTANKAREGIST::user_selClick()
 {
@@ -17,10 +18,13 @@ void TFTANKAREGIST::user_selClick()
     // Stored or not, the window shows the material afresh and the book counts
     // as changed.
     clearTables();
-    ShowMaterialSettings();
+    const auto show = qScopeGuard([this] {
+        ShowMaterialSettings();
+        showLabourRows();
+        showPriceRows();
+        const int first = RowsPerMaterial * session_.currentMaterial;
+        RefreshMaterialLabels(first, first + RowsPerMaterial);
+        updateUndoItem();
+    });
     session_.BasicDataClosed();
-    showLabourRows();
-    showPriceRows();
-    const int first = RowsPerMaterial * session_.currentMaterial;
-    RefreshMaterialLabels(first, first + RowsPerMaterial);
 }

@@ -194,12 +194,8 @@ void TFTANKAREGIST::buildControls()
                 key = QChar();
         };
     }
-    for (TStrColGrid* grid : {StrColGrid1, StrColGrid2}) {
-        grid->OnSetEditText = [this](QObject*, int col, int row, const QString&) {
-            editCol = col;
-            editRow = row;
-        };
-    }
+    StrColGrid1->OnSetEditText = [this](QObject*, int col, int row, const QString&) { labourEdit = {col, row}; };
+    StrColGrid2->OnSetEditText = [this](QObject*, int col, int row, const QString&) { priceEdit = {col, row}; };
 }
 
 QWidget* TFTANKAREGIST::buildSideControls()

@@ -120,7 +120,7 @@ void TFTANKAREGIST::StartUp()
 
     session_.modified = false;
     session_.work = WorkSet();
-    session_.undoSet = WorkSet();
+    session_.undoSet = MaterialSnapshot();
     session_.currentPath = session_.scratchFile();
     session_.recordBaseCode = 11;
     QFile::remove(session_.scratchFile());
@@ -136,20 +136,23 @@ void TFTANKAREGIST::StartUp()
     showStatusPath();
 
     const StartupChoice choice = ParseStartupArgument(arguments_.value(0));
-    if (choice.category >= 1 && choice.category <= 10) {
-        // A category book that cannot be read ends the start-up here with the
-        // scratch book shown, consistent with what a save would write.
-        const QString path = categoryPaths_[static_cast<std::size_t>(choice.category - 1)];
-        session_.LoadPriceBook(path);
-        session_.currentPath = path;
+    const bool category = choice.category >= 1 && choice.category <= 10;
+    // The scratch book too is loaded again, now that records count from 0 as
+    // a save numbers them. A category book that cannot be read ends the
+    // start-up here with the scratch book shown, consistent with what a save
+    // would write.
+    const QString path =
+        category ? categoryPaths_[static_cast<std::size_t>(choice.category - 1)] : session_.currentPath;
+    session_.LoadPriceBook(path);
+    session_.currentPath = path;
+    if (category)
         session_.currentCategory = choice.category - 1;
-    }
     SelectMaterial(choice.material - 1);
     TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(choice.material - 1));
     if (edition_ == 1)
         label9->setText(ApplicationTitle() + QStringLiteral("-Network版"));
-    editCol = 4;
-    editRow = 1;
+    labourEdit = EditCell();
+    priceEdit = EditCell();
     markCurrentRow(1);
     session_.modified = false;
     showStatusPath();

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTreeWidget>
@@ -46,13 +47,16 @@ void TFTANKAREGIST::SwitchCategory(int category)
 
 void TFTANKAREGIST::SelectMaterial(int material)
 {
+    // Shown also when its computation fails: the session then holds it as stored.
+    const auto show = qScopeGuard([this] {
+        clearTables();
+        ShowMaterialSettings();
+        showLabourRows();
+        showPriceRows();
+        updateUndoItem();
+    });
     // The session takes the rate pricing setting as the check box will show it.
     session_.SelectMaterial(material);
-    clearTables();
-    ShowMaterialSettings();
-    showLabourRows();
-    showPriceRows();
-    updateUndoItem();
 }
 
 void TFTANKAREGIST::clearTables()
@@ -91,8 +95,15 @@ void TFTANKAREGIST::ShowMaterialSettings()
         item_paste_5->setText(tabs[0] + QStringLiteral("のデータを") + tabs[1] + QStringLiteral("・") + tabs[2]
                               + QStringLiteral("・") + tabs[3] + QStringLiteral("へコピ－"));
     showMaterialCaption();
+    showSettingControls();
+    displayUpdating_ = false;
+}
 
-    const MaterialControls c = ControlsForMaterial(work);
+void TFTANKAREGIST::showSettingControls()
+{
+    const bool updating = displayUpdating_;
+    displayUpdating_ = true;
+    const MaterialControls c = ControlsForMaterial(session_.work);
     const auto setItem = [](QComboBox* box, int item) {
         if (item != CapturedControls::NoItem)
             box->setCurrentIndex(item);
@@ -100,15 +111,16 @@ void TFTANKAREGIST::ShowMaterialSettings()
     setItem(ComboBox1, c.ratePriceStepItem);
     setItem(ComboBox2, c.ratePriceDecimalItem);
     setItem(ComboBox3, c.ratePriceStepAddendItem);
-    if (c.ratePricing)
-        CheckGroupBox1->setBoxChecked(*c.ratePricing);
+    // The session keeps the state the computation follows: the setting, or
+    // for a setting neither on nor off the state the box was left in.
+    CheckGroupBox1->setBoxChecked(session_.ratePricing);
     for (std::size_t i = 0; i < 5; ++i) {
         GPAYDAY[i]->setValue(c.levelLabour[i]);
         avr[i]->setValue(c.levelRates[i]);
     }
     GPAYDAY_N->setValue(c.costLabour);
     avr_N->setValue(c.costRate);
-    displayUpdating_ = false;
+    displayUpdating_ = updating;
 }
 
 void TFTANKAREGIST::showMaterialCaption()
@@ -130,9 +142,11 @@ void TFTANKAREGIST::TabControl1Change(int sheet)
     if (displayUpdating_ || sheet < 0)
         return;
     showMaterialCaption();
+    const auto show = qScopeGuard([this] {
+        showLabourRows();
+        showPriceRows();
+    });
     session_.ChangeSheet(sheet);
-    showLabourRows();
-    showPriceRows();
 }
 
 void TFTANKAREGIST::LoadCategoryLabels(int category, const QString& path)

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QScopeGuard>
 #include <QUrl>
 
 namespace {
@@ -136,10 +137,10 @@ bool TFTANKAREGIST::editorKey(TStrColGrid* grid, int& key, Qt::KeyboardModifiers
     return true;
 }
 
-void TFTANKAREGIST::moveEditRowDown(TStrColGrid* grid)
+void TFTANKAREGIST::moveEditRowDown(TStrColGrid* grid, EditCell& cell)
 {
-    editRow = editRow % PriceLines + 1;
-    grid->MoveTo(editCol, editRow);
+    cell.row = cell.row % PriceLines + 1;
+    grid->MoveTo(cell.col, cell.row);
 }
 
 void TFTANKAREGIST::StrColGrid2KeyDown(int& key, Qt::KeyboardModifiers shift)
@@ -154,13 +155,18 @@ void TFTANKAREGIST::StrColGrid2KeyDown(int& key, Qt::KeyboardModifiers shift)
     bool enter = false;
     if (!editorKey(StrColGrid2, key, shift, enter))
         return;
-    const Currency value = ParseCurrency(StrColGrid2->Cells(editCol, editRow));
-    session_.StorePrice(editCol, editRow, value);
-    ShowLabourRow(MaterialRowNumber(session_.currentSheet, editRow));
-    ShowPriceRow(editRow);
-    updateUndoItem();
+    const Currency value = ParseCurrency(StrColGrid2->Cells(priceEdit.col, priceEdit.row));
+    {
+        // A refused store shows the line as it still is.
+        const auto show = qScopeGuard([this] {
+            ShowLabourRow(MaterialRowNumber(session_.currentSheet, priceEdit.row));
+            ShowPriceRow(priceEdit.row);
+            updateUndoItem();
+        });
+        session_.StorePrice(priceEdit.col, priceEdit.row, value);
+    }
     if (enter)
-        moveEditRowDown(StrColGrid2);
+        moveEditRowDown(StrColGrid2, priceEdit);
 }
 
 void TFTANKAREGIST::StrColGrid1KeyDown(int& key, Qt::KeyboardModifiers shift)
@@ -168,31 +174,34 @@ void TFTANKAREGIST::StrColGrid1KeyDown(int& key, Qt::KeyboardModifiers shift)
     bool enter = false;
     if (!editorKey(StrColGrid1, key, shift, enter))
         return;
-    const int n = MaterialRowNumber(session_.currentSheet, editRow);
+    const EditCell cell = labourEdit;
+    const int n = MaterialRowNumber(session_.currentSheet, cell.row);
     const auto refuse = [&](const QString& text) {
         notice(text);
         ShowLabourRow(n);
     };
-    if (session_.refrigerant() && editCol == 9)
+    if (session_.refrigerant() && cell.col == 9)
         return refuse(QStringLiteral("冷媒モードです。この列のセルは編集できません。"));
-    if (editCol < 4) {
+    if (cell.col < 4) {
         refuse(QStringLiteral("この列のセルは編集できません。"));
     } else if (N34->isChecked()) {
         refuse(QStringLiteral("計算結果を表示しています。現在は編集できません。"));
     } else {
-        if (StrColGrid1->Cells(editCol, editRow).isEmpty())
-            StrColGrid1->SetCells(editCol, editRow, QStringLiteral("0"));
-        const Currency value = ParseCurrency(StrColGrid1->Cells(editCol, editRow));
+        if (StrColGrid1->Cells(cell.col, cell.row).isEmpty())
+            StrColGrid1->SetCells(cell.col, cell.row, QStringLiteral("0"));
+        const Currency value = ParseCurrency(StrColGrid1->Cells(cell.col, cell.row));
         const bool fillDown = shift & Qt::ShiftModifier;
-        session_.StoreRate(editCol - 3, editRow, value, fillDown);
-        for (int line = editRow; line <= (fillDown ? PriceLines : editRow); ++line) {
-            ShowLabourRow(MaterialRowNumber(session_.currentSheet, line));
-            ShowPriceRow(line);
-        }
-        updateUndoItem();
+        const auto show = qScopeGuard([&] {
+            for (int line = cell.row; line <= (fillDown ? PriceLines : cell.row); ++line) {
+                ShowLabourRow(MaterialRowNumber(session_.currentSheet, line));
+                ShowPriceRow(line);
+            }
+            updateUndoItem();
+        });
+        session_.StoreRate(cell.col - 3, cell.row, value, fillDown);
     }
     if (enter)
-        moveEditRowDown(StrColGrid1);
+        moveEditRowDown(StrColGrid1, labourEdit);
 }
 
 void TFTANKAREGIST::showLevel(int level)
@@ -234,7 +243,13 @@ void TFTANKAREGIST::RecomputeMaterial()
 {
     if (displayUpdating_)
         return;
-    session_.RecomputeMaterial(capturedControls());
+    try {
+        session_.RecomputeMaterial(capturedControls());
+    } catch (...) {
+        // Refused: the controls show the settings the material still has.
+        showSettingControls();
+        throw;
+    }
     showLabourRows();
     showPriceRows();
     updateUndoItem();

@@ -1,6 +1,7 @@
 #include "CompositePrice.h"
 
 #include "MaterialSettings.h"
+#include "PriceOverflow.h"
 #include "Rounding.h"
 
 namespace {
@@ -65,24 +66,22 @@ void computeLevel(WorkRow& row, int level, Currency baseLabour, bool refrigerant
     for (const Currency& component : c)
         sum = exact::add(sum, component.raw());
     const Currency composite = TruncateWithAddend(sum, rounding.addend);
+    if (level == CostLevel) {
+        row.compositeCost = composite; // the cost level has no adopted price
+        return;
+    }
     const Currency adopted = RoundSignificant(composite, settings.adoptedStep(), settings.adoptedStepAddend());
     if (level <= SubmissionLevels) {
         row.compositeLevel[level - 1] = composite;
         row.adoptedLevel[level - 1] = adopted;
-    } else if (level == CostLevel) {
-        row.compositeCost = composite; // the cost level has no adopted price
     } else {
         row.compositeList = composite;
         row.adoptedList = adopted;
     }
 }
 
-} // namespace
-
-void ComputeRow(MaterialInBook target, int n, bool ratePricing)
+void computeRow(MaterialInBook target, int n, bool ratePricing)
 {
-    if (n == SettingsRowNumber)
-        return;
     WorkSet& work = target.work;
     WorkRow& row = work.row(n);
     MaterialSettings settings{work.settingsRow()};
@@ -110,6 +109,19 @@ void ComputeRow(MaterialInBook target, int n, bool ratePricing)
     WriteBackRow(work, target.book, target.material, n);
 }
 
+} // namespace
+
+void ComputeRow(MaterialInBook target, int n, bool ratePricing)
+{
+    if (n == SettingsRowNumber)
+        return;
+    try {
+        computeRow(target, n, ratePricing);
+    } catch (const ValueOverflow&) {
+        throw PriceOverflow(target.material, n);
+    }
+}
+
 void ComputeMaterialRows(MaterialInBook target, bool ratePricing)
 {
     for (int n = 1; n < RowsPerMaterial; ++n)
@@ -122,9 +134,15 @@ void ComputeSheetRows(MaterialInBook target, int sheet, bool ratePricing)
         ComputeRow(target, MaterialRowNumber(sheet, line), ratePricing);
 }
 
-void SelectAndComputeMaterial(WorkSet& work, PriceBook& book, int material)
+void SelectAndComputeMaterial(WorkSet& work, PriceBook& book, int material, bool& ratePricing)
 {
     LoadMaterial(work, book, material);
-    const bool ratePricing = MaterialSettings{work.settingsRow()}.ratePricingOn();
+    ratePricing = MaterialSettings{work.settingsRow()}.ratePricingAfterSelect(ratePricing);
     ComputeMaterialRows({work, book, material}, ratePricing);
+}
+
+void SelectAndComputeMaterial(WorkSet& work, PriceBook& book, int material)
+{
+    bool ratePricing = false;
+    SelectAndComputeMaterial(work, book, material, ratePricing);
 }

@@ -22,7 +22,16 @@ struct SettingsSlots {
     auto& ratePricingFlag() { return row.adoptedLevel[3]; }
 
     bool refrigerantMode() { return mode().units() == 2; }
-    bool ratePricingOn() { return ratePricingFlag() == Currency::fromUnits(1); }
+    // The rate pricing check box once the material is selected: the setting
+    // when it is on (1) or off (0); any other value leaves the box as it was.
+    bool ratePricingAfterSelect(bool checkBox)
+    {
+        if (ratePricingFlag() == Currency::fromUnits(1))
+            return true;
+        if (ratePricingFlag() == Currency())
+            return false;
+        return checkBox;
+    }
 };
 
 using MaterialSettings = SettingsSlots<RowFields>;

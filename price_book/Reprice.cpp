@@ -1,6 +1,7 @@
 #include "Reprice.h"
 
 #include "ExactMath.h"
+#include "PriceOverflow.h"
 
 namespace {
 
@@ -25,10 +26,14 @@ void RepriceFromLevels(MaterialInBook target, const RepriceChoices& choices, boo
             continue;
         WorkRow& row = target.work.row(n);
         const Currency base = choices.method == RepriceChoices::FromList ? row.listPrice : row.costPrice;
-        for (int k = 0; k < SubmissionLevels; ++k) {
-            const exact::Int p = choices.percent[static_cast<std::size_t>(k)].raw();
-            const exact::Int factor = choices.method == RepriceChoices::FromList ? p : percentScale + p;
-            row.levelPrice[static_cast<std::size_t>(k)] = repriced(base, factor, choices);
+        try {
+            for (int k = 0; k < SubmissionLevels; ++k) {
+                const exact::Int p = choices.percent[static_cast<std::size_t>(k)].raw();
+                const exact::Int factor = choices.method == RepriceChoices::FromList ? p : percentScale + p;
+                row.levelPrice[static_cast<std::size_t>(k)] = repriced(base, factor, choices);
+            }
+        } catch (const ValueOverflow&) {
+            throw PriceOverflow(target.material, n);
         }
     }
     ComputeMaterialRows(target, ratePricing);

@@ -57,13 +57,18 @@ Currency QuantizeComponent(exact::Product x, const ComponentRounding& rounding)
 {
     // x has the value num / 10^8; Trunc(x × m + a) is taken on that scale.
     const std::int64_t unit = Currency::Scale / rounding.multiplier;
-    constexpr exact::Int Fast = exact::Int(1) << 52; // far below overflow of num × m + a
-    if (x.num < Fast && x.num > -Fast) {
-        const std::int64_t v = static_cast<std::int64_t>(x.num) * rounding.multiplier + rounding.addend.raw() * Currency::Scale;
+    // In 64 bits when |num| < 2^52 and |a| < 2^40 (raw): num × m stays below
+    // 2^62 (m ≤ 1000) and a × 10^4 below 2^54, so the sum cannot wrap, and
+    // the result stays far inside the range.
+    constexpr exact::Int FastProduct = exact::Int(1) << 52;
+    constexpr std::int64_t FastAddend = std::int64_t(1) << 40;
+    const std::int64_t a = rounding.addend.raw();
+    if (x.num < FastProduct && x.num > -FastProduct && a < FastAddend && a > -FastAddend) {
+        const std::int64_t v = static_cast<std::int64_t>(x.num) * rounding.multiplier + a * Currency::Scale;
         return Currency::fromRaw(v / (Currency::Scale * Currency::Scale) * unit);
     }
-    const exact::Int t = exact::div(
-        exact::add(exact::mul(x.num, rounding.multiplier), exact::mul(rounding.addend.raw(), Scale)), Scale * Scale);
+    const exact::Int t = exact::div(exact::add(exact::mul(x.num, rounding.multiplier), exact::mul(a, Scale)),
+                                    Scale * Scale);
     return exact::toCurrency(exact::mul(t, unit));
 }
 

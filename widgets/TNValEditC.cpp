@@ -78,7 +78,7 @@ void TNValEditC::storeNumber(double value)
         negateStored();
         return;
     }
-    raw_ = Currency::fromDouble(value).raw();
+    raw_ = Currency::fromDoubleSaturated(value).raw();
 }
 
 bool TNValEditC::storeText(const QString& plain)

@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,6 +51,8 @@ private slots:
     void failedWriteLeavesOldFile_data();
     void failedWriteLeavesOldFile();
     void missingFolderIsReported();
+    void replacementKeepsModeAndOwner_data();
+    void replacementKeepsModeAndOwner();
 };
 
 void TestAtomicFile::replacesWhole()
@@ -97,6 +100,43 @@ void TestAtomicFile::missingFolderIsReported()
         QCOMPARE(e.file(), path);
         QVERIFY(!e.reason().isEmpty());
     }
+}
+
+void TestAtomicFile::replacementKeepsModeAndOwner_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("read-only for all") << 0444;
+    QTest::newRow("group may read") << 0640;
+    QTest::newRow("owner only") << 0600;
+    QTest::newRow("everyone writes") << 0666;
+}
+
+void TestAtomicFile::replacementKeepsModeAndOwner()
+{
+    QFETCH(int, mode);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    WriteFileAtomically(path, "old");
+    const QByteArray native = QFile::encodeName(path);
+    QCOMPARE(::chmod(native.constData(), static_cast<mode_t>(mode)), 0);
+    // Only a privileged process may give a file away; otherwise the owner
+    // stays ours and only the mode is checked.
+    const bool privileged = ::geteuid() == 0;
+    if (privileged)
+        QCOMPARE(::chown(native.constData(), 1234, 2345), 0);
+    struct stat before {};
+    QCOMPARE(::stat(native.constData(), &before), 0);
+
+    WriteFileAtomically(path, "new");
+    QCOMPARE(contents(path), QByteArray("new"));
+    struct stat after {};
+    QCOMPARE(::stat(native.constData(), &after), 0);
+    QVERIFY(after.st_ino != before.st_ino); // replaced, not written in place
+    QCOMPARE(after.st_mode & 07777, static_cast<mode_t>(mode));
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    if (privileged)
+        QCOMPARE(after.st_uid, uid_t(1234));
 }
 
 QTEST_APPLESS_MAIN(TestAtomicFile)

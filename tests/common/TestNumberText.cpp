@@ -1,5 +1,6 @@
 #include "FileError.h"
 #include "NumberText.h"
+#include "ValueOverflow.h"
 
 #include <QTest>
 
@@ -16,6 +17,8 @@ private slots:
     void parse();
     void parseRejects_data();
     void parseRejects();
+    void fromDouble_data();
+    void fromDouble();
 };
 
 static Currency raw(std::int64_t r) { return Currency::fromRaw(r); }
@@ -98,6 +101,30 @@ void TestNumberText::parseRejects()
 {
     QFETCH(QString, text);
     QVERIFY_THROWS_EXCEPTION(ConversionError, ParseCurrency(text));
+}
+
+void TestNumberText::fromDouble_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("halves away from zero") << -0.00005 << raw(-1) << true;
+    QTest::newRow("9.21e14 fits") << 9.21e14 << raw(9210000000000000000) << true;
+    QTest::newRow("-9.21e14 fits") << -9.21e14 << raw(-9210000000000000000) << true;
+    QTest::newRow("the lowest raw value fits") << -922337203685477.5808 << raw(INT64_MIN) << true;
+    QTest::newRow("1e15 does not") << 1e15 << raw(0) << false;
+    QTest::newRow("2^63 / 10^4 does not") << 922337203685477.5808 << raw(0) << false;
+}
+
+void TestNumberText::fromDouble()
+{
+    QFETCH(double, value);
+    QFETCH(Currency, currency);
+    QFETCH(bool, fits);
+    if (fits)
+        QCOMPARE(Currency::fromDouble(value), currency);
+    else
+        QVERIFY_THROWS_EXCEPTION(ValueOverflow, Currency::fromDouble(value));
 }
 
 QTEST_APPLESS_MAIN(TestNumberText)

@@ -376,7 +376,7 @@ void TestBasicDataDialog::commandStoresAndRedisplays()
     QCOMPARE(p.session().currentMaterial, 19);
     // The snapshot holds the material from before the dialog.
     QVERIFY(w.N2->isEnabled());
-    QVERIFY(p.session().undoSet == before);
+    QVERIFY(p.session().undoSet.work == before);
     QVERIFY(p.session().modified);
     QCOMPARE(w.TreeView1->topLevelItem(0)->child(19)->text(0), QString::fromUtf8("冷媒用銅管"));
     QCOMPARE(w.materialItems[0][19]->text(), QString::fromUtf8("冷媒用銅管"));

@@ -94,6 +94,8 @@ private slots:
     void switchingCategoryAsksToSave();
     void functionKeyAfterStartUp();
     void priceCellStore();
+    void priceKeyAfterALabourEdit_data();
+    void priceKeyAfterALabourEdit();
     void rateCellFillDownAndRefusals();
     void undoOnce();
     void settingsFilesAtClose();
@@ -208,6 +210,41 @@ void TestMainWindow::priceCellStore()
     QVERIFY(p.seam.unexpected.isEmpty());
 }
 
+void TestMainWindow::priceKeyAfterALabourEdit_data()
+{
+    QTest::addColumn<int>("labourColumn");
+    QTest::addColumn<int>("key");
+    QTest::newRow("column 8, Enter") << 8 << int(Qt::Key_Return);
+    QTest::newRow("column 9, Enter") << 9 << int(Qt::Key_Return);
+    QTest::newRow("column 10, main-keyboard digit") << 10 << int(Qt::Key_5);
+}
+
+void TestMainWindow::priceKeyAfterALabourEdit()
+{
+    QFETCH(int, labourColumn);
+    QFETCH(int, key);
+    Program p;
+    TStrColGrid* prices = p.window->StrColGrid2;
+    p.typeInto(prices, 7, 3, "1200", true);
+    QTest::keyClick(prices->InplaceEditor(), Qt::Key_Return);
+    // Up stores without moving on, so the labour cell stays the last edited.
+    p.typeInto(p.window->StrColGrid1, labourColumn, 3, "0.5", true);
+    QTest::keyClick(p.window->StrColGrid1->InplaceEditor(), Qt::Key_Up);
+    QCOMPARE(p.session().work.row(3).rate[static_cast<std::size_t>(labourColumn - 4)], units(0.5));
+
+    // A key in the price table stores the price table's own last cell (the
+    // list price of line 4, after Enter moved it down), never a labour column.
+    const PriceBook before = p.session().book;
+    prices->setFocus();
+    prices->MoveTo(3, 5);
+    QTest::keyClick(prices, static_cast<Qt::Key>(key));
+    QVERIFY(p.session().book == before);
+    for (int sheet = 0; sheet < 4; ++sheet)
+        QCOMPARE(p.session().work.row(MaterialRowNumber(sheet, 3)).listPrice, units(1200));
+    QCOMPARE(prices->Cells(7, 3), QString("1,200"));
+    QVERIFY(p.seam.unexpected.isEmpty());
+}
+
 void TestMainWindow::rateCellFillDownAndRefusals()
 {
     Program p;
@@ -279,6 +316,11 @@ void TestMainWindow::savingTheScratchBookAsksForAName()
     QCOMPARE(p.window->statusPanels[5]->text(), QDir::toNativeSeparators(chosen));
     QVERIFY(p.seam.asked.first().startsWith("save "));
     QVERIFY(p.seam.unexpected.isEmpty());
+    // Loaded again at start-up, the scratch book numbers its records as an
+    // existing file does.
+    const PriceBook saved = ReadPriceBookFile(chosen);
+    for (int k : {1, 600, 1200})
+        QCOMPARE(saved.row(k).recordNo, units(k));
 }
 
 void TestMainWindow::damagedBookDoesNotStopStartUp()

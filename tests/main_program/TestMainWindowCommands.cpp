@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,6 +73,8 @@ private slots:
     void shortcutsFollowTheLastOpenedCategoryMenu();
     void refrigerantMaterialHasOneSheet();
     void adoptedPricesOnTheShownSheet();
+    void tooLargeValuesAreRefused_data();
+    void tooLargeValuesAreRefused();
 };
 
 void TestMainWindowCommands::renameGroupFromTheMenu()
@@ -242,6 +245,51 @@ void TestMainWindowCommands::adoptedPricesOnTheShownSheet()
     // The first sheet's line has no price of its own.
     p.window->TabControl1->setCurrentIndex(0);
     QCOMPARE(p.window->StrColGrid3->Cells(1, 1), QString("0"));
+}
+
+void TestMainWindowCommands::tooLargeValuesAreRefused_data()
+{
+    QTest::addColumn<bool>("price"); // a price store, or a base labour cost
+    QTest::newRow("price store") << true;
+    QTest::newRow("base labour cost") << false;
+}
+
+void TestMainWindowCommands::tooLargeValuesAreRefused()
+{
+    QFETCH(bool, price);
+    // Line 3 of material 2: a pipe factor of 2 and a million man-days, so that
+    // a price or a base labour cost the edits take gives too large a value.
+    Program p("kavrel", [](const QString& kanzai) {
+        PriceBook book = BlankPriceBook(0);
+        book.row(1, 3).rate[0] = units(2);
+        book.row(1, 3).rate[4] = units(1e6);
+        WritePriceBookFile(kanzai + "/haikan1.FDA", book, 0);
+    });
+    emit p.window->TreeView1->itemClicked(p.window->TreeView1->topLevelItem(0)->child(1), 0);
+    const PriceBook book = p.window->session().book;
+    const WorkSet work = p.window->session().work;
+    if (price) {
+        TStrColGrid* grid = p.window->StrColGrid2;
+        grid->setFocus();
+        grid->MoveTo(1, 3);
+        grid->ShowEditor();
+        grid->InplaceEditor()->setText("500000000000000");
+        QTest::keyClick(grid->InplaceEditor(), Qt::Key_Return);
+    } else {
+        TNValEdit* labour = p.window->GPAYDAY[0];
+        labour->setFocus();
+        labour->setValue(999999999);
+        QTest::keyClick(labour, Qt::Key_Return);
+    }
+    QCOMPARE(p.seam.errors.size(), 1);
+    QVERIFY2(p.seam.errors.first().contains(QString::fromUtf8("管材2 シート1 3行目")), qPrintable(p.seam.errors.first()));
+    QVERIFY(p.window->session().book == book);
+    QVERIFY(p.window->session().work == work);
+    QVERIFY(!p.window->session().modified);
+    QVERIFY(!p.window->N2->isEnabled());
+    // The window shows the values the material still has.
+    QCOMPARE(p.window->StrColGrid2->Cells(1, 3), QString("0"));
+    QCOMPARE(p.window->GPAYDAY[0]->value(), 0.0);
 }
 
 int main(int argc, char** argv)

@@ -2,6 +2,7 @@
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
 #include "PriceBookSession.h"
+#include "PriceOverflow.h"
 #include "TableRows.h"
 
 #include <QDir>
@@ -32,6 +33,21 @@ struct Fixture {
     QString path(int category) const { return dir.filePath(QStringLiteral("haikan%1.FDA").arg(category)); }
 };
 
+// The controls as the window shows them for the material in the work set.
+CapturedControls shownControls(const WorkSet& work)
+{
+    const MaterialControls shown = ControlsForMaterial(work);
+    CapturedControls c;
+    c.ratePriceStepItem = shown.ratePriceStepItem;
+    c.ratePriceDecimalItem = shown.ratePriceDecimalItem;
+    c.ratePriceStepAddendItem = shown.ratePriceStepAddendItem;
+    c.levelRates = shown.levelRates;
+    c.costRate = shown.costRate;
+    c.levelLabour = shown.levelLabour;
+    c.costLabour = shown.costLabour;
+    return c;
+}
+
 } // namespace
 
 class TestPriceBookSession : public QObject {
@@ -41,7 +57,14 @@ private slots:
     void failedSwitchKeepsEverything();
     void scratchSaveAsksForAName_data();
     void scratchSaveAsksForAName();
-    void storePriceWritesEverySheetAndUndoesOnce();
+    void storePriceComputesEverySheet_data();
+    void storePriceComputesEverySheet();
+    void undoOnce();
+    void undoPutsTheBookBack_data();
+    void undoPutsTheBookBack();
+    void failedChangeLeavesEverything_data();
+    void failedChangeLeavesEverything();
+    void materialThatCannotBeComputedIsShownAsStored();
     void storeRateFillsDown();
     void labourRowTexts();
 };
@@ -49,8 +72,9 @@ private slots:
 void TestPriceBookSession::switchCategoryLoadsTheOtherBook()
 {
     Fixture f;
-    f.session.modified = true;
+    f.session.StorePrice(ListLevel, 2, units(5));
     f.session.SwitchCategory(1, f.path(2));
+    QVERIFY(!f.session.undoEnabled); // its snapshot was of the other book
     f.session.SelectMaterial(0);
     QCOMPARE(f.session.currentCategory, 1);
     QCOMPARE(f.session.currentPath, f.path(2));
@@ -105,21 +129,48 @@ void TestPriceBookSession::scratchSaveAsksForAName()
     QCOMPARE(f.session.modified, false);
 }
 
-void TestPriceBookSession::storePriceWritesEverySheetAndUndoesOnce()
+void TestPriceBookSession::storePriceComputesEverySheet_data()
 {
+    QTest::addColumn<bool>("ratePricing");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<double>("level1Price");
+    QTest::newRow("list price") << false << int(ListLevel) << 0.0;
+    QTest::newRow("list price with rate pricing") << true << int(ListLevel) << 960.0;
+    QTest::newRow("level price") << false << int(Level1) << 1200.0;
+}
+
+void TestPriceBookSession::storePriceComputesEverySheet()
+{
+    QFETCH(bool, ratePricing);
+    QFETCH(int, level);
+    QFETCH(double, level1Price);
     Fixture f;
-    f.session.ChangeSheet(2);
-    f.session.work.row(MaterialRowNumber(2, 4)).rate[0] = units(1);
-    f.session.StorePrice(ListLevel, 4, units(1200));
+    MaterialSettings settings{f.session.work.settingsRow()};
+    settings.ratePercent(Level1) = units(80);
+    f.session.ratePricing = ratePricing;
     for (int sheet = 0; sheet < 4; ++sheet)
-        QCOMPARE(f.session.work.row(MaterialRowNumber(sheet, 4)).listPrice, units(1200));
-    // Only the shown sheet's line is computed and written back.
-    QCOMPARE(f.session.book.row(0, MaterialRowNumber(2, 4)).listPrice, units(1200));
-    QCOMPARE(f.session.book.row(0, MaterialRowNumber(1, 4)).listPrice, units(0));
-    QCOMPARE(f.session.work.row(MaterialRowNumber(2, 4)).compositeList, units(1200));
+        f.session.work.row(MaterialRowNumber(sheet, 4)).rate[0] = units(sheet + 1);
+    f.session.ChangeSheet(2);
+    f.session.StorePrice(level, 4, units(1200));
+    // The price goes into every sheet's line, and each of them is computed
+    // and written back, so that a save or a later selection sees it.
+    for (int sheet = 0; sheet < 4; ++sheet) {
+        const int n = MaterialRowNumber(sheet, 4);
+        const WorkRow& row = f.session.work.row(n);
+        QCOMPARE(MaterialPrice(row, level), units(1200));
+        QCOMPARE(row.levelPrice[0], units(level1Price));
+        QCOMPARE(row.compositeLevel[0], units(level1Price * (sheet + 1)));
+        QCOMPARE(static_cast<const RowFields&>(f.session.book.row(0, n)), static_cast<const RowFields&>(row));
+    }
     QVERIFY(f.session.modified);
     QVERIFY(f.session.undoEnabled);
+}
 
+void TestPriceBookSession::undoOnce()
+{
+    Fixture f;
+    f.session.StorePrice(ListLevel, 4, units(1200));
+    f.session.ChangeSheet(2);
     f.session.Undo();
     QCOMPARE(f.session.work.row(MaterialRowNumber(2, 4)).listPrice, units(0));
     QCOMPARE(f.session.book.row(0, MaterialRowNumber(2, 4)).listPrice, units(0));
@@ -130,6 +181,143 @@ void TestPriceBookSession::storePriceWritesEverySheetAndUndoesOnce()
     f.session.Undo();
     f.session.Undo(); // the second undo has nothing left
     QCOMPARE(f.session.work.row(4).listPrice, units(7));
+}
+
+void TestPriceBookSession::undoPutsTheBookBack_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::newRow("base labour cost") << 0;
+    QTest::newRow("rate pricing setting") << 1;
+    QTest::newRow("price store") << 2;
+    QTest::newRow("rate fill down") << 3;
+}
+
+void TestPriceBookSession::undoPutsTheBookBack()
+{
+    QFETCH(int, command);
+    Fixture f;
+    f.session.SwitchCategory(1, f.path(2));
+    f.session.SelectMaterial(0);
+    const PriceBook book = f.session.book;
+    const WorkSet work = f.session.work;
+    CapturedControls controls = shownControls(f.session.work);
+    switch (command) {
+    case 0:
+        controls.levelLabour[0] = 20000;
+        f.session.RecomputeMaterial(controls);
+        break;
+    case 1:
+        controls.ratePricing = true;
+        controls.levelRates[0] = 80;
+        f.session.RecomputeMaterial(controls);
+        break;
+    case 2:
+        f.session.StorePrice(Level1, 3, units(900));
+        break;
+    case 3:
+        f.session.StoreRate(5, 1, units(0.1), true);
+        break;
+    }
+    QVERIFY(!(f.session.book == book));
+    f.session.Undo();
+    QVERIFY(f.session.book == book);
+    QVERIFY(f.session.work == work);
+    QCOMPARE(f.session.ratePricing, false);
+}
+
+void TestPriceBookSession::failedChangeLeavesEverything_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("sheet"); // where the value does not fit
+    QTest::newRow("price store") << 0 << 2;
+    QTest::newRow("rate store") << 1 << 2;
+    QTest::newRow("base labour cost") << 2 << 2;
+    QTest::newRow("reprice") << 3 << 0;
+    QTest::newRow("price store on a column of no price") << 4 << -1;
+}
+
+void TestPriceBookSession::failedChangeLeavesEverything()
+{
+    QFETCH(int, command);
+    QFETCH(int, sheet);
+    Fixture f;
+    // Line 3 of the third sheet sits close to the end of the range: 5e14 at
+    // LEVEL2 and list, a pipe factor of 1.5 and two man-days of labour.
+    f.session.ChangeSheet(2);
+    f.session.StoreRate(1, 3, units(1.5), false);
+    f.session.StoreRate(5, 3, units(2), false);
+    f.session.StorePrice(Level2, 3, units(5e14));
+    f.session.StorePrice(ListLevel, 3, units(5e14));
+    f.session.modified = false;
+    const PriceBook book = f.session.book;
+    const WorkSet work = f.session.work;
+    const MaterialSnapshot undo = f.session.undoSet;
+
+    try {
+        switch (command) {
+        case 0:
+            f.session.StorePrice(Level2, 3, units(7e14));
+            break;
+        case 1:
+            f.session.StoreRate(2, 3, units(1), false); // fittings: 5e14 more
+            break;
+        case 2: {
+            CapturedControls controls = shownControls(f.session.work);
+            controls.levelLabour[1] = 5e14;
+            f.session.RecomputeMaterial(controls);
+            break;
+        }
+        case 3: {
+            RepriceChoices choices;
+            choices.percent = {units(100), units(300), units(100), units(100), units(100)};
+            f.session.RepriceFromLevels(choices);
+            break;
+        }
+        case 4:
+            f.session.StorePrice(8, 3, units(1));
+            break;
+        }
+        QFAIL("the change went through");
+    } catch (const PriceOverflow& e) {
+        QCOMPARE(e.material(), 0);
+        QCOMPARE(e.sheet(), sheet);
+        QCOMPARE(e.line(), 3);
+    } catch (const std::out_of_range&) {
+        QCOMPARE(sheet, -1);
+    }
+    QVERIFY(f.session.book == book);
+    QVERIFY(f.session.work == work);
+    QVERIFY(f.session.undoSet == undo);
+    QVERIFY(f.session.undoEnabled);
+    QCOMPARE(f.session.modified, false);
+    QCOMPARE(f.session.currentSheet, 2);
+}
+
+void TestPriceBookSession::materialThatCannotBeComputedIsShownAsStored()
+{
+    Fixture f;
+    PriceBook damaged = BlankPriceBook(0);
+    PriceRow& line = damaged.row(4, MaterialRowNumber(1, 6));
+    line.levelPrice[0] = units(9e14);
+    line.rate = {units(1), units(1), units(0), units(0), units(0), units(0), units(0)};
+    line.compositeLevel[0] = units(123);
+    damaged.row(4, 2).listPrice = units(10);
+    damaged.row(4, 2).rate[0] = units(1);
+    WritePriceBookFile(f.path(3), damaged, 0);
+    f.session.SwitchCategory(2, f.path(3));
+    try {
+        f.session.SelectMaterial(4);
+        QFAIL("no error for a value that does not fit");
+    } catch (const PriceOverflow& e) {
+        QCOMPARE(e.sheet(), 1);
+        QCOMPARE(e.line(), 6);
+    }
+    // Neither half computed nor holding another material's rows.
+    QVERIFY(f.session.book == ReadPriceBookFile(f.path(3)));
+    QCOMPARE(f.session.currentMaterial, 4);
+    QCOMPARE(f.session.work.row(2).compositeList, units(0));
+    QCOMPARE(f.session.work.row(MaterialRowNumber(1, 6)).compositeLevel[0], units(123));
+    QVERIFY(!f.session.undoEnabled);
 }
 
 void TestPriceBookSession::storeRateFillsDown()

@@ -1,5 +1,6 @@
 #include "CompositePrice.h"
 #include "MaterialSettings.h"
+#include "PriceOverflow.h"
 #include "Reprice.h"
 #include "Rounding.h"
 #include "SettingsCapture.h"
@@ -55,7 +56,12 @@ private slots:
     void captureControls();
     void repriceFromLevels_data();
     void repriceFromLevels();
-    void extremeValuesSaturate();
+    void overflowIsAnError_data();
+    void overflowIsAnError();
+    void costLevelHasNoAdoptedPriceToOverflow();
+    void repriceOverflowNamesTheLine();
+    void largeComponentAddends_data();
+    void largeComponentAddends();
 };
 
 void TestCompositePrice::pipingComponentsAndComposite()
@@ -351,21 +357,111 @@ void TestCompositePrice::repriceFromLevels()
     QCOMPARE(f.book.row(3, 1).levelPrice[4], units(price));
 }
 
-void TestCompositePrice::extremeValuesSaturate()
+void TestCompositePrice::overflowIsAnError_data()
 {
-    // Records are not validated: damaged values must give some result, never
-    // undefined arithmetic.
+    QTest::addColumn<int>("inputs");
+    QTest::newRow("two components of 9e14") << 0;
+    QTest::newRow("adopted price rounded up past the end") << 1;
+    QTest::newRow("component of a damaged rate") << 2;
+    QTest::newRow("rate-derived price") << 3;
+    QTest::newRow("labour component") << 4;
+}
+
+void TestCompositePrice::overflowIsAnError()
+{
+    QFETCH(int, inputs);
+    Fixture f;
+    const int n = MaterialRowNumber(2, 5);
+    WorkRow& row = f.work.row(n);
+    bool ratePricing = false;
+    switch (inputs) {
+    case 0:
+        row.levelPrice[0] = units(9e14);
+        f.setRates(n, {1, 1, 0, 0, 0, 0, 0});
+        break;
+    case 1:
+        row.levelPrice[0] = Currency::fromUnits(922337203685477);
+        f.setRates(n, {1, 0, 0, 0, 0, 0, 0});
+        f.settings().adoptedStep() = units(1000);
+        f.settings().adoptedStepAddend() = RoundUpAddend;
+        break;
+    case 2:
+        row.levelPrice[0] = units(1000);
+        row.rate[0] = Currency::fromRaw(INT64_MAX);
+        break;
+    case 3:
+        ratePricing = true;
+        row.listPrice = units(9e14);
+        f.settings().ratePercent(Level3) = units(200);
+        break;
+    case 4:
+        BaseLabourCost(f.work.labourRow(), Level2) = units(9e14);
+        f.setRates(n, {0, 0, 0, 0, 2, 0, 0});
+        break;
+    }
+    try {
+        ComputeRow(f.target(), n, ratePricing);
+        QFAIL("no error for a value that does not fit");
+    } catch (const PriceOverflow& e) {
+        QCOMPARE(e.material(), 3);
+        QCOMPARE(e.sheet(), 2);
+        QCOMPARE(e.line(), 5);
+        QVERIFY2(e.message().contains(QString::fromUtf8("管材4 シート3 5行目")), qPrintable(e.message()));
+    }
+}
+
+void TestCompositePrice::costLevelHasNoAdoptedPriceToOverflow()
+{
     Fixture f;
     WorkRow& row = f.work.row(1);
-    row.levelPrice[0] = Currency::fromRaw(INT64_MAX);
-    row.listPrice = Currency::fromRaw(INT64_MIN);
-    f.settings().ratePercent(Level2) = Currency::fromRaw(INT64_MAX);
-    for (auto& r : row.rate)
-        r = Currency::fromRaw(INT64_MAX);
-    f.settings().adoptedStep() = units(4);
-    ComputeRow(f.target(), 1, true);
-    QCOMPARE(row.breakdown[1][0], Currency::fromRaw(INT64_MIN));
-    QVERIFY(row.compositeLevel[0] > units(0));
+    row.costPrice = Currency::fromUnits(922337203685477);
+    f.setRates(1, {1, 0, 0, 0, 0, 0, 0});
+    f.settings().adoptedStep() = units(1000);
+    f.settings().adoptedStepAddend() = RoundUpAddend;
+    ComputeRow(f.target(), 1, false);
+    QCOMPARE(row.compositeCost, Currency::fromUnits(922337203685477));
+}
+
+void TestCompositePrice::repriceOverflowNamesTheLine()
+{
+    Fixture f;
+    f.work.row(17).listPrice = units(9e14);
+    RepriceChoices choices;
+    choices.percent = {units(100), units(100), units(100), units(300), units(100)};
+    try {
+        RepriceFromLevels(f.target(), choices, false);
+        QFAIL("no error for a price that does not fit");
+    } catch (const PriceOverflow& e) {
+        QCOMPARE(e.sheet(), 1);
+        QCOMPARE(e.line(), 2);
+    }
+}
+
+void TestCompositePrice::largeComponentAddends_data()
+{
+    QTest::addColumn<double>("addend");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<double>("price");
+    QTest::addColumn<double>("composite");
+    // Every one of the seven components and the sum get the addend.
+    QTest::newRow("addend 1e11, whole yen") << 1e11 << 0 << 100.0 << 800000000100.0;
+    QTest::newRow("addend 5e10, 3 decimals") << 5e10 << 3 << 45000000.0 << 50395000000.0;
+}
+
+void TestCompositePrice::largeComponentAddends()
+{
+    QFETCH(double, addend);
+    QFETCH(int, decimals);
+    QFETCH(double, price);
+    QFETCH(double, composite);
+    Fixture f;
+    f.settings().componentAddend() = units(addend);
+    f.settings().componentDecimals() = units(decimals);
+    f.work.row(1).levelPrice[0] = units(price);
+    f.setRates(1, {1, 0, 0, 0, 0, 0, 0});
+    ComputeRow(f.target(), 1, false);
+    QCOMPARE(f.work.row(1).compositeLevel[0], units(composite));
+    QCOMPARE(f.book.row(3, 1).compositeLevel[0], units(composite));
 }
 
 QTEST_APPLESS_MAIN(TestCompositePrice)

@@ -14,6 +14,7 @@ class TestRounding : public QObject {
 private slots:
     void roundSignificant_data();
     void roundSignificant();
+    void roundingPastTheEndIsAnError();
     void plainTextLengthMatchesThePlainForm();
     void quantizeComponent_data();
     void quantizeComponent();
@@ -43,8 +44,8 @@ void TestRounding::roundSignificant_data()
     QTest::newRow("step 1 leaves the value") << units(1234.5678) << units(1) << up << units(1234.5678);
     QTest::newRow("unknown mode leaves the value") << units(1234) << units(50) << up << units(1234);
     QTest::newRow("zero mode leaves the value") << units(1234) << units(0) << up << units(1234);
-    QTest::newRow("huge value saturates") << Currency::fromRaw(INT64_MAX) << units(1000) << up
-                                          << Currency::fromRaw(INT64_MAX);
+    QTest::newRow("largest value, step 1000 down") << Currency::fromRaw(INT64_MAX) << units(1000) << down
+                                                  << Currency::fromUnits(922337203685000);
 }
 
 void TestRounding::roundSignificant()
@@ -54,6 +55,18 @@ void TestRounding::roundSignificant()
     QFETCH(Currency, addend);
     QFETCH(Currency, result);
     QCOMPARE(RoundSignificant(value, mode, addend), result);
+}
+
+void TestRounding::roundingPastTheEndIsAnError()
+{
+    // Rounding up the largest values gives a step multiple that does not fit.
+    const Currency largest = Currency::fromRaw(INT64_MAX);
+    QVERIFY_THROWS_EXCEPTION(ValueOverflow, RoundSignificant(largest, units(1000), RoundUpAddend));
+    QVERIFY_THROWS_EXCEPTION(ValueOverflow,
+                             RoundSignificant(Currency::fromUnits(922337203685477), units(3), RoundUpAddend));
+    QVERIFY_THROWS_EXCEPTION(ValueOverflow, QuantizeComponent(exact::times(largest, largest), {1, TruncateAddend}));
+    QVERIFY_THROWS_EXCEPTION(ValueOverflow, TruncateWithAddend(exact::Int(INT64_MAX) + 10000, TruncateAddend));
+    QCOMPARE(TruncateWithAddend(exact::Int(INT64_MAX), TruncateAddend), Currency::fromUnits(922337203685477));
 }
 
 void TestRounding::plainTextLengthMatchesThePlainForm()
@@ -83,6 +96,15 @@ void TestRounding::quantizeComponent_data()
                                                              << RoundUpAddend << units(0);
     QTest::newRow("negative truncates toward zero") << units(-12.37) << units(1) << 10 << TruncateAddend
                                                     << units(-12.3);
+    // Addends are settings read from the file: any size must stay exact.
+    QTest::newRow("addend 1e11") << units(100) << units(1) << 1 << units(1e11) << units(100000000100);
+    QTest::newRow("addend 5e10, 3 decimals") << units(45000000) << units(1) << 1000 << units(5e10)
+                                             << units(95000000);
+    QTest::newRow("negative addend 5e10, 3 decimals") << units(-45000000) << units(1) << 1000 << units(-5e10)
+                                                      << units(-95000000);
+    QTest::newRow("largest addend on a small product") << units(0.0001) << units(1) << 1
+                                                       << Currency::fromRaw(INT64_MAX / 10000 * 10000)
+                                                       << Currency::fromRaw(INT64_MAX / 10000 * 10000);
 }
 
 void TestRounding::quantizeComponent()

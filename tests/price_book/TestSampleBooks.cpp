@@ -71,8 +71,8 @@ void TestSampleBooks::materialsAreComplete()
         ConstMaterialSettings settings{book.row(m, SettingsRowNumber)};
         // Only the refrigerant category is in refrigerant mode, all of it.
         QCOMPARE(settings.mode(), units(category == 9 ? 2 : 0));
-        (settings.ratePricingOn() ? someRatePricing : someQuotedPrices) = true;
-        QVERIFY(settings.ratePricingFlag() == units(0) || settings.ratePricingOn());
+        ((settings.ratePricingFlag() == units(1)) ? someRatePricing : someQuotedPrices) = true;
+        QVERIFY(settings.ratePricingFlag() == units(0) || (settings.ratePricingFlag() == units(1)));
         QVERIFY(sizedLines(book, m, 0) >= 4);
         for (int s = 0; s < Sheets; ++s) {
             const QString sheetName = book.row(m, MaterialRowNumber(s, LinesPerSheet)).sheetName.text();

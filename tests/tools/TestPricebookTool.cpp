@@ -38,6 +38,8 @@ class TestPricebookTool : public QObject {
 private slots:
     void newCreatesABlankBook();
     void recomputeDoesWhatSelectingDoes();
+    void recomputeCarriesRatePricingLikeTheWindow();
+    void recomputeOverflowLeavesTheFile();
     void badInputLeavesTheFile_data();
     void badInputLeavesTheFile();
     void dumpOneMaterial();
@@ -76,12 +78,58 @@ void TestPricebookTool::recomputeDoesWhatSelectingDoes()
 
     PriceBook expected = original;
     WorkSet work;
+    bool ratePricing = false;
     for (int m = 0; m < Materials; ++m)
-        SelectAndComputeMaterial(work, expected, m);
+        SelectAndComputeMaterial(work, expected, m, ratePricing);
     for (int k = 1; k <= BookRows; ++k) {
         expected.row(k).recordNo = units(k);
         QCOMPARE(saved.row(k), expected.row(k));
     }
+}
+
+void TestPricebookTool::recomputeCarriesRatePricingLikeTheWindow()
+{
+    // A flag of neither 1 nor 0 leaves the check box as the previous material
+    // left it; before the first material it is off.
+    const std::array<double, 6> flags = {7, 1, 7, 0, 7, 1};
+    const std::array<double, 6> level1 = {500, 988, 988, 500, 500, 988};
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan3.FDA");
+    PriceBook book = BlankPriceBook(0);
+    for (int m = 0; m < 6; ++m) {
+        MaterialSettings s{book.row(m, SettingsRowNumber)};
+        s.ratePricingFlag() = units(flags[m]);
+        s.ratePercent(Level1) = units(80);
+        s.ratePriceDecimalAddend() = units(0.9);
+        book.row(m, 3).listPrice = units(1234.5);
+        book.row(m, 3).levelPrice[0] = units(500);
+    }
+    WritePriceBookFile(path, book, 0);
+    QCOMPARE(pricebook({"recompute", path}).status, 0);
+    const PriceBook saved = ReadPriceBookFile(path);
+    for (int m = 0; m < 6; ++m)
+        QCOMPARE(saved.row(m, 3).levelPrice[0], units(level1[m]));
+    QVERIFY(pricebook({"--help"}).out.contains("1 to 20"));
+}
+
+void TestPricebookTool::recomputeOverflowLeavesTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan3.FDA");
+    PriceBook book = sampleBook();
+    // Two components of 900 trillion yen: their sum does not fit a price.
+    PriceRow& line = book.row(6, MaterialRowNumber(1, 5));
+    line.levelPrice[0] = units(9e14);
+    line.rate[0] = units(1);
+    line.rate[1] = units(1);
+    WritePriceBookFile(path, book, 0);
+    const QByteArray before = readAll(path);
+    const Run r = pricebook({"recompute", path});
+    QCOMPARE(r.status, 1);
+    QCOMPARE(r.err.count('\n'), 1);
+    for (const QString& part : {path, QString("material 7"), QString("sheet 2"), QString("line 5")})
+        QVERIFY2(r.err.contains(part), qPrintable(r.err));
+    QCOMPARE(readAll(path), before);
 }
 
 void TestPricebookTool::badInputLeavesTheFile_data()

@@ -1,10 +1,11 @@
 #include "PricebookCommands.h"
 
 #include "BookDump.h"
-#include "ExportCommand.h"
 #include "CompositePrice.h"
+#include "ExportCommand.h"
 #include "FileError.h"
 #include "PriceBookFile.h"
+#include "PriceOverflow.h"
 #include "SampleCommand.h"
 
 #include <QFileInfo>
@@ -16,7 +17,10 @@ const char* const Usage =
     "\n"
     "commands:\n"
     "  new FILE                     create a blank price book (fails if FILE exists)\n"
-    "  recompute FILE               recompute every material as selecting it does, then save\n"
+    "  recompute FILE               recompute every material as a freshly started main window does\n"
+    "                               when it selects materials 1 to 20 in order (a rate pricing\n"
+    "                               setting other than 0 or 1 keeps the state the previous material\n"
+    "                               left), then save; a value too large for a price writes nothing\n"
     "  dump FILE [--material M]     print one line per record (M from 1 to 20)\n"
     "  sample DIR                   write sample books to DIR/kanzai/haikan1..10.FDA, keeping existing ones\n"
     "  export FILE --material M --level L [--headings] [--results] [--output OUT] [--utf8]\n"
@@ -42,8 +46,17 @@ int commandRecompute(const QStringList& args)
     const QString& path = args[1];
     PriceBook book = ReadPriceBookFile(path);
     WorkSet work;
-    for (int m = 0; m < Materials; ++m)
-        SelectAndComputeMaterial(work, book, m);
+    bool ratePricing = false; // the check box of a freshly started window
+    try {
+        for (int m = 0; m < Materials; ++m)
+            SelectAndComputeMaterial(work, book, m, ratePricing);
+    } catch (const PriceOverflow& e) {
+        throw FileError(path, QStringLiteral("material %1, sheet %2, line %3: a computed value does not fit a price; "
+                                             "nothing was written")
+                                  .arg(e.material() + 1)
+                                  .arg(e.sheet() + 1)
+                                  .arg(e.line()));
+    }
     // Numbered as a save after the start-up load: records 1 to 1200.
     WritePriceBookFile(path, book, 0);
     return 0;
