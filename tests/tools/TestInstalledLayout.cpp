@@ -62,6 +62,7 @@ class TestInstalledLayout : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void demoFolderHoldsWhatTheProgramFolderHolds();
     void desktopEntriesNameTheirLauncherAndIcons();
     void everyCommandHasAManualPage();
     void programFolderShipsTheSampleBooks();
@@ -76,6 +77,13 @@ void TestInstalledLayout::initTestCase()
 {
     install_ = new Install;
     QVERIFY2(install_->error.isEmpty(), qPrintable(install_->error));
+}
+
+void TestInstalledLayout::demoFolderHoldsWhatTheProgramFolderHolds()
+{
+    const QStringList demo = listFrom(KAVREL_DEMO_FILES);
+    for (const QFileInfo& file : QDir(install_->programs).entryInfoList(QDir::Files))
+        QVERIFY2(demo.contains(file.fileName()), qPrintable(file.fileName() + " is missing from the demo folder"));
 }
 
 void TestInstalledLayout::desktopEntriesNameTheirLauncherAndIcons()
