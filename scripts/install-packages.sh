@@ -1,7 +1,12 @@
 #!/bin/bash
-# Installs the Debian packages the build and the tests need, when missing.
+# Installs the Debian packages the build and the tests need, when missing;
+# with --package also those that build the Debian package.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev libicu-dev fonts-ipafont-gothic)
+if [[ "${1:-}" == "--package" ]]; then
+  # dpkg-shlibdeps finds the shared libraries, with file to tell the programs.
+  packages+=(dpkg-dev file)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

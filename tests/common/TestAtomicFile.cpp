@@ -1,15 +1,13 @@
 #include "AtomicFile.h"
 #include "FileError.h"
+#include "SizeLimitedRun.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -20,26 +18,9 @@ QByteArray contents(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-// Runs the write in a child process whose files may not grow past `limit`
-// bytes, as on a full disk or an exhausted quota. Returns the child's status:
-// 0 written, 1 FileError thrown.
 int writeUnderSizeLimit(const QString& path, const QByteArray& bytes, rlim_t limit)
 {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        std::signal(SIGXFSZ, SIG_IGN); // turn the signal into a failing write
-        rlimit rl{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &rl);
-        try {
-            WriteFileAtomically(path, bytes);
-        } catch (const FileError&) {
-            _exit(1);
-        }
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return RunUnderSizeLimit(limit, [&] { WriteFileAtomically(path, bytes); });
 }
 
 } // namespace

@@ -18,18 +18,24 @@ struct Run {
     QByteArray bytes; // standard output as written
 };
 
-inline Run pricebook(const QStringList& args)
+// Waits for a started program and collects what it printed.
+inline Run finish(QProcess& p)
 {
-    QProcess p;
-    p.start(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/pricebook", args);
     Run r;
-    if (!p.waitForFinished(30000))
+    if (!p.waitForFinished(60000))
         return r;
     r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     r.bytes = p.readAllStandardOutput();
     r.out = QString::fromUtf8(r.bytes);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+inline Run pricebook(const QStringList& args)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/pricebook", args);
+    return finish(p);
 }
 
 inline QByteArray readAll(const QString& path)
