@@ -85,6 +85,11 @@ void TFKANZAI::bringToFront()
     show();
     raise();
     activateWindow();
+    // A box open over the dialog stays over it, with the keyboard.
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        box->raise();
+        box->activateWindow();
+    }
 }
 
 void TFKANZAI::closeWhenFree()

@@ -249,6 +249,23 @@ void TestDialogMessages::restoreBringsToFront()
     QVERIFY(!d.isMinimized());
     QTRY_COMPARE(QApplication::activeWindow(), &d);
     QVERIFY(d.isVisible());
+
+    // With a box open, the box comes to the front over the dialog.
+    QString activeAfterwards;
+    seam.dialogAnswers.push_back([&](QDialog& box) {
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        QApplication::setActiveWindow(&other);
+        SendToDialog(QByteArray("WM_Restore;\0", 12));
+        QTest::qWaitFor([&] { return QApplication::activeWindow() == &box; }, 2000);
+        if (QWidget* active = QApplication::activeWindow())
+            activeAfterwards = active->objectName();
+        box.hide();
+        return MessageBoxResult::First;
+    });
+    d.IconButton3->click(); // no category: refused with a box
+    QCOMPARE(activeAfterwards, QStringLiteral("messageBox"));
+    QVERIFY(seam.unexpected.isEmpty());
 }
 
 void TestDialogMessages::closeDuringAModalBox()
