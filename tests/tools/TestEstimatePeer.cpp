@@ -1,5 +1,6 @@
 #include "ApplicationTitle.h"
 #include "CopyDataFrame.h"
+#include "CopyDataSend.h"
 #include "InputDialogFixture.h"
 #include "MessageTestSupport.h"
 #include "RecordReport.h"
@@ -51,6 +52,12 @@ private:
     QString printed_;
 };
 
+// Also true when the process has ended before the wait began.
+bool Finished(QProcess& process)
+{
+    return process.state() == QProcess::NotRunning || process.waitForFinished(5000);
+}
+
 // "NN name: value" lines of the report, by field number.
 QStringList FieldLines(const QString& out)
 {
@@ -77,6 +84,7 @@ private slots:
     void pickupAndASecondPeer();
     void endsCleanlyAndReplacesAStaleSocket();
     void commandWithoutADialog();
+    void commandsTypedWhileListening();
 
 private:
     std::unique_ptr<PrivateRuntimeFolder> runtime_;
@@ -165,7 +173,7 @@ void TestEstimatePeer::pickupAndASecondPeer()
     QTRY_VERIFY_WITH_TIMEOUT(pickup.listening(), 5000);
     QVERIFY(pickup.out().contains(QStringLiteral("listening as TFPICKUP at ") + runtime_->socketPath(QStringLiteral("TFPICKUP"))));
     Peer second({QStringLiteral("--pickup")});
-    QVERIFY(second.process().waitForFinished(5000));
+    QVERIFY(Finished(second.process()));
     QCOMPARE(second.process().exitCode(), 1);
     QVERIFY(second.process().readAllStandardError().contains("another program already listens as TFPICKUP"));
     // The first one still listens.
@@ -181,7 +189,7 @@ void TestEstimatePeer::endsCleanlyAndReplacesAStaleSocket()
         Peer peer;
         QTRY_VERIFY_WITH_TIMEOUT(peer.listening(), 5000);
         ::kill(pid_t(peer.process().processId()), SIGTERM);
-        QVERIFY(peer.process().waitForFinished(5000));
+        QVERIFY(Finished(peer.process()));
         QCOMPARE(peer.process().exitStatus(), QProcess::NormalExit);
         QVERIFY(!QFile::exists(socket));
     }
@@ -189,7 +197,7 @@ void TestEstimatePeer::endsCleanlyAndReplacesAStaleSocket()
         Peer crashed;
         QTRY_VERIFY_WITH_TIMEOUT(crashed.listening(), 5000);
         crashed.process().kill();
-        QVERIFY(crashed.process().waitForFinished(5000));
+        QVERIFY(Finished(crashed.process()));
         QVERIFY(QFile::exists(socket)); // left behind
     }
     Peer next;
@@ -200,9 +208,29 @@ void TestEstimatePeer::commandWithoutADialog()
 {
     QProcess close;
     close.start(PeerProgram(), {QStringLiteral("--send-close")});
-    QVERIFY(close.waitForFinished(5000));
+    QVERIFY(Finished(close));
     QCOMPARE(close.exitCode(), 1);
     QCOMPARE(close.readAllStandardError(), QByteArray("no window listens as TFKANZAI\n"));
+}
+
+void TestEstimatePeer::commandsTypedWhileListening()
+{
+    ReceivingWindow dialog(QStringLiteral("TFKANZAI"));
+    ReceivingWindow other(QStringLiteral("OTHERDLG"));
+    Peer peer;
+    QTRY_VERIFY_WITH_TIMEOUT(peer.listening(), 5000);
+    peer.process().write("restore\n");
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.blocks.size(), 1, 5000);
+    QCOMPARE(dialog.blocks[0].text(), QStringLiteral("WM_Restore;"));
+    // A record names the dialog that sent it: the commands go there from then on.
+    QCOMPARE(SendCopyData(QStringLiteral("TFESTIMATE"), CopyDataBlock::fromText("WM_DATAWRITE;", "OTHERDLG"), 5000).outcome,
+             SendOutcome::Answered);
+    peer.process().write("close\nquit\n");
+    QTRY_COMPARE_WITH_TIMEOUT(other.blocks.size(), 1, 5000);
+    QCOMPARE(other.blocks[0].text(), QStringLiteral("WM_CLOSE;"));
+    QTRY_COMPARE_WITH_TIMEOUT(peer.process().state(), QProcess::NotRunning, 5000);
+    QCOMPARE(peer.process().exitCode(), 0);
+    QCOMPARE(dialog.blocks.size(), 1);
 }
 
 QTEST_MAIN(TestEstimatePeer)
