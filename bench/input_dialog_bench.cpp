@@ -1,8 +1,16 @@
+#include "CopyDataSend.h"
+#include "CopyDataServer.h"
 #include "EstimateLine.h"
+#include "EstimateMessages.h"
+#include "MessageSockets.h"
 #include "PriceBookFile.h"
 #include "PriceLookup.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -76,6 +84,51 @@ void BM_ReadMaterialNames(benchmark::State& state)
 }
 BENCHMARK(BM_ReadMaterialNames)->Unit(benchmark::kMicrosecond);
 
+// What the user waits for after the last click: the lookup, the record
+// sent and the estimate program's answer. The receiver is a window in this
+// process (0) or the reference estimate program as a child process (1).
+void BM_LookupSendAnswer(benchmark::State& state)
+{
+    const BookOnDisk book;
+    const EstimateChoice choice = Choice(book.path, WorkKind::General);
+    std::unique_ptr<CopyDataServer> window;
+    QProcess peer;
+    if (state.range(0) == 0) {
+        window = std::make_unique<CopyDataServer>([](const CopyDataBlock&) { return 1; });
+        window->listen(QStringLiteral("TFESTIMATE"));
+    } else {
+        peer.setStandardOutputFile(QProcess::nullDevice());
+        peer.start(QStringLiteral(KAVREL_PROGRAM_DIR "/estimate_peer"), QStringList());
+        for (int i = 0; i < 500 && !QFile::exists(MessageSocketPath(QStringLiteral("TFESTIMATE"))); ++i)
+            QThread::msleep(10);
+    }
+    for (auto _ : state) {
+        const EstimateLine line = LookupEstimateLine(choice);
+        const SendResult sent = SendCopyData(QStringLiteral("TFESTIMATE"),
+                                             CopyDataBlock::fromText(EstimateRecordText(line), QStringLiteral("TFKANZAI")));
+        if (sent.outcome != SendOutcome::Answered) {
+            state.SkipWithError("the receiver did not answer");
+            break;
+        }
+    }
+    if (peer.state() != QProcess::NotRunning) {
+        peer.terminate();
+        peer.waitForFinished(5000);
+    }
+}
+BENCHMARK(BM_LookupSendAnswer)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+// Sockets want an application object; the receivers live in a runtime
+// folder of the benchmark's own.
+int main(int argc, char** argv)
+{
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

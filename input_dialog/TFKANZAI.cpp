@@ -2,6 +2,7 @@
 
 #include "ApplicationTitle.h"
 #include "CallerArguments.h"
+#include "CopyDataServer.h"
 #include "DataFileConfig.h"
 #include "FileError.h"
 #include "InputDialogLook.h"
@@ -35,6 +36,7 @@ TFKANZAI::TFKANZAI(const QString& programFolder, const QStringList& arguments, Q
     : QWidget(parent)
     , programFolder_(programFolder)
     , argument_(arguments.value(0))
+    , answerTimeoutMs_(CopyData::AnswerTimeoutMs)
 {
     setObjectName(QStringLiteral("FKANZAI"));
     setWindowTitle(DesignCaption());
@@ -46,6 +48,8 @@ TFKANZAI::TFKANZAI(const QString& programFolder, const QStringList& arguments, Q
         DISKBTN[k]->setCaption(defaults.groupName[k]);
     connectHandlers();
     keitoSelect_ = new TFKEITO_SELECT(programFolder, this);
+    messages_ = new CopyDataServer([this](const CopyDataBlock& block) { return WMCopyData(block); }, this);
+    messages_->listen(QStringLiteral("TFKANZAI"));
     resize(1000, 700);
 }
 

@@ -6,6 +6,9 @@
 #include <QWidget>
 #include <array>
 
+struct CopyDataBlock;
+
+class CopyDataServer;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -42,8 +45,15 @@ public:
     QString systemName() const;
     TFKEITO_SELECT* systemSelection() const { return keitoSelect_; }
 
-    // The checks, the lookup and the line, then ready for the next line.
+    // The checks, the lookup and the line to the estimate program, then
+    // ready for the next line.
     void SendEstimateLine();
+
+    // The dialog's own socket name, under which the estimate program reaches
+    // it; empty when another dialog already listens under it.
+    QString messageName() const;
+    // How long a line waits for the estimate program's answer.
+    void setAnswerTimeout(int milliseconds) { answerTimeoutMs_ = milliseconds; }
 
     // Controls, by their form names.
     TGradPan* GradPan1 = nullptr;
@@ -91,6 +101,7 @@ signals:
     void EstimateLineBuilt(const EstimateLine& line);
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -120,6 +131,7 @@ private:
     void IconButton6Click();
     void IconButton4Click();
     void IconButton13Click();
+    qint64 WMCopyData(const CopyDataBlock& block);
 
     // One step each, shared by the handlers.
     void setBookPath(const QString& path);
@@ -132,6 +144,12 @@ private:
     std::optional<Currency> keypadQuantity();
     int categoryForStart();
     void prepareNextLine();
+    // Sends the line's record; false, with the reason told, when it did not arrive.
+    bool deliverLine(const EstimateLine& line);
+    void bringToFront();
+    // A close asked for while a box is open or a line is on its way waits
+    // for that to end.
+    void closeWhenFree();
     // The remarks of the remark box, most recent first.
     QStringList remarkHistory() const;
     void setRemarkHistory(const QStringList& history);
@@ -148,4 +166,9 @@ private:
     RemovalSettings removal_;
     bool openStepsPending_ = true;
     TFKEITO_SELECT* keitoSelect_ = nullptr;
+    CopyDataServer* messages_ = nullptr;
+    int answerTimeoutMs_;
+    bool sending_ = false;
+    bool blocked_ = false;
+    bool closePending_ = false;
 };

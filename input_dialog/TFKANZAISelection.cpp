@@ -221,8 +221,10 @@ void TFKANZAI::SendEstimateLine()
         setRemarkHistory(history);
     }
     const EstimateLine line = LookupEstimateLine(currentChoice());
-    prepareNextLine();
     emit EstimateLineBuilt(line);
+    // A line that did not arrive keeps its entries, to be sent again.
+    if (deliverLine(line))
+        prepareNextLine();
 }
 
 void TFKANZAI::prepareNextLine()

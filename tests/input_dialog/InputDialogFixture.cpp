@@ -3,6 +3,8 @@
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
 #include "TFKANZAI.h"
+#include "TGradBtn.h"
+#include "TIconButton.h"
 
 #include <QDialog>
 #include <QDir>
@@ -66,6 +68,25 @@ void ClickMaterial(TFKANZAI& dialog, int material)
     QListWidget* list = dialog.ListBox1;
     list->scrollToItem(list->item(material));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(material)).center());
+}
+
+void Type(TFKANZAI& dialog, const QString& keys)
+{
+    for (const QChar key : keys) {
+        if (key == QLatin1Char('.'))
+            dialog.point_bt->click();
+        else
+            dialog.digit_bt[key.digitValue()]->click();
+    }
+}
+
+void ChooseLine(TFKANZAI& dialog, int material, int row)
+{
+    dialog.ib[0]->click();
+    ClickMaterial(dialog, material);
+    dialog.size_bt[row]->click();
+    Type(dialog, QStringLiteral("2"));
+    dialog.net_bt->click();
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes)

@@ -22,6 +22,12 @@ void AnswerBox(ScriptedModalSeam& seam, QString* text);
 // Clicks material m in the list (the dialog must be shown).
 void ClickMaterial(TFKANZAI& dialog, int material);
 
+// Types digits and points on the keypad.
+void Type(TFKANZAI& dialog, const QString& keys);
+
+// Category 1, the material, the size row and a net quantity of 2.
+void ChooseLine(TFKANZAI& dialog, int material, int row);
+
 void WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);
 

@@ -1,6 +1,7 @@
 #include "ApplicationTitle.h"
 #include "FileError.h"
 #include "InputDialogFixture.h"
+#include "MessageTestSupport.h"
 #include "NumberText.h"
 #include "PriceBookFile.h"
 #include "RemarkHistory.h"
@@ -33,26 +34,6 @@ const QString NotRegistered = QStringLiteral("単価はまだ登録されてい�
 
 Currency C(const char* text) { return ParseCurrency(QString::fromUtf8(text)); }
 
-void Type(TFKANZAI& d, const QString& keys)
-{
-    for (const QChar key : keys) {
-        if (key == QLatin1Char('.'))
-            d.point_bt->click();
-        else
-            d.digit_bt[key.digitValue()]->click();
-    }
-}
-
-// Category 1, the material, the size row and a net quantity of 2.
-void ChooseLine(TFKANZAI& d, int material, int row)
-{
-    d.ib[0]->click();
-    ClickMaterial(d, material);
-    d.size_bt[row]->click();
-    Type(d, QStringLiteral("2"));
-    d.net_bt->click();
-}
-
 } // namespace
 
 class TestInputDialog : public QObject {
@@ -80,10 +61,20 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> folder_;
     QString book_;
+    // The programs the lines go to, in a runtime folder of the test's own.
+    std::unique_ptr<PrivateRuntimeFolder> runtime_;
+    std::unique_ptr<ReceivingWindow> estimate_;
+    std::unique_ptr<ReceivingWindow> pickup_;
 };
 
 void TestInputDialog::init()
 {
+    estimate_.reset();
+    pickup_.reset();
+    runtime_.reset(); // gives XDG_RUNTIME_DIR back before the next one takes it
+    runtime_ = std::make_unique<PrivateRuntimeFolder>();
+    estimate_ = std::make_unique<ReceivingWindow>(QStringLiteral("TFESTIMATE"));
+    pickup_ = std::make_unique<ReceivingWindow>(QStringLiteral("TFPICKUP"));
     folder_ = std::make_unique<QTemporaryDir>();
     QVERIFY(folder_->isValid());
     book_ = WriteSampleBook(folder_->path());

@@ -1,6 +1,7 @@
 #include "ApplicationTitle.h"
 #include "FileError.h"
 #include "InputDialogFixture.h"
+#include "MessageTestSupport.h"
 #include "ProgramStarts.h"
 #include "RemovalSettings.h"
 #include "SystemNames.h"
@@ -75,6 +76,8 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> folder_;
+    // The dialogs listen here, never where a real estimate program could be.
+    PrivateRuntimeFolder runtime_;
 };
 
 void TestInputSubDialogs::init()
