@@ -4,3 +4,5 @@ kavrel_add_test(test_main_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindo
 kavrel_add_test(test_main_window_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindowCommands.cpp LIBS main_window_fixture GUI)
 kavrel_add_test(test_output_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestOutputCommands.cpp LIBS main_window_fixture GUI)
 add_dependencies(test_output_commands pricebook)
+kavrel_add_test(test_clip_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestClipCommands.cpp LIBS main_program)
+kavrel_add_test(test_edit_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestEditCommands.cpp LIBS main_window_fixture GUI)

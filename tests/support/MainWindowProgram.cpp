@@ -13,10 +13,10 @@
 
 std::function<int(QDialog&)> Press(const char* button, QStringList* texts)
 {
-    return [button, texts](QDialog& d) {
+    return [name = QString::fromLatin1(button), texts](QDialog& d) {
         if (texts)
             *texts << d.findChild<QLabel*>("text")->text();
-        d.findChild<QPushButton*>(button)->click();
+        d.findChild<QPushButton*>(name)->click();
         return d.result();
     };
 }
