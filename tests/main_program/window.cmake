@@ -6,3 +6,5 @@ kavrel_add_test(test_output_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestOutpu
 add_dependencies(test_output_commands pricebook)
 kavrel_add_test(test_clip_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestClipCommands.cpp LIBS main_program)
 kavrel_add_test(test_edit_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestEditCommands.cpp LIBS main_window_fixture GUI)
+kavrel_add_test(test_file_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFileCommands.cpp LIBS main_window_fixture GUI)
+add_dependencies(test_file_commands kavrel_data)
