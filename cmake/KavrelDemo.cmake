@@ -9,6 +9,7 @@ foreach(file IN LISTS KAVREL_DATA_FILES)
   get_filename_component(name ${file} NAME)
   list(APPEND demo_files ${name})
 endforeach()
+list(APPEND demo_files ${KAVREL_MANUAL_FILES})
 list(JOIN demo_files "," KAVREL_DEMO_FILES)
 
 add_custom_target(demo

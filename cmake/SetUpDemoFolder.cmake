@@ -20,6 +20,8 @@ foreach(name IN LISTS names)
   endif()
   # Not cp: a program running from the demo folder cannot be written into,
   # and this copy replaces such a file instead of failing.
+  get_filename_component(folder "${DEMO_DIR}/${name}" DIRECTORY)
+  file(MAKE_DIRECTORY "${folder}")
   file(COPY_FILE "${from}" "${DEMO_DIR}/${name}" ONLY_IF_DIFFERENT)
 endforeach()
 

@@ -4,13 +4,16 @@
 #include "LongPathForm.h"
 #include "MessageBoxes.h"
 #include "ProcessStart.h"
+#include "ProgramFiles.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QUrl>
 
 #include <sys/sysinfo.h>
 
@@ -121,4 +124,18 @@ bool NotepadCommand(QAction* item, Qt::KeyboardModifiers modifiers)
         return false;
     }
     return StartNotepad();
+}
+
+bool OpenHelp(const QString& programFolder, const std::function<bool(const QUrl&)>& open)
+{
+    for (const QString& file : {ProgramFiles::helpFile(programFolder), ProgramFiles::manualFile(programFolder)}) {
+        if (QFile::exists(file) && open(QUrl::fromLocalFile(file)))
+            return true;
+    }
+    return false;
+}
+
+bool OpenHelp(const QString& programFolder)
+{
+    return OpenHelp(programFolder, [](const QUrl& url) { return QDesktopServices::openUrl(url); });
 }

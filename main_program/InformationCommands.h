@@ -5,9 +5,11 @@
 #include <QString>
 #include <Qt>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QAction;
+class QUrl;
 
 // The commands of the "Information(&I)" menu and the texts they show.
 
@@ -38,3 +40,10 @@ bool StartCalculator(); // N31
 // N30: with Shift held the item only gets the shortcut "ctrl+M"; otherwise
 // the text editor is started. True when it started.
 bool NotepadCommand(QAction* item, Qt::KeyboardModifiers modifiers);
+
+// N13: the help file "kavrel.CHM" of the program folder, when it is there and
+// `open` opens it, else the program's own manual. Nothing is reported when
+// neither opens; returns whether one did.
+bool OpenHelp(const QString& programFolder, const std::function<bool(const QUrl&)>& open);
+// The same with the desktop's handlers.
+bool OpenHelp(const QString& programFolder);

@@ -19,7 +19,7 @@ void PriceBookSession::LoadPriceBook(const QString& path)
     recordBase_ = ::LoadPriceBook(book, path, recordBaseCode);
 }
 
-void PriceBookSession::SavePriceBook(const QString& path)
+bool PriceBookSession::SavePriceBook(const QString& path)
 {
     QString target = path;
     if (recordBaseCode != 11 && path == scratchFile() && chooseSaveName) {
@@ -28,10 +28,27 @@ void PriceBookSession::SavePriceBook(const QString& path)
             target = chosen;
     }
     if (target.isEmpty())
-        return;
+        return false;
     WritePriceBookFile(target, book, recordBase_);
     currentPath = LongPathForm(target);
     modified = false;
+    return true;
+}
+
+void PriceBookSession::LoadUserFile(const QString& path)
+{
+    const int codeBefore = recordBaseCode;
+    recordBaseCode = 11;
+    try {
+        LoadPriceBook(path);
+    } catch (...) {
+        recordBaseCode = codeBefore;
+        throw;
+    }
+    currentPath = LongPathForm(path);
+    modified = false;
+    currentMaterial = 0;
+    undoEnabled = false; // the snapshot belongs to the book that was replaced
 }
 
 void PriceBookSession::SwitchCategory(int category, const QString& path)
@@ -90,24 +107,6 @@ void PriceBookSession::restore(const MaterialSnapshot& saved)
     for (int n = 1; n <= RowsPerMaterial; ++n)
         book.row(currentMaterial, n) = saved.bookRows[static_cast<std::size_t>(n - 1)];
     ratePricing = saved.ratePricing;
-}
-
-template <typename Change>
-void PriceBookSession::asOneChange(Change&& change)
-{
-    const MaterialSnapshot before = snapshot();
-    const MaterialSnapshot undoBefore = undoSet;
-    const bool undoWasEnabled = undoEnabled;
-    const bool wasModified = modified;
-    try {
-        change();
-    } catch (...) {
-        restore(before);
-        undoSet = undoBefore;
-        undoEnabled = undoWasEnabled;
-        modified = wasModified;
-        throw;
-    }
 }
 
 void PriceBookSession::TakeUndoSnapshot()

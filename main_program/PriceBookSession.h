@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClipCommands.h"
 #include "Reprice.h"
 #include "SettingsCapture.h"
 #include "SheetTabs.h"
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
 // What an undo puts back: the material's working rows, its 60 rows in the
 // book and the rate pricing state they were computed with.
@@ -49,11 +51,24 @@ public:
     // The rate pricing check box of the window, which the computation follows.
     bool ratePricing = false;
 
+    // The copy buffer and the one paste the last copy allows. Both outlive
+    // material and category changes and the loading of another file.
+    ClipSet clipSet;
+    std::optional<CopyKind> enabledPaste;
+
     // Replaces the book with the file's (created blank when missing). On
     // failure nothing changes and FileError is thrown.
     void LoadPriceBook(const QString& path);
     // Writes the book; the scratch file may be renamed through chooseSaveName.
-    void SavePriceBook(const QString& path);
+    // Returns false when no name was left to write to. A failed write throws
+    // FileError and leaves the path and `modified` as they were.
+    bool SavePriceBook(const QString& path);
+
+    // Loads a file the user chose in place of the current category's book;
+    // from then on loads number records from 13200. Only a load that
+    // succeeded changes the path, the record base and `modified`; the caller
+    // then selects material 1.
+    void LoadUserFile(const QString& path);
 
     // Loads category k's book from `path`; the category, path and book change
     // together, and only when the load succeeded.
@@ -86,6 +101,21 @@ public:
     void StorePrice(int level, int line, Currency value);
     void StoreRate(int rateColumn, int line, Currency value, bool fillDown);
 
+    // The copy commands: they change no data and allow their own paste only.
+    void Copy(CopyKind kind);
+    bool pasteEnabled(CopyKind kind) const { return enabledPaste == kind; }
+    // Pastes the buffer into the current material or sheet and computes it;
+    // one whose copy was not the last does nothing. A paste that writes the
+    // settings line takes its rate pricing state, as a selection does.
+    void Paste(CopyKind kind);
+    // The fill of sheets 2 to 4 from the first one, and the same for unit
+    // prices only (which also allows no paste any more). Each shows the
+    // material again as on selection, so neither can be undone.
+    void FillFromFirstSheet();
+    void CopyUnitPricesFromFirstSheet();
+    // Clears the material in the book and the work set and computes it.
+    void ClearMaterial();
+
     bool refrigerant() const;
     MaterialInBook target() { return {work, book, currentMaterial}; }
 
@@ -94,6 +124,9 @@ private:
     void restore(const MaterialSnapshot& saved);
     template <typename Change>
     void asOneChange(Change&& change);
+    // Changes the material in the book, then shows it again as on selection.
+    template <typename Change>
+    void changeAndReselect(Change&& change);
 
     QString programFolder_;
     std::int64_t recordBase_ = 0;
@@ -112,3 +145,23 @@ struct MaterialControls {
 };
 
 MaterialControls ControlsForMaterial(const WorkSet& work);
+
+// Runs a data-changing command as one change: when it throws, the material
+// (work set and book), the undo snapshot and `modified` are put back.
+template <typename Change>
+void PriceBookSession::asOneChange(Change&& change)
+{
+    const MaterialSnapshot before = snapshot();
+    const MaterialSnapshot undoBefore = undoSet;
+    const bool undoWasEnabled = undoEnabled;
+    const bool wasModified = modified;
+    try {
+        change();
+    } catch (...) {
+        restore(before);
+        undoSet = undoBefore;
+        undoEnabled = undoWasEnabled;
+        modified = wasModified;
+        throw;
+    }
+}

@@ -37,6 +37,13 @@ QString resolutionDefaults(const QString& programFolder, int screenWidth, int sc
     return QString();
 }
 
+QString helpFile(const QString& programFolder) { return inFolder(programFolder, QStringLiteral("kavrel.CHM")); }
+
+QString manualFile(const QString& programFolder)
+{
+    return inFolder(programFolder, QStringLiteral("manual/index.html"));
+}
+
 } // namespace ProgramFiles
 
 int EditionFromProgramName(const QString& fileName)
@@ -44,4 +51,17 @@ int EditionFromProgramName(const QString& fileName)
     // Here the program file carries no extension; both spellings are the
     // standalone edition, any other name (net_kavrel) the network one.
     return fileName == QLatin1String("kavrel") || fileName == QLatin1String("kavrel.exe") ? 0 : 1;
+}
+
+QString PriceBookFileFilter()
+{
+    return QStringLiteral("複合単価管材ファイル (*.FDA *.fda);;全てのファイル (*)");
+}
+
+QString WithDefaultExtension(const QString& chosen)
+{
+    const QFileInfo file(chosen);
+    if (file.exists() || !file.suffix().isEmpty())
+        return chosen;
+    return chosen + QStringLiteral(".FDA");
 }

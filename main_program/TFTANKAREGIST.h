@@ -81,10 +81,11 @@ public:
     QAction* tree_list = nullptr;
     QAction* status_bar = nullptr;
     QAction* item_paste_5 = nullptr;
+    QAction* N22 = nullptr;
     QMenu* net_work = nullptr;
     std::array<QMenu*, 10> categoryMenus{};                    // x1, x22, … x190
     std::array<std::array<QAction*, 20>, 10> materialItems{};  // x2 …
-    std::vector<QAction*> pasteItems;
+    std::array<QAction*, PasteItems> pasteItems{}; // all_paste_1..4, item_paste_1..4
 
     // The cell last changed through the editor, one per editable table, so
     // that a key in one table never stores a cell of the other.
@@ -122,8 +123,15 @@ private:
 
     // Navigation.
     void SelectMaterial(int material);
+    // The material in the work set as a selection shows it: the tables
+    // cleared and refilled, its settings and its first sheet.
+    void showSelectedMaterial();
     void SwitchCategory(int category);
     void ShowMaterialSettings();
+    // What the material's mode, sheet names and header texts show: the
+    // labour headings, the sheet tabs with `sheet` selected (the first when
+    // the material has fewer), the fill item, the caption and status panels.
+    void showMaterialLook(int sheet);
     void showSettingControls();
     void LoadCategoryLabels(int category, const QString& path);
     void RefreshMaterialLabels(int first, int last);
@@ -161,15 +169,31 @@ private:
     void RecomputeMaterial();
     void CheckGroupBox1Click();
     void gpaydayEnter(int index);
-    void N2Click();
     void user_selClick();
     void unitPriceCalcClick();
+
+    // Copy, paste, fill, clear and undo.
+    void copyClick(CopyKind kind);
+    void pasteClick(CopyKind kind);
+    void item_paste_5Click();
+    void item_copy_5Click();
+    void N22Click();
+    void N2Click();
+    void updateUndoItem();
+    // The paste items mirror the one paste the session allows.
+    void updatePasteItems();
+    // After a paste, a clear or an undo: the material's look on the current
+    // sheet, its table rows and its label; the setting controls when asked.
+    void showChangedMaterial(bool settingControls);
+
+    // File and help commands.
+    void file_readClick();
+    void SaveAsClick();
     void N1Click();
     void IconButton11Click();
     void N23Click();
     void N13Click();
     void showStatusPath();
-    void updateUndoItem();
 
     // Output: the CSV file, the clipboard and the print job. The level
     // dialog's choice moves the price table's selection; the export text

@@ -66,7 +66,7 @@ TFTANKAREGIST::TFTANKAREGIST(const QString& programFilePath, const QStringList& 
     placeWindow();
     session_.chooseSaveName = [this] {
         return ModalSeam::current().saveFileName(this, ApplicationTitle(), programFolder_,
-                                                 QStringLiteral("複合単価管材ファイル (*.FDA);;全てのファイル (*)"),
+                                                 PriceBookFileFilter(),
                                                  QStringLiteral("FDA"));
     };
     if (!dynamic_cast<TooltipStyle*>(QApplication::style()))

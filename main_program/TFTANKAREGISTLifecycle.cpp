@@ -131,8 +131,8 @@ void TFTANKAREGIST::StartUp()
     showLabourRows();
     showPriceRows();
     session_.recordBaseCode = 0;
-    for (QAction* paste : pasteItems)
-        paste->setEnabled(false);
+    session_.enabledPaste.reset(); // nothing is copied yet
+    updatePasteItems();
     showStatusPath();
 
     const StartupChoice choice = ParseStartupArgument(arguments_.value(0));

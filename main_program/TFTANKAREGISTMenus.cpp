@@ -32,15 +32,25 @@ QAction* checkItem(QMenu* menu, const Item& item, bool checked)
     return action;
 }
 
-// Commands whose implementation comes later are shown, but cannot be chosen.
-void addPending(QMenu* menu, std::initializer_list<Item> items, std::vector<QAction*>* collect = nullptr)
-{
-    for (const Item& item : items) {
-        QAction* action = addItem(menu, item, false);
-        if (collect)
-            collect->push_back(action);
-    }
-}
+// The four copy or paste items of one scope, in the order of the field groups.
+using GroupItems = std::array<Item, 4>;
+
+const GroupItems MaterialCopies = {{{"all_copy_1", "現在の管材の全内容をコピ－"},
+                                    {"all_copy_2", "現在の管材の単価をコピ－"},
+                                    {"all_copy_3", "現在の管材の全歩掛をコピ－"},
+                                    {"all_copy_4", "現在の管材の歩掛（工費）をコピ－"}}};
+const GroupItems MaterialPastes = {{{"all_paste_1", "現在の管材へ全内容を貼付"},
+                                    {"all_paste_2", "現在の管材へ単価を貼付"},
+                                    {"all_paste_3", "現在の管材へ全歩掛を貼付"},
+                                    {"all_paste_4", "現在の管材へ歩掛（工費）を貼付"}}};
+const GroupItems SheetCopies = {{{"item_copy_1", "現在のシ－ト(細目)の全内容をコピ－"},
+                                 {"item_copy_2", "現在のシ－ト(細目)の単価をコピ－"},
+                                 {"item_copy_3", "現在のシ－ト(細目)の全歩掛をコピ－"},
+                                 {"item_copy_4", "現在のシ－ト(細目)の歩掛（工費）をコピ－"}}};
+const GroupItems SheetPastes = {{{"item_paste_1", "現在のシ－ト(細目)の全内容を貼付"},
+                                 {"item_paste_2", "現在のシ－ト(細目)に単価を貼付"},
+                                 {"item_paste_3", "現在のシ－ト(細目)へ全歩掛を貼付"},
+                                 {"item_paste_4", "現在のシ－ト(細目)へ歩掛（工費）を貼付"}}};
 
 } // namespace
 
@@ -49,8 +59,10 @@ void TFTANKAREGIST::buildMenus()
     QMenuBar* bar = menuBar();
 
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    file_read = addItem(file, {"file_read", "デ－タ読込", QKeySequence(Qt::CTRL | Qt::Key_R)}, false);
-    SaveAs = addItem(file, {"SaveAs", "名前をつけて保存", QKeySequence(Qt::CTRL | Qt::Key_O)}, false);
+    file_read = addItem(file, {"file_read", "デ－タ読込", QKeySequence(Qt::CTRL | Qt::Key_R)});
+    connect(file_read, &QAction::triggered, this, [this] { file_readClick(); });
+    SaveAs = addItem(file, {"SaveAs", "名前をつけて保存", QKeySequence(Qt::CTRL | Qt::Key_O)});
+    connect(SaveAs, &QAction::triggered, this, [this] { SaveAsClick(); });
     connect(addItem(file, {"N23", "リリースバージョン"}), &QAction::triggered, this, [this] { N23Click(); });
     file->addSeparator();
     N1 = addItem(file, {"N1", "保  存", QKeySequence(Qt::CTRL | Qt::Key_S)});
@@ -112,16 +124,28 @@ void TFTANKAREGIST::buildMenus()
     categories->setObjectName(QStringLiteral("N44"));
     buildCategoryMenu(categories);
 
+    const auto addCopies = [this](QMenu* menu, ClipScope scope, const GroupItems& items) {
+        for (int g = 0; g < 4; ++g) {
+            const CopyKind kind{scope, static_cast<FieldGroup>(g)};
+            connect(addItem(menu, items[g]), &QAction::triggered, this, [this, kind] { copyClick(kind); });
+        }
+    };
+    // Nothing is copied yet: start-up leaves every paste disabled.
+    const auto addPastes = [this](QMenu* menu, int first, const GroupItems& items) {
+        for (int i = first; i < first + 4; ++i) {
+            QAction* paste = addItem(menu, items[i - first], false);
+            pasteItems[i] = paste;
+            connect(paste, &QAction::triggered, this, [this, i] { pasteClick(PasteItemKind(i)); });
+        }
+    };
+
     QMenu* edit1 = bar->addMenu(QStringLiteral("編　 集1(&E)"));
-    addPending(edit1, {{"all_copy_1", "現在の管材の全内容をコピ－"}, {"all_copy_2", "現在の管材の単価をコピ－"},
-                       {"all_copy_3", "現在の管材の全歩掛をコピ－"}, {"all_copy_4", "現在の管材の歩掛（工費）をコピ－"}});
+    addCopies(edit1, ClipScope::Material, MaterialCopies);
     edit1->addSeparator();
-    addPending(edit1,
-               {{"all_paste_1", "現在の管材へ全内容を貼付"}, {"all_paste_2", "現在の管材へ単価を貼付"},
-                {"all_paste_3", "現在の管材へ全歩掛を貼付"}, {"all_paste_4", "現在の管材へ歩掛（工費）を貼付"}},
-               &pasteItems);
+    addPastes(edit1, 0, MaterialPastes);
     edit1->addSeparator();
-    addPending(edit1, {{"N22", "現在の管材をクリア－"}});
+    N22 = addItem(edit1, {"N22", "現在の管材をクリア－"});
+    connect(N22, &QAction::triggered, this, [this] { N22Click(); });
     N2 = addItem(edit1, {"N2", "取り消し", QKeySequence(Qt::Key_Escape)}, false);
     connect(N2, &QAction::triggered, this, [this] { N2Click(); });
     edit1->addSeparator();
@@ -130,17 +154,14 @@ void TFTANKAREGIST::buildMenus()
     connect(addItem(edit1, {"N37", "管材別基本データ設定"}), &QAction::triggered, this, [this] { user_selClick(); });
 
     QMenu* edit2 = bar->addMenu(QStringLiteral("編   集2(&B)"));
-    addPending(edit2, {{"item_copy_1", "現在のシ－ト(細目)の全内容をコピ－"}, {"item_copy_2", "現在のシ－ト(細目)の単価をコピ－"},
-                       {"item_copy_3", "現在のシ－ト(細目)の全歩掛をコピ－"},
-                       {"item_copy_4", "現在のシ－ト(細目)の歩掛（工費）をコピ－"}});
+    addCopies(edit2, ClipScope::Sheet, SheetCopies);
     edit2->addSeparator();
-    addPending(edit2,
-               {{"item_paste_1", "現在のシ－ト(細目)の全内容を貼付"}, {"item_paste_2", "現在のシ－ト(細目)に単価を貼付"},
-                {"item_paste_3", "現在のシ－ト(細目)へ全歩掛を貼付"}, {"item_paste_4", "現在のシ－ト(細目)へ歩掛（工費）を貼付"}},
-               &pasteItems);
+    addPastes(edit2, 4, SheetPastes);
     edit2->addSeparator();
     item_paste_5 = addItem(edit2, {"item_paste_5", "シ－ト(細目)内全デ－タ、同一デ－タ(No1→No2,3,4)"}, false);
-    addPending(edit2, {{"item_copy_5", "現在のシ－ト(細目)内、同一単価(No1→No2,3,4)"}});
+    connect(item_paste_5, &QAction::triggered, this, [this] { item_paste_5Click(); });
+    connect(addItem(edit2, {"item_copy_5", "現在のシ－ト(細目)内、同一単価(No1→No2,3,4)"}), &QAction::triggered, this,
+            [this] { item_copy_5Click(); });
     for (const char* hidden : {"item_copy_2", "item_paste_2", "item_copy_5"})
         findChild<QAction*>(QString::fromLatin1(hidden))->setVisible(false);
 

@@ -48,15 +48,18 @@ void TFTANKAREGIST::SwitchCategory(int category)
 void TFTANKAREGIST::SelectMaterial(int material)
 {
     // Shown also when its computation fails: the session then holds it as stored.
-    const auto show = qScopeGuard([this] {
-        clearTables();
-        ShowMaterialSettings();
-        showLabourRows();
-        showPriceRows();
-        updateUndoItem();
-    });
+    const auto show = qScopeGuard([this] { showSelectedMaterial(); });
     // The session takes the rate pricing setting as the check box will show it.
     session_.SelectMaterial(material);
+}
+
+void TFTANKAREGIST::showSelectedMaterial()
+{
+    clearTables();
+    ShowMaterialSettings();
+    showLabourRows();
+    showPriceRows();
+    updateUndoItem();
 }
 
 void TFTANKAREGIST::clearTables()
@@ -73,30 +76,40 @@ void TFTANKAREGIST::clearTables()
 void TFTANKAREGIST::ShowMaterialSettings()
 {
     displayUpdating_ = true;
-    const WorkSet& work = session_.work;
-    const bool refrigerant = session_.refrigerant();
-    const QStringList headers = LabourHeaders(refrigerant);
+    showMaterialLook(0);
+    showSettingControls();
+    displayUpdating_ = false;
+}
+
+void TFTANKAREGIST::showMaterialLook(int sheet)
+{
+    const bool updating = displayUpdating_;
+    displayUpdating_ = true;
+    const QStringList headers = LabourHeaders(session_.refrigerant());
     const int columns[5] = {5, 6, 7, 9, 10};
     for (int i = 0; i < 5; ++i)
         StrColGrid1->SetCells(columns[i], 0, headers[i]);
 
-    const QStringList tabs = SheetTabCaptions(work);
+    const QStringList tabs = SheetTabCaptions(session_.work);
+    if (sheet >= tabs.size())
+        sheet = 0;
     {
         const QSignalBlocker block(TabControl1);
         while (TabControl1->count() > 0)
             TabControl1->removeTab(0);
         for (const QString& tab : tabs)
             TabControl1->addTab(tab);
-        TabControl1->setCurrentIndex(0);
+        TabControl1->setCurrentIndex(sheet);
     }
-    session_.currentSheet = 0;
-    item_paste_5->setEnabled(false); // enabled with the copy commands
-    if (tabs.size() == Sheets)
+    session_.currentSheet = sheet;
+    // The fill from the first sheet needs the four sheets of piping mode.
+    const bool piping = tabs.size() == Sheets;
+    item_paste_5->setEnabled(piping);
+    if (piping)
         item_paste_5->setText(tabs[0] + QStringLiteral("のデータを") + tabs[1] + QStringLiteral("・") + tabs[2]
                               + QStringLiteral("・") + tabs[3] + QStringLiteral("へコピ－"));
     showMaterialCaption();
-    showSettingControls();
-    displayUpdating_ = false;
+    displayUpdating_ = updating;
 }
 
 void TFTANKAREGIST::showSettingControls()

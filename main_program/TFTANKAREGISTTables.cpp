@@ -13,12 +13,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QScopeGuard>
-#include <QUrl>
 
 namespace {
 
@@ -269,18 +267,6 @@ void TFTANKAREGIST::gpaydayEnter(int index)
     (next < 5 ? GPAYDAY[static_cast<std::size_t>(next)] : GPAYDAY_N)->setFocus();
 }
 
-void TFTANKAREGIST::N2Click()
-{
-    if (!session_.undoEnabled)
-        return;
-    session_.Undo();
-    ShowMaterialSettings();
-    showLabourRows();
-    showPriceRows();
-    RefreshMaterialLabels(RowNumber(session_.currentMaterial, 0, 1), RowNumber(session_.currentMaterial, 0, 1));
-    updateUndoItem();
-}
-
 void TFTANKAREGIST::unitPriceCalcClick()
 {
     session_.TakeUndoSnapshot();
@@ -292,34 +278,4 @@ void TFTANKAREGIST::unitPriceCalcClick()
     session_.RepriceFromLevels(dialog.choices());
     showLabourRows();
     showPriceRows();
-}
-
-void TFTANKAREGIST::N1Click()
-{
-    session_.SavePriceBook(session_.currentPath);
-    showStatusPath();
-    notice(QStringLiteral("保存しました。\r\n") + session_.currentPath);
-    session_.modified = false;
-}
-
-void TFTANKAREGIST::IconButton11Click()
-{
-    session_.SavePriceBook(session_.currentPath);
-    showStatusPath();
-}
-
-void TFTANKAREGIST::N23Click()
-{
-    notice(ApplicationTitle() + QStringLiteral("\r\nRelease 20040815A"));
-}
-
-void TFTANKAREGIST::N13Click()
-{
-    // Opened by the desktop's handler for the file; a failure says nothing.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(programFolder_ + QStringLiteral("/kavrel.CHM")));
-}
-
-void TFTANKAREGIST::updateUndoItem()
-{
-    N2->setEnabled(session_.undoEnabled);
 }

@@ -5,6 +5,7 @@
 #include "FileError.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
+#include "ProgramFiles.h"
 #include "TFolderDialog.h"
 #include "TIconButton.h"
 
@@ -19,21 +20,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString FileFilter = QStringLiteral("複合単価管材ファイル (*.FDA);;全てのファイル (*)");
-
-// What the open dialog's default extension "FDA" does to a name typed without one.
-QString WithDefaultExtension(const QString& chosen)
-{
-    const QFileInfo file(chosen);
-    if (file.exists() || !file.suffix().isEmpty())
-        return chosen;
-    return chosen + QStringLiteral(".FDA");
-}
-
-} // namespace
 
 Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     : QDialog(parent)
@@ -189,7 +175,7 @@ void Tkvconfig::fnClick(int category)
 {
     const QString current = fn[category]->text();
     const QString start = current.isEmpty() ? programFolder_ : QFileInfo(current).absolutePath();
-    const QString chosen = ModalSeam::current().openFileName(this, QString(), start, FileFilter);
+    const QString chosen = ModalSeam::current().openFileName(this, QString(), start, PriceBookFileFilter());
     if (!chosen.isEmpty())
         fn[category]->setText(QDir::toNativeSeparators(WithDefaultExtension(chosen)));
 }

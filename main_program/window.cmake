@@ -1,6 +1,8 @@
 target_sources(main_program PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ClipCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/ClipCommands.h
     ${CMAKE_CURRENT_LIST_DIR}/DisplaySettings.cpp ${CMAKE_CURRENT_LIST_DIR}/DisplaySettings.h
     ${CMAKE_CURRENT_LIST_DIR}/PriceBookSession.cpp ${CMAKE_CURRENT_LIST_DIR}/PriceBookSession.h
+    ${CMAKE_CURRENT_LIST_DIR}/PriceBookSessionEditing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp ${CMAKE_CURRENT_LIST_DIR}/PrintJob.h
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFiles.cpp ${CMAKE_CURRENT_LIST_DIR}/ProgramFiles.h
     ${CMAKE_CURRENT_LIST_DIR}/StartupArguments.cpp ${CMAKE_CURRENT_LIST_DIR}/StartupArguments.h
@@ -11,6 +13,8 @@ target_sources(main_program PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGIST.h
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTBasicData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTBuild.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTEditing.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTLifecycle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTMenus.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTNavigation.cpp

@@ -1,8 +1,8 @@
 #include "ApplicationTitle.h"
 #include "GuardedApplication.h"
+#include "MainWindowProgram.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
-#include "ScriptedModalSeam.h"
 #include "TBorRadio.h"
 #include "TFTANKAREGIST.h"
 #include "TIconButton.h"
@@ -87,25 +87,15 @@ struct DialogFixture {
 };
 
 // The main window on a program folder whose category 1 book holds material 20.
-struct Program {
-    QTemporaryDir dir;
-    ScriptedModalSeam seam;
-    std::unique_ptr<TFTANKAREGIST> window;
-    std::unique_ptr<Tkvconfig> config;
-
+struct Program : MainWindowProgram {
     Program()
+        : MainWindowProgram(Options().withArgument(QStringLiteral("1;20;")).preparing([](const QString& kanzai) {
+              PriceBook book = BlankPriceBook(0);
+              FillMaterial(book, 19);
+              WritePriceBookFile(kanzai + "/haikan1.FDA", book, 0);
+          }))
     {
-        QDir(dir.path()).mkpath("kanzai");
-        PriceBook book = BlankPriceBook(0);
-        FillMaterial(book, 19);
-        WritePriceBookFile(dir.filePath("kanzai/haikan1.FDA"), book, 0);
-        window = std::make_unique<TFTANKAREGIST>(dir.filePath("kavrel"), QStringList{QStringLiteral("1;20;")});
-        config = std::make_unique<Tkvconfig>(dir.path(), window.get());
-        window->setConfigDialog(config.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    PriceBookSession& session() { return window->session(); }
     // Answers the next dialog: shows it, lets `act` use its controls, and
     // leaves it with the store button or with Exit.
     void answerDialog(const std::function<void(Tfsheetset&)>& act, bool store)

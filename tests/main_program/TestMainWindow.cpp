@@ -1,8 +1,8 @@
 #include "ColorNumber.h"
 #include "FileError.h"
+#include "MainWindowProgram.h"
 #include "PriceBookFile.h"
 #include "ProfileFile.h"
-#include "ScriptedModalSeam.h"
 #include "SettingsLines.h"
 #include "TFTANKAREGIST.h"
 #include "TSCGCellParam.h"
@@ -25,62 +25,10 @@ namespace {
 
 Currency units(double v) { return Currency::fromDouble(v); }
 
-// Answers a message box by clicking one of its buttons, and records its text.
-std::function<int(QDialog&)> press(const char* button, QStringList* texts = nullptr)
-{
-    return [button, texts](QDialog& d) {
-        if (texts)
-            *texts << d.findChild<QLabel*>("text")->text();
-        d.findChild<QPushButton*>(button)->click();
-        return d.result();
-    };
-}
-
-// A fresh program folder with the program file name, a data file
-// configuration of defaults, and the window started on `argument`.
-struct Program {
-    QTemporaryDir dir;
-    ScriptedModalSeam seam;
-    std::unique_ptr<TFTANKAREGIST> window;
-    std::unique_ptr<Tkvconfig> config;
-
+struct Program : MainWindowProgram {
     explicit Program(const QString& argument = QString(), bool start = true)
+        : MainWindowProgram(Options().withArgument(argument).started(start))
     {
-        QDir(dir.path()).mkpath("kanzai");
-        if (start)
-            open(argument);
-    }
-    void open(const QString& argument)
-    {
-        window = std::make_unique<TFTANKAREGIST>(dir.filePath("kavrel"), argument.isEmpty() ? QStringList() : QStringList{argument});
-        config = std::make_unique<Tkvconfig>(dir.path(), window.get());
-        window->setConfigDialog(config.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void close()
-    {
-        window->close();
-        config.reset();
-        window.reset();
-    }
-    QString book(int category) const { return QDir::toNativeSeparators(dir.filePath(QStringLiteral("kanzai/haikan%1.FDA").arg(category))); }
-    PriceBookSession& session() { return window->session(); }
-    QTreeWidgetItem* treeItem(int category, int material)
-    {
-        return window->TreeView1->topLevelItem(category)->child(material);
-    }
-    // Types into the open editor of a table cell.
-    void typeInto(TStrColGrid* grid, int col, int row, const QString& text, bool keypad)
-    {
-        grid->setFocus();
-        grid->MoveTo(col, row);
-        grid->ShowEditor();
-        QLineEdit* editor = grid->InplaceEditor();
-        QVERIFY(editor);
-        editor->selectAll();
-        for (QChar c : text)
-            QTest::keyClick(editor, c.toLatin1(), keypad ? Qt::KeypadModifier : Qt::NoModifier);
     }
 };
 
@@ -148,7 +96,7 @@ void TestMainWindow::switchingCategoryAsksToSave()
     Program p;
     p.session().StorePrice(ListLevel, 1, units(500));
     QStringList texts;
-    p.seam.dialogAnswers.push_back(press("button2", &texts)); // キャンセル: the change is dropped
+    p.seam.dialogAnswers.push_back(Press("button2", &texts)); // キャンセル: the change is dropped
     p.window->TreeView1->setCurrentItem(p.treeItem(1, 3));
     emit p.window->TreeView1->itemClicked(p.treeItem(1, 3), 0);
     QCOMPARE(texts, QStringList{QString::fromUtf8("現在の編集内容を保存しますか？\n") + p.book(1)});
@@ -163,7 +111,7 @@ void TestMainWindow::switchingCategoryAsksToSave()
 
     // With 実行 the change is saved first.
     p.session().StorePrice(ListLevel, 2, units(700));
-    p.seam.dialogAnswers.push_back(press("button1"));
+    p.seam.dialogAnswers.push_back(Press("button1"));
     emit p.window->TreeView1->itemClicked(p.treeItem(4, 0), 0);
     QCOMPARE(ReadPriceBookFile(p.book(1)).row(2).listPrice, units(700));
 }
@@ -201,7 +149,7 @@ void TestMainWindow::priceCellStore()
     // While rate pricing is on, only the list price column takes input.
     p.session().ratePricing = true;
     QStringList texts;
-    p.seam.dialogAnswers.push_back(press("button1", &texts));
+    p.seam.dialogAnswers.push_back(Press("button1", &texts));
     grid->setFocus();
     grid->MoveTo(2, 4);
     QTest::keyClick(grid, Qt::Key_Down);
@@ -257,7 +205,7 @@ void TestMainWindow::rateCellFillDownAndRefusals()
 
     p.window->N34->trigger(); // the table now shows computed results
     QStringList texts;
-    p.seam.dialogAnswers.push_back(press("button1", &texts));
+    p.seam.dialogAnswers.push_back(Press("button1", &texts));
     p.typeInto(grid, 5, 2, "7", true);
     QTest::keyClick(grid->InplaceEditor(), Qt::Key_Return);
     QCOMPARE(texts, QStringList{QString::fromUtf8("計算結果を表示しています。現在は編集できません。")});
@@ -287,7 +235,7 @@ void TestMainWindow::settingsFilesAtClose()
     QVERIFY(p.window->TreeView1->isHidden());
     QCOMPARE(p.window->StrColGrid1->ColWidths(3), 100);
     p.window->session().StorePrice(ListLevel, 1, units(9));
-    p.seam.dialogAnswers.push_back(press("button2")); // キャンセル: closes without saving
+    p.seam.dialogAnswers.push_back(Press("button2")); // キャンセル: closes without saving
     p.close();
     const QStringList disp = ReadSettingsLines(p.dir.filePath("kavre_p.disp"));
     QCOMPARE(disp.size(), 34);
@@ -309,7 +257,7 @@ void TestMainWindow::savingTheScratchBookAsksForAName()
     QCOMPARE(p.session().currentPath, p.session().scratchFile());
     const QString chosen = p.dir.filePath("mine.FDA");
     p.seam.saveAnswers.push_back(chosen);
-    p.seam.dialogAnswers.push_back(press("button1")); // the notice after saving
+    p.seam.dialogAnswers.push_back(Press("button1")); // the notice after saving
     p.window->N1->trigger();
     QVERIFY(QFile::exists(chosen));
     QCOMPARE(p.session().currentPath, QDir::toNativeSeparators(chosen));

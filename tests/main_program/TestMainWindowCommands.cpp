@@ -1,9 +1,9 @@
 #include "ApplicationTitle.h"
 #include "FileError.h"
 #include "GuardedApplication.h"
+#include "MainWindowProgram.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
-#include "ScriptedModalSeam.h"
 #include "TFTANKAREGIST.h"
 #include "Tkvconfig.h"
 #include "TNValEdit.h"
@@ -24,26 +24,13 @@ namespace {
 
 Currency units(double v) { return Currency::fromDouble(v); }
 
-struct Program {
-    QTemporaryDir dir;
-    ScriptedModalSeam seam;
-    std::unique_ptr<TFTANKAREGIST> window;
-    std::unique_ptr<Tkvconfig> config;
-
+struct Program : MainWindowProgram {
     // `prepare` may write category books before the program starts.
     explicit Program(const QString& programName = QStringLiteral("kavrel"),
                      const std::function<void(const QString& kanzai)>& prepare = {})
+        : MainWindowProgram(Options().named(programName).preparing(prepare))
     {
-        QDir(dir.path()).mkpath("kanzai");
-        if (prepare)
-            prepare(dir.filePath("kanzai"));
-        window = std::make_unique<TFTANKAREGIST>(dir.filePath(programName), QStringList());
-        config = std::make_unique<Tkvconfig>(dir.path(), window.get());
-        window->setConfigDialog(config.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
 };
 
 // Throws from inside event delivery, as a failing command does.

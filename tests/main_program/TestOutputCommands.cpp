@@ -1,8 +1,8 @@
 #include "ApplicationTitle.h"
 #include "GuardedApplication.h"
+#include "MainWindowProgram.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
-#include "ScriptedModalSeam.h"
 #include "SettingsLines.h"
 #include "TBorRadio.h"
 #include "TFTANKAREGIST.h"
@@ -54,24 +54,14 @@ PriceBook outputBook()
     return book;
 }
 
-struct Program {
-    QTemporaryDir dir;
-    ScriptedModalSeam seam;
-    std::unique_ptr<TFTANKAREGIST> window;
-    std::unique_ptr<Tkvconfig> config;
-
+struct Program : MainWindowProgram {
     Program()
+        : MainWindowProgram(Options().preparing([](const QString& kanzai) {
+              WritePriceBookFile(kanzai + "/haikan1.FDA", outputBook(), 0);
+          }))
     {
-        QDir(dir.path()).mkpath("kanzai");
-        WritePriceBookFile(book(), outputBook(), 0);
-        window = std::make_unique<TFTANKAREGIST>(dir.filePath("kavrel"), QStringList());
-        config = std::make_unique<Tkvconfig>(dir.path(), window.get());
-        window->setConfigDialog(config.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
-    QString book() const { return dir.filePath("kanzai/haikan1.FDA"); }
-    QAction* action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QString book() const { return MainWindowProgram::book(1); }
     void selectMaterial(int material) { window->materialItems[0][static_cast<std::size_t>(material)]->trigger(); }
 
     // The level dialog's answer: the level, the two options, and whether
@@ -94,12 +84,6 @@ struct Program {
             notices << box.findChild<QLabel*>("text")->text() + "|" + box.findChild<QPushButton*>("button1")->text();
             return 6;
         });
-    }
-    // Runs a command as the event loop does, so that its errors are reported.
-    void run(const char* name)
-    {
-        QMetaObject::invokeMethod(action(name), &QAction::trigger, Qt::QueuedConnection);
-        QCoreApplication::processEvents();
     }
     QStringList notices;
 };

@@ -143,7 +143,7 @@ void TestSmallDialogs::settingsEditing()
     QCOMPARE(dialog.fn[3]->text(), before);
     QTest::mouseClick(dialog.fn[3], Qt::LeftButton);
     QCOMPARE(dialog.fn[3]->text(), QStringLiteral("/srv/price/給湯.FDA"));
-    QVERIFY(seam.asked.value(2).endsWith(QStringLiteral("複合単価管材ファイル (*.FDA);;全てのファイル (*)")));
+    QVERIFY(seam.asked.value(2).endsWith(QStringLiteral("複合単価管材ファイル (*.FDA *.fda);;全てのファイル (*)")));
     // A name typed without an extension gets the default one.
     seam.openAnswers = {QStringLiteral("/srv/price/haikan4")};
     QTest::mouseClick(dialog.fn[3], Qt::LeftButton);

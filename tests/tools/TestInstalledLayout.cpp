@@ -66,6 +66,7 @@ private slots:
     void desktopEntriesNameTheirLauncherAndIcons();
     void everyCommandHasAManualPage();
     void programFolderShipsTheSampleBooks();
+    void programFolderShipsTheManual();
     void launcherSetsUpTheUserFolderAndRunsTheProgram();
     void launcherRefusesAnUnknownProgram();
 
@@ -128,6 +129,14 @@ void TestInstalledLayout::programFolderShipsTheSampleBooks()
         const QString book = QString("%1/kanzai/haikan%2.FDA").arg(install_->programs).arg(c + 1);
         QCOMPARE(readAll(book), sampleBytes(c));
     }
+}
+
+// Help opens the program's own manual where no help file is installed.
+void TestInstalledLayout::programFolderShipsTheManual()
+{
+    const QString manual = install_->programs + "/manual/index.html";
+    QVERIFY2(readAll(manual).contains("<html lang=\"ja\">"), qPrintable(manual));
+    QVERIFY(listFrom(KAVREL_DEMO_FILES).contains("manual/index.html"));
 }
 
 void TestInstalledLayout::launcherSetsUpTheUserFolderAndRunsTheProgram()

@@ -1,0 +1,79 @@
+#include "TFTANKAREGIST.h"
+
+#include "MessageBoxes.h"
+
+#include <QAction>
+#include <QScopeGuard>
+
+// The copy, paste, fill, clear and undo commands of the two edit menus.
+
+void TFTANKAREGIST::copyClick(CopyKind kind)
+{
+    session_.Copy(kind);
+    updatePasteItems();
+}
+
+void TFTANKAREGIST::pasteClick(CopyKind kind)
+{
+    if (!session_.pasteEnabled(kind))
+        return;
+    // Shown also when the paste is refused: the material is then as it was.
+    const auto show = qScopeGuard([this, kind] { showChangedMaterial(kind.group == FieldGroup::AllContents); });
+    session_.Paste(kind);
+}
+
+void TFTANKAREGIST::item_paste_5Click()
+{
+    const auto show = qScopeGuard([this] { showSelectedMaterial(); });
+    session_.FillFromFirstSheet();
+}
+
+void TFTANKAREGIST::item_copy_5Click()
+{
+    const auto show = qScopeGuard([this] {
+        showSelectedMaterial();
+        updatePasteItems();
+    });
+    session_.CopyUnitPricesFromFirstSheet();
+}
+
+void TFTANKAREGIST::N22Click()
+{
+    if (ChoiceBox(QStringLiteral("現在の内容をすべてクリア－しますか？"), QStringLiteral("実行"), QStringLiteral("キャンセル"))
+        != MessageBoxResult::First)
+        return;
+    // The setting controls keep their values until another material is shown.
+    const auto show = qScopeGuard([this] { showChangedMaterial(false); });
+    session_.ClearMaterial();
+}
+
+void TFTANKAREGIST::N2Click()
+{
+    if (!session_.undoEnabled)
+        return;
+    session_.Undo();
+    showChangedMaterial(true);
+}
+
+void TFTANKAREGIST::showChangedMaterial(bool settingControls)
+{
+    showMaterialLook(session_.currentSheet);
+    if (settingControls)
+        showSettingControls();
+    showLabourRows();
+    showPriceRows();
+    const int line1 = RowNumber(session_.currentMaterial, 0, 1);
+    RefreshMaterialLabels(line1, line1);
+    updateUndoItem();
+}
+
+void TFTANKAREGIST::updateUndoItem()
+{
+    N2->setEnabled(session_.undoEnabled);
+}
+
+void TFTANKAREGIST::updatePasteItems()
+{
+    for (int i = 0; i < PasteItems; ++i)
+        pasteItems[static_cast<std::size_t>(i)]->setEnabled(session_.pasteEnabled(PasteItemKind(i)));
+}
