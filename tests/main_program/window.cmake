@@ -4,3 +4,5 @@ kavrel_add_test(test_main_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindo
 kavrel_add_test(test_main_window_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindowCommands.cpp LIBS main_program test_support GUI)
 kavrel_add_test(test_output_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestOutputCommands.cpp LIBS main_program test_support GUI)
 add_dependencies(test_output_commands pricebook)
+kavrel_add_test(test_first_layout SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFirstLayout.cpp LIBS main_program test_support GUI)
+add_dependencies(test_first_layout kavrel_data)
