@@ -106,6 +106,7 @@ void TFTANKAREGIST::buildControls()
     IconButton11->setObjectName(QStringLiteral("IconButton11"));
     IconButton11->setButtonIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     IconButton11->setFixedSize(26, 26);
+    IconButton11->setStretch(true); // the strip is too low for a 32-pixel icon
     IconButton11->setToolTip(QStringLiteral("保  存"));
     label9 = new QLabel(ApplicationTitle(), title_panel);
     label9->setObjectName(QStringLiteral("label9"));
