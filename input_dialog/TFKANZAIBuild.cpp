@@ -79,26 +79,33 @@ TIconButton* IconButton(QWidget* parent, const QString& name, const QIcon& icon)
     return button;
 }
 
-// The category buttons' icon: a disk with the category number on it.
+// The category buttons' icon: a disk with the category number on it, drawn
+// for the scale factors 1, 1.5 and 2 so that none is blown up from a smaller.
 QIcon NumberedDisk(int number)
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient face(12, 10, 22);
-    face.setColorAt(0, QColor(255, 255, 255));
-    face.setColorAt(1, QColor(40, 90, 170));
-    painter.setBrush(face);
-    painter.setPen(QPen(QColor(20, 40, 90), 1.2));
-    painter.drawEllipse(QRectF(1.5, 1.5, 29, 29));
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(14);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::number(number));
-    return QIcon(pixmap);
+    QIcon icon;
+    for (const qreal scale : {1.0, 1.5, 2.0}) {
+        QPixmap pixmap(QSize(32, 32) * scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
+        QRadialGradient face(12, 10, 22);
+        face.setColorAt(0, QColor(255, 255, 255));
+        face.setColorAt(1, QColor(40, 90, 170));
+        painter.setBrush(face);
+        painter.setPen(QPen(QColor(20, 40, 90), 1.2));
+        painter.drawEllipse(QRectF(1.5, 1.5, 29, 29));
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(14);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QString::number(number));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 // A column or bar of the dialog: its layout adds no margins of its own.

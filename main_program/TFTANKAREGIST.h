@@ -211,7 +211,7 @@ private:
     bool started_ = false;
     bool displayUpdating_ = false;
     bool followingRow_ = false;
-    QSize outerSize_;    // as read from the window position file
+    QSize outerSize_;    // as read from the window position file, else the work area
     QSize unfittedSize_; // the client size until the outer size is fitted
     int treeWidth_ = DisplaySettings().treeWidth; // the tree's width while it is hidden
     std::array<QString, 10> categoryPaths_;

@@ -32,14 +32,20 @@
 
 namespace {
 
-TNValEdit* numberEdit(const QString& name, QWidget* parent)
+TNValEdit* numberEdit(const QString& name, int width, QWidget* parent)
 {
     auto* edit = new TNValEdit(parent);
     edit->setObjectName(name);
     edit->setZeroDisplay(true);
-    edit->setFixedWidth(90);
+    edit->setFixedWidth(width);
     return edit;
 }
+
+// The rate edits hold percentages and sit beside long captions: kept narrow,
+// they leave the tables their room at 1024 pixels. The base labour costs
+// have short captions, so their column is no wider for amounts of 9 digits.
+constexpr int PercentEditWidth = 56;
+constexpr int AmountEditWidth = 90;
 
 QComboBox* comboBox(const QString& name, const QStringList& items, QWidget* parent)
 {
@@ -100,6 +106,7 @@ void TFTANKAREGIST::buildControls()
     IconButton11->setObjectName(QStringLiteral("IconButton11"));
     IconButton11->setButtonIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     IconButton11->setFixedSize(26, 26);
+    IconButton11->setStretch(true); // the strip is too low for a 32-pixel icon
     IconButton11->setToolTip(QStringLiteral("保  存"));
     label9 = new QLabel(ApplicationTitle(), title_panel);
     label9->setObjectName(QStringLiteral("label9"));
@@ -114,6 +121,9 @@ void TFTANKAREGIST::buildControls()
     topRow->setContentsMargins(4, 2, 4, 2);
     kanname = new QLabel(top_panel);
     kanname->setObjectName(QStringLiteral("kanname"));
+    // A caption of long material texts is cut at the window's edge rather
+    // than widening the window past the screen.
+    kanname->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     user_sel = new QPushButton(QStringLiteral("基本設定"), top_panel);
     user_sel->setObjectName(QStringLiteral("user_sel"));
     topRow->addWidget(kanname, 1);
@@ -210,7 +220,8 @@ QWidget* TFTANKAREGIST::buildSideControls()
     auto* rates = new QGridLayout(CheckGroupBox1);
     for (int i = 0; i < 6; ++i) {
         const bool cost = i == 5;
-        TNValEdit* edit = numberEdit(cost ? QStringLiteral("avr_N") : QStringLiteral("avr_%1").arg(i + 1), CheckGroupBox1);
+        TNValEdit* edit = numberEdit(cost ? QStringLiteral("avr_N") : QStringLiteral("avr_%1").arg(i + 1), PercentEditWidth,
+                                     CheckGroupBox1);
         edit->setEnterNext(true);
         (cost ? avr_N : avr[static_cast<std::size_t>(i)]) = edit;
         rates->addWidget(new QLabel(cost ? QStringLiteral("原 価=定価×指定") : QStringLiteral("提 出%1=定価×指定").arg(i + 1)), i, 0);
@@ -241,7 +252,8 @@ QWidget* TFTANKAREGIST::buildSideControls()
     auto* labourGrid = new QGridLayout(labour);
     for (int i = 0; i < 6; ++i) {
         const bool cost = i == 5;
-        TNValEdit* edit = numberEdit(cost ? QStringLiteral("GPAYDAY_N") : QStringLiteral("GPAYDAY%1").arg(i + 1), labour);
+        TNValEdit* edit = numberEdit(cost ? QStringLiteral("GPAYDAY_N") : QStringLiteral("GPAYDAY%1").arg(i + 1),
+                                     AmountEditWidth, labour);
         (cost ? GPAYDAY_N : GPAYDAY[static_cast<std::size_t>(i)]) = edit;
         labourGrid->addWidget(new QLabel(cost ? QStringLiteral("NET") : QStringLiteral("LEVEL%1").arg(i + 1)), i, 0);
         labourGrid->addWidget(edit, i, 1);

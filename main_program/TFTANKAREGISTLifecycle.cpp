@@ -22,14 +22,10 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
-#include <limits>
 
 namespace {
 
 const QString PositionSection = QStringLiteral("zelvorit_k");
-const QSize DesignedClientSize(1014, 696);
-// Stands for a size missing from the window position file.
-constexpr int NoSize = std::numeric_limits<int>::min();
 
 QSplitter* splitterOf(QWidget* child) { return qobject_cast<QSplitter*>(child->parentWidget()); }
 
@@ -50,20 +46,21 @@ void TFTANKAREGIST::placeWindow()
     const QString ini = ProgramFiles::windowPositionFile(programFilePath_);
     int top = ReadProfileInt(ini, PositionSection, QStringLiteral("top"), work.top());
     int left = ReadProfileInt(ini, PositionSection, QStringLiteral("Left"), work.left());
-    const int width = ReadProfileInt(ini, PositionSection, QStringLiteral("Width"), NoSize);
-    const int height = ReadProfileInt(ini, PositionSection, QStringLiteral("Height"), NoSize);
+    // Without a stored size the window fills the work area, the room the
+    // resolution defaults of this screen are laid out for.
+    const int width = ReadProfileInt(ini, PositionSection, QStringLiteral("Width"), work.width());
+    const int height = ReadProfileInt(ini, PositionSection, QStringLiteral("Height"), work.height());
     // Keep the window reachable; its size is the user's. The work area's
     // right and bottom edges lie just outside it (Qt's right() is inside).
     if (left > work.x() + work.width() - 100 || left < work.left())
         left = work.left();
     if (top < work.top() || top > work.y() + work.height() - 100)
         top = work.top();
-    // A stored width or height is the outer size, a missing one the designed
-    // client size. The frame is known only once the window is shown, so the
-    // outer sizes are fitted then.
-    resize(width == NoSize ? DesignedClientSize.width() : width, height == NoSize ? DesignedClientSize.height() : height);
-    move(left, top);
+    // The size is the outer one. The frame is known only once the window is
+    // shown, so the client size is fitted then.
     outerSize_ = QSize(width, height);
+    resize(outerSize_);
+    move(left, top);
     unfittedSize_ = size();
 }
 
@@ -80,8 +77,7 @@ void TFTANKAREGIST::fitOuterSize()
     if (frame.isNull())
         return; // no frame yet, or none at all
     unfittedSize_ = QSize();
-    resize(outerSize_.width() == NoSize ? width() : outerSize_.width() - frame.width(),
-           outerSize_.height() == NoSize ? height() : outerSize_.height() - frame.height());
+    resize(outerSize_ - frame);
 }
 
 void TFTANKAREGIST::moveEvent(QMoveEvent* event)

@@ -320,9 +320,13 @@ void TBaseStrGrid::SetLeftCol(int value)
     geometryChanged();
 }
 
-int TBaseStrGrid::lastTopRow() const
+int TBaseStrGrid::lastTopRow() const { return lastTopRowIn(cellRoom().height()); }
+
+int TBaseStrGrid::lastLeftCol() const { return lastLeftColIn(cellRoom().width()); }
+
+int TBaseStrGrid::lastTopRowIn(int height) const
 {
-    int space = viewport()->height();
+    int space = height;
     for (int r = 0; r < fixedRows_; ++r)
         space -= RowHeights(r) + LineWidth;
     int top = rowCount_;
@@ -331,9 +335,9 @@ int TBaseStrGrid::lastTopRow() const
     return std::max(std::min(top, rowCount_ - 1), fixedRows_);
 }
 
-int TBaseStrGrid::lastLeftCol() const
+int TBaseStrGrid::lastLeftColIn(int width) const
 {
-    int space = viewport()->width();
+    int space = width;
     for (int c = 0; c < fixedCols_; ++c)
         space -= ColWidths(c) + LineWidth;
     int left = colCount_;
@@ -342,22 +346,37 @@ int TBaseStrGrid::lastLeftCol() const
     return std::max(std::min(left, colCount_ - 1), fixedCols_);
 }
 
+QSize TBaseStrGrid::cellRoom() const
+{
+    // Cells that fit once the bars are gone need no bars. Measured in the
+    // viewport alone they would keep both bars shown, each taking the room
+    // the other one lacks.
+    const QSize whole = maximumViewportSize();
+    if (lastTopRowIn(whole.height()) == fixedRows_ && lastLeftColIn(whole.width()) == fixedCols_)
+        return whole;
+    return viewport()->size();
+}
+
 void TBaseStrGrid::updateScrollBars()
 {
     const int lastTop = lastTopRow();
     const int lastLeft = lastLeftCol();
     topRow_ = std::clamp(topRow_, fixedRows_, lastTop);
     leftCol_ = std::clamp(leftCol_, fixedCols_, lastLeft);
-    QScrollBar* v = verticalScrollBar();
-    const QSignalBlocker blockV(v);
-    v->setRange(0, lastTop - fixedRows_);
-    v->setPageStep(std::max(1, rowCount_ - lastTop));
-    v->setValue(topRow_ - fixedRows_);
-    QScrollBar* h = horizontalScrollBar();
-    const QSignalBlocker blockH(h);
-    h->setRange(0, lastLeft - fixedCols_);
-    h->setPageStep(std::max(1, colCount_ - lastLeft));
-    h->setValue(leftCol_ - fixedCols_);
+    // The value follows the grid, never the reverse, so it changes unheard.
+    // The range must be heard: the scroll area shows or hides a bar by it.
+    const auto set = [](QScrollBar* bar, int maximum, int page, int value) {
+        const auto quietly = [bar](int v) {
+            const QSignalBlocker block(bar);
+            bar->setValue(v);
+        };
+        quietly(0); // inside any range, so the new one cannot move it
+        bar->setRange(0, maximum);
+        bar->setPageStep(page);
+        quietly(value);
+    };
+    set(verticalScrollBar(), lastTop - fixedRows_, std::max(1, rowCount_ - lastTop), topRow_ - fixedRows_);
+    set(horizontalScrollBar(), lastLeft - fixedCols_, std::max(1, colCount_ - lastLeft), leftCol_ - fixedCols_);
 }
 
 void TBaseStrGrid::scrollContentsBy(int, int)

@@ -156,6 +156,9 @@ private:
     void scrollIntoView(int col, int row);
     int lastTopRow() const;
     int lastLeftCol() const;
+    int lastTopRowIn(int height) const;
+    int lastLeftColIn(int width) const;
+    QSize cellRoom() const;
     int columnX(int col) const;
     int rowY(int row) const;
     int sizingBoundary(const QPoint& point) const;

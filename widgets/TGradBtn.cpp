@@ -121,7 +121,11 @@ void TGradBtn::paintGradient(QPainter& painter, const QColor& from, const QColor
 
 QPixmap TGradBtn::face() const
 {
-    QPixmap pixmap(size());
+    // Drawn in the screen's own pixels: a face of the button's logical size
+    // would be blown up, blurred, on a scaled screen.
+    const qreal dpr = devicePixelRatioF();
+    QPixmap pixmap(size() * dpr);
+    pixmap.setDevicePixelRatio(dpr);
     QPainter painter(&pixmap);
     const bool pressed = isDown();
     paintGradient(painter, begin_, end_);

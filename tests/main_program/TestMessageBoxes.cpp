@@ -188,6 +188,11 @@ void TestMessageBoxes::iconFile()
     QVERIFY(red.save(folder.filePath(QStringLiteral("dialog.ico")), "ICO"));
     const QImage loaded = IconImage(MessageBoxIcon(folder.path()));
     QCOMPARE(loaded.pixelColor(16, 16), QColor(Qt::red));
+
+    // The installed icon has its own images for screens scaled by 1.5 and 2.
+    const QList<QSize> sizes = MessageBoxIcon(qEnvironmentVariable("KAVREL_PROGRAM_DIR")).availableSizes();
+    for (const QSize size : {QSize(32, 32), QSize(48, 48), QSize(64, 64)})
+        QVERIFY2(sizes.contains(size), qPrintable(QStringLiteral("%1 pixels").arg(size.width())));
 }
 
 void TestMessageBoxes::findProgram()

@@ -8,3 +8,5 @@ kavrel_add_test(test_clip_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestClipCom
 kavrel_add_test(test_edit_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestEditCommands.cpp LIBS main_window_fixture GUI)
 kavrel_add_test(test_file_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFileCommands.cpp LIBS main_window_fixture GUI)
 add_dependencies(test_file_commands kavrel_data)
+kavrel_add_test(test_first_layout SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFirstLayout.cpp LIBS main_window_fixture GUI)
+add_dependencies(test_first_layout kavrel_data)

@@ -90,6 +90,8 @@ private slots:
     void navigationKeys_data();
     void navigationKeys();
     void fixedCellsStayWhileScrolling();
+    void scrollBarsOnlyWhenNeeded_data();
+    void scrollBarsOnlyWhenNeeded();
     void mouseSelectsAndSizesColumns();
 };
 
@@ -447,6 +449,53 @@ void TestStrColGridInput::fixedCellsStayWhileScrolling()
     QTest::keyClick(&f.grid, Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(f.grid.TopRow(), 1);
     QCOMPARE(f.grid.verticalScrollBar()->value(), 0);
+}
+
+// The sizes, before and after a resize of the shown grid, are relative to
+// the size at which every cell just shows (a one-pixel line after each
+// cell, the frame around). A grid that grows back must lose its bars.
+void TestStrColGridInput::scrollBarsOnlyWhenNeeded_data()
+{
+    QTest::addColumn<QPoint>("before");
+    QTest::addColumn<QPoint>("after");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("vertical");
+    QTest::newRow("just fits") << QPoint(0, 0) << QPoint(0, 0) << false << false;
+    QTest::newRow("grown back from both bars") << QPoint(-100, -100) << QPoint(0, 0) << false << false;
+    QTest::newRow("grown back from the vertical bar") << QPoint(60, -1) << QPoint(0, 0) << false << false;
+    QTest::newRow("grown back from the horizontal bar") << QPoint(-1, 60) << QPoint(0, 0) << false << false;
+    QTest::newRow("a pixel narrower") << QPoint(0, 0) << QPoint(-1, 0) << true << true;
+    QTest::newRow("a pixel lower") << QPoint(0, 0) << QPoint(0, -1) << true << true;
+    QTest::newRow("a pixel lower, room for the bar") << QPoint(-100, -100) << QPoint(60, -1) << false << true;
+    QTest::newRow("a pixel narrower, room for the bar") << QPoint(-100, -100) << QPoint(-1, 60) << true << false;
+}
+
+void TestStrColGridInput::scrollBarsOnlyWhenNeeded()
+{
+    QFETCH(QPoint, before);
+    QFETCH(QPoint, after);
+    QFETCH(bool, horizontal);
+    QFETCH(bool, vertical);
+    Fixture f;
+    QSize cells(0, 0);
+    for (int c = 0; c < f.grid.ColCount(); ++c)
+        cells.rwidth() += f.grid.ColWidths(c) + 1;
+    for (int r = 0; r < f.grid.RowCount(); ++r)
+        cells.rheight() += f.grid.RowHeights(r) + 1;
+    const QSize fit = cells + 2 * QSize(f.grid.frameWidth(), f.grid.frameWidth());
+    const auto sized = [&](QPoint offset) { return fit + QSize(offset.x(), offset.y()); };
+    f.grid.resize(sized(before));
+    f.show();
+    QTest::qWait(20);
+    f.grid.resize(sized(after));
+    // The bars are shown and hidden from the event loop.
+    QTRY_COMPARE(f.grid.horizontalScrollBar()->isVisible(), horizontal);
+    QTRY_COMPARE(f.grid.verticalScrollBar()->isVisible(), vertical);
+    QTest::qWait(20);
+    QCOMPARE(f.grid.horizontalScrollBar()->isVisible(), horizontal);
+    QCOMPARE(f.grid.verticalScrollBar()->isVisible(), vertical);
+    QCOMPARE(f.grid.horizontalScrollBar()->maximum() > 0, horizontal);
+    QCOMPARE(f.grid.verticalScrollBar()->maximum() > 0, vertical);
 }
 
 void TestStrColGridInput::mouseSelectsAndSizesColumns()
