@@ -258,6 +258,7 @@ void TBaseStrGrid::SetSelection(const TGridRect& value)
 
 bool TBaseStrGrid::MoveTo(int col, int row)
 {
+    const SelectionView before = selectionView();
     col = std::clamp(col, fixedCols_, colCount_ - 1);
     row = std::clamp(row, fixedRows_, rowCount_ - 1);
     if (col != col_ || row != row_) {
@@ -271,7 +272,7 @@ bool TBaseStrGrid::MoveTo(int col, int row)
     anchorCol_ = col_;
     anchorRow_ = row_;
     scrollIntoView(col_, row_);
-    viewport()->update();
+    selectionChanged(before);
     return true;
 }
 
@@ -281,6 +282,7 @@ bool TBaseStrGrid::focusCell(int col, int row, bool moveAnchor)
     row = std::clamp(row, fixedRows_, rowCount_ - 1);
     if (moveAnchor || !(gridOptions_ & goRangeSelect))
         return MoveTo(col, row);
+    const SelectionView before = selectionView();
     if (col != col_ || row != row_) {
         if (!SelectCell(col, row))
             return false;
@@ -290,8 +292,34 @@ bool TBaseStrGrid::focusCell(int col, int row, bool moveAnchor)
         row_ = row;
     }
     scrollIntoView(col_, row_);
-    viewport()->update();
+    selectionChanged(before);
     return true;
+}
+
+TBaseStrGrid::SelectionView TBaseStrGrid::selectionView() const
+{
+    return {Selection(), col_, row_, topRow_, leftCol_, gridOptions_};
+}
+
+// A move of the current cell changes the look of the cells of the old and
+// the new selection only, unless the grid scrolled or its options changed
+// with the cell: repainting just those keeps a move cheap.
+void TBaseStrGrid::selectionChanged(const SelectionView& before)
+{
+    if (before.topRow != topRow_ || before.leftCol != leftCol_ || before.options != gridOptions_) {
+        viewport()->update();
+        return;
+    }
+    const TGridRect after = Selection();
+    if (before.col == col_ && before.row == row_ && before.selection == after)
+        return;
+    for (const TGridRect& r : {before.selection, after}) {
+        for (int row = r.Top; row <= r.Bottom; ++row)
+            for (int col = r.Left; col <= r.Right; ++col)
+                viewport()->update(CellRect(col, row));
+    }
+    viewport()->update(CellRect(before.col, before.row));
+    viewport()->update(CellRect(col_, row_));
 }
 
 bool TBaseStrGrid::SelectCell(int col, int row)
@@ -461,12 +489,15 @@ void TBaseStrGrid::paintEvent(QPaintEvent* event)
     if (buffer_.size() != size)
         buffer_ = QImage(size, QImage::Format_RGB32);
     buffer_.setDevicePixelRatio(dpr);
-    buffer_.fill(color_);
     {
         QPainter painter(&buffer_);
+        // Only what the paint covers is drawn and shown; the rest of the
+        // buffer is not looked at, so it need not be kept.
+        const QRegion area = event->region();
+        for (const QRect& r : area)
+            painter.fillRect(r, color_);
         canvas_.Painter = &painter;
         canvas_.Image = &buffer_;
-        const QRect area = event->rect();
         const bool focused = Focused();
         const TGridRect selection = Selection();
         const int width = viewport()->width();
@@ -482,7 +513,7 @@ void TBaseStrGrid::paintEvent(QPaintEvent* event)
                     break;
                 const int w = ColWidths(col);
                 const QRect rect(x, y, w, h);
-                if (rect.adjusted(0, 0, LineWidth, LineWidth).intersects(area)) {
+                if (area.intersects(rect.adjusted(0, 0, LineWidth, LineWidth))) {
                     TGridDrawState state;
                     if (IsFixedCell(col, row)) {
                         state |= gdFixed;

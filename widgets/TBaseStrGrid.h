@@ -144,6 +144,14 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // What decides which cells a move of the current cell repaints.
+    struct SelectionView {
+        TGridRect selection;
+        int col, row, topRow, leftCol;
+        TGridOptions options;
+    };
+    SelectionView selectionView() const;
+    void selectionChanged(const SelectionView& before);
     bool focusCell(int col, int row, bool moveAnchor);
     bool navigate(int key, Qt::KeyboardModifiers mods);
     bool editorKey(QKeyEvent* event);

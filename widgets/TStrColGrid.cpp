@@ -321,15 +321,18 @@ QList<QRect> TStrColGrid::DivideRect(const QRect& rect, int lines)
 {
     QList<QRect> bands;
     lines = std::max(lines, 1);
-    const int top = rect.top();
-    const int bottom = rect.top() + rect.height();
-    const int h = rect.height() / lines;
-    for (int i = 0; i < lines; ++i) {
-        const int bandTop = top + h * i;
-        const int bandBottom = i == lines - 1 ? bottom : top + h * (i + 1);
-        bands.append(QRect(rect.left(), bandTop, rect.width(), bandBottom - bandTop));
-    }
+    for (int i = 0; i < lines; ++i)
+        bands.append(BandRect(rect, lines, i));
     return bands;
+}
+
+QRect TStrColGrid::BandRect(const QRect& rect, int lines, int i)
+{
+    lines = std::max(lines, 1);
+    const int h = rect.height() / lines;
+    const int bandTop = rect.top() + h * i;
+    const int bandBottom = i == lines - 1 ? rect.top() + rect.height() : rect.top() + h * (i + 1);
+    return QRect(rect.left(), bandTop, rect.width(), bandBottom - bandTop);
 }
 
 // Qt has no hints for the kana, Chinese or Hangul conversion modes, so those
