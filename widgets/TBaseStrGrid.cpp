@@ -313,12 +313,22 @@ void TBaseStrGrid::selectionChanged(const SelectionView& before)
     const TGridRect after = Selection();
     if (before.col == col_ && before.row == row_ && before.selection == after)
         return;
-    for (const TGridRect& r : {before.selection, after}) {
-        for (int row = r.Top; row <= r.Bottom; ++row)
-            for (int col = r.Left; col <= r.Right; ++col)
-                viewport()->update(CellRect(col, row));
-    }
+    updateCells(before.selection);
+    updateCells(after);
     viewport()->update(CellRect(before.col, before.row));
+    viewport()->update(CellRect(col_, row_));
+}
+
+void TBaseStrGrid::updateCells(const TGridRect& cells)
+{
+    for (int row = cells.Top; row <= cells.Bottom; ++row)
+        for (int col = cells.Left; col <= cells.Right; ++col)
+            viewport()->update(CellRect(col, row));
+}
+
+void TBaseStrGrid::updateSelection()
+{
+    updateCells(Selection());
     viewport()->update(CellRect(col_, row_));
 }
 
@@ -376,16 +386,19 @@ void TBaseStrGrid::updateScrollBars()
     const int lastLeft = lastLeftCol();
     topRow_ = std::clamp(topRow_, fixedRows_, lastTop);
     leftCol_ = std::clamp(leftCol_, fixedCols_, lastLeft);
-    QScrollBar* v = verticalScrollBar();
-    const QSignalBlocker blockV(v);
-    v->setRange(0, lastTop - fixedRows_);
-    v->setPageStep(std::max(1, rowCount_ - lastTop));
-    v->setValue(topRow_ - fixedRows_);
-    QScrollBar* h = horizontalScrollBar();
-    const QSignalBlocker blockH(h);
-    h->setRange(0, lastLeft - fixedCols_);
-    h->setPageStep(std::max(1, colCount_ - lastLeft));
-    h->setValue(leftCol_ - fixedCols_);
+    setScrollBar(verticalScrollBar(), lastTop - fixedRows_, rowCount_ - lastTop, topRow_ - fixedRows_);
+    setScrollBar(horizontalScrollBar(), lastLeft - fixedCols_, colCount_ - lastLeft, leftCol_ - fixedCols_);
+}
+
+// Every cell move passes here. A scroll bar repaints on each page step set,
+// changed or not (and the widgets below it with it), so only changes are set.
+void TBaseStrGrid::setScrollBar(QScrollBar* bar, int maximum, int pageStep, int value)
+{
+    const QSignalBlocker block(bar);
+    bar->setRange(0, maximum);
+    if (bar->pageStep() != std::max(1, pageStep))
+        bar->setPageStep(std::max(1, pageStep));
+    bar->setValue(value);
 }
 
 void TBaseStrGrid::scrollContentsBy(int, int)

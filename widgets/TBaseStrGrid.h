@@ -12,6 +12,7 @@
 #include <vector>
 
 class QLineEdit;
+class QScrollBar;
 
 // A string grid: text cells by (column, row), leading fixed rows and columns
 // that stay in place while the rest scrolls, a current cell and a selection,
@@ -152,15 +153,20 @@ private:
     };
     SelectionView selectionView() const;
     void selectionChanged(const SelectionView& before);
+    // Repaints these cells, or the selection and the current cell.
+    void updateCells(const TGridRect& cells);
+    void updateSelection();
     bool focusCell(int col, int row, bool moveAnchor);
     bool navigate(int key, Qt::KeyboardModifiers mods);
     bool editorKey(QKeyEvent* event);
     void editorTextChanged(const QString& text);
     void placeEditor();
+    void dropEditorLayoutRequest();
     // Sizes or the scroll position changed: scroll bars, editor and paint follow.
     void geometryChanged();
     void resizeStorage(int cols, int rows);
     void updateScrollBars();
+    void setScrollBar(QScrollBar* bar, int maximum, int pageStep, int value);
     void scrollIntoView(int col, int row);
     int lastTopRow() const;
     int lastLeftCol() const;

@@ -107,6 +107,8 @@ protected:
 
 private:
     void checkCellIndex(int col, int row) const;
+    template <typename Changed, typename Set>
+    void changeCell(int ACol, int ARow, Changed changed, Set set);
     // The named font of a parameter, nullptr for the grid's own; raises for
     // a name missing from Fonts.
     const TSCGCellFont* namedFont(const TSCGCellParam* param) const;

@@ -72,6 +72,16 @@ void TestGridRepaint::screenMatchesAFullPaint_data()
         g.SetFont(font);
     });
     QTest::newRow("focus leaves the grid") << Step([](TStrColGrid& g) { g.clearFocus(); });
+    QTest::newRow("focus leaves and comes back") << Step([](TStrColGrid& g) {
+        g.clearFocus();
+        QCoreApplication::processEvents();
+        g.setFocus();
+    });
+    QTest::newRow("editor opened and closed") << Step([](TStrColGrid& g) {
+        g.ShowEditor();
+        QCoreApplication::processEvents();
+        g.HideEditor();
+    });
     QTest::newRow("cell colour and font colour") << Step([](TStrColGrid& g) {
         g.SetCellColor(0, 9, QColor(128, 128, 192));
         g.SetCellFontColor(4, 9, Qt::red);
@@ -97,8 +107,9 @@ void TestGridRepaint::screenMatchesAFullPaint()
     QCOMPARE(onScreen(window, *grid.viewport()), fullPaint(*grid.viewport()));
 
     step(grid);
-    const QImage shown = onScreen(window, *grid.viewport());
-    QCOMPARE(shown, fullPaint(*grid.viewport()));
+    QCOMPARE(onScreen(window, *grid.viewport()), fullPaint(*grid.viewport()));
+    // The frame and the scroll bars too.
+    QCOMPARE(onScreen(window, grid), fullPaint(grid));
 }
 
 // Texts laid out in one font are not reused in another: a grid that changed
