@@ -2,6 +2,7 @@
 
 #include "ColorNumber.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
@@ -216,6 +217,21 @@ void TBaseStrGrid::SetCells(int col, int row, const QString& text)
         editor_->setText(text);
         settingEditorText_ = false;
     }
+    updateCell(col, row);
+}
+
+// Each cell marked dirty costs a region union; a refresh that changes many
+// cells before the next paint marks the whole viewport once instead.
+void TBaseStrGrid::updateCell(int col, int row)
+{
+    constexpr int MostSingleCells = 24;
+    if (wholeViewportDirty_)
+        return;
+    if (++dirtyCells_ > MostSingleCells) {
+        wholeViewportDirty_ = true;
+        viewport()->update();
+        return;
+    }
     const QRect rect = CellRect(col, row);
     if (!rect.isEmpty())
         viewport()->update(rect);
@@ -315,21 +331,21 @@ void TBaseStrGrid::selectionChanged(const SelectionView& before)
         return;
     updateCells(before.selection);
     updateCells(after);
-    viewport()->update(CellRect(before.col, before.row));
-    viewport()->update(CellRect(col_, row_));
+    updateCell(before.col, before.row);
+    updateCell(col_, row_);
 }
 
 void TBaseStrGrid::updateCells(const TGridRect& cells)
 {
     for (int row = cells.Top; row <= cells.Bottom; ++row)
         for (int col = cells.Left; col <= cells.Right; ++col)
-            viewport()->update(CellRect(col, row));
+            updateCell(col, row);
 }
 
 void TBaseStrGrid::updateSelection()
 {
     updateCells(Selection());
-    viewport()->update(CellRect(col_, row_));
+    updateCell(col_, row_);
 }
 
 bool TBaseStrGrid::SelectCell(int col, int row)
@@ -390,15 +406,18 @@ void TBaseStrGrid::updateScrollBars()
     setScrollBar(horizontalScrollBar(), lastLeft - fixedCols_, colCount_ - lastLeft, leftCol_ - fixedCols_);
 }
 
-// Every cell move passes here. A scroll bar repaints on each page step set,
-// changed or not (and the widgets below it with it), so only changes are set.
+// The scroll area shows or hides a scroll bar as needed only when it lays
+// out its children, which a resize does before the grid has set the new
+// ranges; a range that starts or stops needing its bar asks for that again.
 void TBaseStrGrid::setScrollBar(QScrollBar* bar, int maximum, int pageStep, int value)
 {
     const QSignalBlocker block(bar);
+    const bool needed = bar->maximum() > bar->minimum();
     bar->setRange(0, maximum);
-    if (bar->pageStep() != std::max(1, pageStep))
-        bar->setPageStep(std::max(1, pageStep));
+    bar->setPageStep(std::max(1, pageStep));
     bar->setValue(value);
+    if (needed != (bar->maximum() > bar->minimum()))
+        QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
 }
 
 void TBaseStrGrid::scrollContentsBy(int, int)
@@ -496,6 +515,9 @@ bool TBaseStrGrid::Focused() const
 
 void TBaseStrGrid::paintEvent(QPaintEvent* event)
 {
+    // Whatever was marked dirty is painted now.
+    dirtyCells_ = 0;
+    wholeViewportDirty_ = false;
     BeforePaint();
     const qreal dpr = viewport()->devicePixelRatioF();
     const QSize size = viewport()->size() * dpr;

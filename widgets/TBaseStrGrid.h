@@ -129,6 +129,8 @@ protected:
     // The current cell was moved without asking, to stay inside the grid.
     virtual void CurrentCellForced() {}
     virtual void EditorCreated(QLineEdit*) {}
+    // Repaints one cell at the next paint.
+    void updateCell(int col, int row);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -211,4 +213,6 @@ private:
 
     TSCGCanvas canvas_;
     QImage buffer_;
+    int dirtyCells_ = 0; // marked one by one since the last paint
+    bool wholeViewportDirty_ = false;
 };

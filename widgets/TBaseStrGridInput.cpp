@@ -65,7 +65,7 @@ void TBaseStrGrid::HideEditor()
         setFocus();
     editor_->hide();
     dropEditorLayoutRequest();
-    viewport()->update(CellRect(editCol_, editRow_));
+    updateCell(editCol_, editRow_);
     updateSelection();
 }
 

@@ -142,7 +142,7 @@ void TStrColGrid::changeCell(int ACol, int ARow, Changed changed, Set set)
     if (cellParams_->Count() == before && !changed(param))
         return;
     set(param);
-    viewport()->update(CellRect(ACol, ARow));
+    updateCell(ACol, ARow);
 }
 
 void TStrColGrid::SetCellAlignment(int ACol, int ARow, TAlignment Value)

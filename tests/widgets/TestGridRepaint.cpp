@@ -4,6 +4,7 @@
 #include "TStrColGrid.h"
 
 #include <QScreen>
+#include <QScrollBar>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -36,6 +37,7 @@ private slots:
     void screenMatchesAFullPaint_data();
     void screenMatchesAFullPaint();
     void textsFollowAFontChange();
+    void scrollBarsFollowTheSize();
 };
 
 void TestGridRepaint::screenMatchesAFullPaint_data()
@@ -59,6 +61,13 @@ void TestGridRepaint::screenMatchesAFullPaint_data()
         QCoreApplication::processEvents();
         g.SetCells(5, 5, QStringLiteral("1"));
         g.SetCells(6, 5, QStringLiteral("12,345"));
+    });
+    QTest::newRow("every text changed, then one more") << Step([](TStrColGrid& g) {
+        for (int r = 1; r < 15; ++r)
+            for (int c = 0; c < 11; ++c)
+                g.SetCells(c, r, QString::number(r * 31 + c));
+        QCoreApplication::processEvents();
+        g.SetCells(3, 3, QStringLiteral("7"));
     });
     QTest::newRow("two-line header changed") << Step([](TStrColGrid& g) {
         g.SetCells(6, 0, QStringLiteral("接 合\r材"));
@@ -137,6 +146,23 @@ void TestGridRepaint::textsFollowAFontChange()
         QCOMPARE(changed, table(size, false));
         QVERIFY(changed != table(15, false));
     }
+}
+
+// A grid made smaller than its rows and then large enough for them all shows
+// its vertical scroll bar only while it needs it.
+void TestGridRepaint::scrollBarsFollowTheSize()
+{
+    TStrColGrid grid;
+    StyleLabourTable(grid);
+    grid.resize(920, 120);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QTRY_VERIFY(grid.verticalScrollBar()->isVisible());
+    grid.resize(920, 330);
+    QTRY_VERIFY(!grid.verticalScrollBar()->isVisible());
+    QCOMPARE(grid.viewport()->width(), 920 - 2 * grid.frameWidth());
+    grid.resize(920, 120);
+    QTRY_VERIFY(grid.verticalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(TestGridRepaint)
