@@ -2,7 +2,9 @@
 #include "CompositePrice.h"
 #include "MaterialExport.h"
 #include "MaterialSettings.h"
+#include "PlainReference.h"
 #include "PriceBookFile.h"
+#include "SampleBooks.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -45,17 +47,80 @@ PriceBook filledBook()
     return book;
 }
 
-void BM_RecomputeOneMaterial(benchmark::State& state)
+// The benchmark books: a filled book with every rounding path, and a
+// realistic one (the first sample book, rate pricing on its material 1).
+enum class Books { Filled, Sample };
+PriceBook benchmarkBook(Books books) { return books == Books::Filled ? filledBook() : SampleBook(0); }
+constexpr int BenchMaterial = 1;
+
+// The engine and the plain reference must agree on every material of the
+// benchmark books, both ways of rate pricing; otherwise the comparison
+// means nothing and the benchmark stops.
+bool referenceAgrees(benchmark::State& state)
 {
-    PriceBook book = filledBook();
+    for (Books books : {Books::Filled, Books::Sample}) {
+        for (int m = 0; m < Materials; ++m) {
+            for (bool ratePricing : {false, true}) {
+                PriceBook engineBook = benchmarkBook(books);
+                PriceBook referenceBook = engineBook;
+                WorkSet engine, reference;
+                LoadMaterial(engine, engineBook, m);
+                LoadMaterial(reference, referenceBook, m);
+                ComputeMaterialRows({engine, engineBook, m}, ratePricing);
+                PlainReferenceMaterialRows(reference, referenceBook, m, ratePricing);
+                if (!(engine == reference) || !(engineBook == referenceBook)) {
+                    state.SkipWithError("the plain reference and the engine disagree");
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+template <typename Compute>
+void recomputeMaterial(benchmark::State& state, Books books, Compute compute)
+{
+    if (!referenceAgrees(state))
+        return;
+    PriceBook book = benchmarkBook(books);
     WorkSet work;
-    LoadMaterial(work, book, 1);
+    LoadMaterial(work, book, BenchMaterial);
     for (auto _ : state) {
-        ComputeMaterialRows({work, book, 1}, true);
+        compute(work, book);
         benchmark::ClobberMemory();
     }
 }
+
+void BM_RecomputeOneMaterial(benchmark::State& state)
+{
+    recomputeMaterial(state, Books::Filled,
+                      [](WorkSet& work, PriceBook& book) { ComputeMaterialRows({work, book, BenchMaterial}, true); });
+}
 BENCHMARK(BM_RecomputeOneMaterial)->Unit(benchmark::kMicrosecond);
+
+void BM_ReferenceOneMaterial(benchmark::State& state)
+{
+    recomputeMaterial(state, Books::Filled, [](WorkSet& work, PriceBook& book) {
+        PlainReferenceMaterialRows(work, book, BenchMaterial, true);
+    });
+}
+BENCHMARK(BM_ReferenceOneMaterial)->Unit(benchmark::kMicrosecond);
+
+void BM_RecomputeSampleMaterial(benchmark::State& state)
+{
+    recomputeMaterial(state, Books::Sample,
+                      [](WorkSet& work, PriceBook& book) { ComputeMaterialRows({work, book, BenchMaterial}, true); });
+}
+BENCHMARK(BM_RecomputeSampleMaterial)->Unit(benchmark::kMicrosecond);
+
+void BM_ReferenceSampleMaterial(benchmark::State& state)
+{
+    recomputeMaterial(state, Books::Sample, [](WorkSet& work, PriceBook& book) {
+        PlainReferenceMaterialRows(work, book, BenchMaterial, true);
+    });
+}
+BENCHMARK(BM_ReferenceSampleMaterial)->Unit(benchmark::kMicrosecond);
 
 void BM_RecomputeWholeBook(benchmark::State& state)
 {

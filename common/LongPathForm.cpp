@@ -1,6 +1,7 @@
 #include "LongPathForm.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 namespace {
@@ -8,19 +9,26 @@ namespace {
 // The name as stored in `folder` of an entry matching `name`, or `name`.
 QString storedName(const QString& folder, const QString& name)
 {
-    const QDir dir(folder);
     // Only a name that opens something has a stored spelling; on a
     // case-sensitive file system another spelling is another file.
-    if (!QFileInfo::exists(dir.filePath(name)))
+    if (!QFileInfo::exists(QDir(folder).filePath(name)))
         return name;
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    if (entries.contains(name))
-        return name;
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
+    // Read in the folder's own order and stopped at the exact name: a folder
+    // such as the home folder may hold thousands of entries, and sorting
+    // them all cost more than the rest of the start-up.
+    QString match = name;
+    bool matched = false;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QString entry = it.nextFileInfo().fileName();
+        if (entry == name)
+            return name;
+        if (!matched && entry.compare(name, Qt::CaseInsensitive) == 0) {
+            match = entry;
+            matched = true;
+        }
     }
-    return name;
+    return match;
 }
 
 } // namespace

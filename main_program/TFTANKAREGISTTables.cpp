@@ -58,10 +58,10 @@ void TFTANKAREGIST::ShowLabourRow(int n)
 void TFTANKAREGIST::ShowPriceRow(int r)
 {
     const WorkRow& first = session_.work.row(r);
-    StrColGrid2->SetCells(0, r, first.sizeName.text());
+    StrColGrid2->SetCells(0, r, SizeNameText(first));
     setRow(StrColGrid2, r, 1, PriceRowTexts(first));
     const WorkRow& shown = session_.work.row(MaterialRowNumber(session_.currentSheet, r));
-    StrColGrid3->SetCells(0, r, shown.sizeName.text());
+    StrColGrid3->SetCells(0, r, SizeNameText(shown));
     setRow(StrColGrid3, r, 1, CompositeRowTexts(shown, tableModes()));
 }
 

@@ -2,16 +2,58 @@
 
 #include "NumberText.h"
 
+#include <QHash>
+
+namespace {
+
+// The tables show the same few hundred values over and over, and a refresh
+// sets every cell: formatting (and decoding the size names) once per value
+// keeps a refresh cheap. The texts are what the formatting functions give.
+template <typename Key, typename Format>
+QString remembered(QHash<Key, QString>& texts, const Key& key, Format format)
+{
+    auto it = texts.constFind(key);
+    if (it != texts.constEnd())
+        return *it;
+    if (texts.size() >= 4096) // a bound, not a cache policy: start over
+        texts.clear();
+    return *texts.insert(key, format());
+}
+
+QString yenText(Currency value)
+{
+    static QHash<std::int64_t, QString> texts;
+    return remembered(texts, value.raw(), [&] { return FormatYen(value); });
+}
+
+QString plainText(Currency value)
+{
+    static QHash<std::int64_t, QString> texts;
+    return remembered(texts, value.raw(), [&] { return PlainText(value); });
+}
+
+} // namespace
+
+QString SizeNameText(const WorkRow& row)
+{
+    static QHash<QByteArray, QString> texts;
+    const QByteArray bytes = QByteArray::fromRawData(row.sizeName.data(), row.sizeName.size());
+    auto it = texts.constFind(bytes);
+    if (it != texts.constEnd())
+        return *it;
+    return remembered(texts, row.sizeName.bytes(), [&] { return row.sizeName.text(); });
+}
+
 QStringList LabourRowTexts(const WorkRow& row, const TableModes& modes)
 {
     const int k = modes.level;
-    QStringList texts{row.sizeName.text(), FormatYen(LevelAdoptedPrice(row, k)), FormatYen(LevelCompositePrice(row, k)),
-                      FormatYen(MaterialPrice(row, k))};
+    QStringList texts{SizeNameText(row), yenText(LevelAdoptedPrice(row, k)), yenText(LevelCompositePrice(row, k)),
+                      yenText(MaterialPrice(row, k))};
     for (int j = 0; j < RateInputs; ++j) {
         if (modes.labourShowsResults)
-            texts << FormatYen(row.breakdown[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(j)]);
+            texts << yenText(row.breakdown[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(j)]);
         else
-            texts << PlainText(row.rate[static_cast<std::size_t>(j)]);
+            texts << plainText(row.rate[static_cast<std::size_t>(j)]);
     }
     if (modes.refrigerant)
         texts[9].clear();
@@ -22,7 +64,7 @@ QStringList PriceRowTexts(const WorkRow& row)
 {
     QStringList texts;
     for (int level = Level1; level <= ListLevel; ++level)
-        texts << FormatYen(MaterialPrice(row, level));
+        texts << yenText(MaterialPrice(row, level));
     return texts;
 }
 
@@ -31,7 +73,7 @@ QStringList CompositeRowTexts(const WorkRow& row, const TableModes& modes)
     QStringList texts;
     for (int level = Level1; level <= ListLevel; ++level) {
         const bool adopted = modes.compositeShowsAdopted && level != CostLevel;
-        texts << FormatYen(adopted ? LevelAdoptedPrice(row, level) : LevelCompositePrice(row, level));
+        texts << yenText(adopted ? LevelAdoptedPrice(row, level) : LevelCompositePrice(row, level));
     }
     return texts;
 }

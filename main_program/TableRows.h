@@ -13,6 +13,9 @@ struct TableModes {
     bool refrigerant = false;
 };
 
+// The size name of a row as the tables show it (column 0).
+QString SizeNameText(const WorkRow& row);
+
 // Columns 0..10 of the labour rate table for one work row.
 QStringList LabourRowTexts(const WorkRow& row, const TableModes& modes);
 

@@ -1,12 +1,13 @@
 #include "CompositePrice.h"
 
 #include "MaterialSettings.h"
+#include "PlainArithmeticBound.h"
+#include "PriceArithmetic.h"
 #include "PriceOverflow.h"
-#include "Rounding.h"
 
 namespace {
 
-constexpr exact::Int Scale = Currency::Scale;
+constexpr std::int64_t Scale = Currency::Scale;
 
 // The same line of each later sheet of the material.
 template <typename F>
@@ -33,44 +34,49 @@ ComponentRounding readComponentRounding(MaterialSettings settings)
 }
 
 // Trunc(list × r / 100 + a1), then the rate-price step rounding.
+template <typename A>
 Currency ratePrice(Currency list, Currency percent, MaterialSettings settings)
 {
     // list × r / 100 has the value (L × R) / 10^10 on the scaled integers.
-    const exact::Int num = exact::add(exact::mul(list.raw(), percent.raw()),
-                                      exact::mul(settings.ratePriceDecimalAddend().raw(), 1000000));
-    const Currency truncated = exact::toCurrency(exact::mul(exact::div(num, Scale * Scale * 100), Scale));
-    return RoundSignificant(truncated, settings.ratePriceStep(), settings.ratePriceStepAddend());
+    const typename A::Int num =
+        A::add(A::mul(list.raw(), percent.raw()), A::mul(settings.ratePriceDecimalAddend().raw(), 1000000));
+    const Currency truncated = A::toCurrency(A::mul(A::div(num, Scale * Scale * 100), Scale));
+    return price_rounding::roundSignificant<A>(truncated, settings.ratePriceStep(), settings.ratePriceStepAddend());
 }
 
+// M is the component multiplier.
+template <typename A, std::int64_t M>
 void computeLevel(WorkRow& row, int level, Currency baseLabour, bool refrigerant, MaterialSettings settings,
-                  const ComponentRounding& rounding)
+                  Currency addend)
 {
     const Currency p = MaterialPrice(row, level);
-    auto q = [&](exact::Product x) { return QuantizeComponent(x, rounding); };
+    auto q = [&](typename A::Int product) { return price_rounding::quantizeBy<A, M>(product, addend); };
+    auto times = [](typename A::Int a, Currency b) { return A::mul(a, b.raw()); };
     std::array<Currency, RateInputs>& c = row.breakdown[static_cast<std::size_t>(level - 1)];
-    c[0] = q(exact::times(p, row.rate[0]));
-    c[1] = q(exact::times(p, row.rate[1]));
-    c[2] = q(exact::times(p, row.rate[2]));
-    c[4] = q(exact::times(baseLabour, row.rate[4]));
+    c[0] = q(times(p.raw(), row.rate[0]));
+    c[1] = q(times(p.raw(), row.rate[1]));
+    c[2] = q(times(p.raw(), row.rate[2]));
+    c[4] = q(times(baseLabour.raw(), row.rate[4]));
     if (refrigerant) {
-        const exact::Int sum123 = exact::add(exact::add(c[0].raw(), c[1].raw()), c[2].raw());
-        c[3] = q(exact::times(sum123, row.rate[3]));
+        const typename A::Int sum123 = A::add(A::add(c[0].raw(), c[1].raw()), c[2].raw());
+        c[3] = q(times(sum123, row.rate[3]));
         c[5] = Currency();
     } else {
-        c[3] = q(exact::times(p, row.rate[3]));
-        c[5] = q(exact::times(c[4], row.rate[5]));
+        c[3] = q(times(p.raw(), row.rate[3]));
+        c[5] = q(times(c[4].raw(), row.rate[5]));
     }
-    c[6] = q(exact::times(exact::add(c[4].raw(), c[5].raw()), row.rate[6]));
+    c[6] = q(times(A::add(c[4].raw(), c[5].raw()), row.rate[6]));
 
-    exact::Int sum = 0;
+    typename A::Int sum = 0;
     for (const Currency& component : c)
-        sum = exact::add(sum, component.raw());
-    const Currency composite = TruncateWithAddend(sum, rounding.addend);
+        sum = A::add(sum, component.raw());
+    const Currency composite = price_rounding::truncateWithAddend<A>(sum, addend);
     if (level == CostLevel) {
         row.compositeCost = composite; // the cost level has no adopted price
         return;
     }
-    const Currency adopted = RoundSignificant(composite, settings.adoptedStep(), settings.adoptedStepAddend());
+    const Currency adopted =
+        price_rounding::roundSignificant<A>(composite, settings.adoptedStep(), settings.adoptedStepAddend());
     if (level <= SubmissionLevels) {
         row.compositeLevel[level - 1] = composite;
         row.adoptedLevel[level - 1] = adopted;
@@ -80,6 +86,7 @@ void computeLevel(WorkRow& row, int level, Currency baseLabour, bool refrigerant
     }
 }
 
+template <typename A>
 void computeRow(MaterialInBook target, int n, bool ratePricing)
 {
     WorkSet& work = target.work;
@@ -90,7 +97,7 @@ void computeRow(MaterialInBook target, int n, bool ratePricing)
 
     if (ratePricing) {
         for (int level = Level1; level <= CostLevel; ++level)
-            MaterialPrice(row, level) = ratePrice(row.listPrice, settings.ratePercent(level), settings);
+            MaterialPrice(row, level) = ratePrice<A>(row.listPrice, settings.ratePercent(level), settings);
         forMirrorRows(n, [&](int m) {
             WorkRow& mirror = work.row(m);
             mirror.levelPrice = row.levelPrice;
@@ -103,35 +110,66 @@ void computeRow(MaterialInBook target, int n, bool ratePricing)
 
     const ComponentRounding rounding = readComponentRounding(settings);
     const bool refrigerant = settings.refrigerantMode();
-    for (int level = Level1; level <= ListLevel; ++level)
-        computeLevel(row, level, BaseLabourCost(work.labourRow(), level), refrigerant, settings, rounding);
+    price_rounding::withMultiplier(rounding.multiplier, [&](auto m) {
+        for (int level = Level1; level <= ListLevel; ++level)
+            computeLevel<A, m()>(row, level, BaseLabourCost(work.labourRow(), level), refrigerant, settings,
+                                 rounding.addend);
+    });
 
     WriteBackRow(work, target.book, target.material, n);
+}
+
+template <typename A>
+void computeRowNaming(MaterialInBook target, int n, bool ratePricing)
+{
+    if (n == SettingsRowNumber)
+        return;
+    try {
+        computeRow<A>(target, n, ratePricing);
+    } catch (const ValueOverflow&) {
+        throw PriceOverflow(target.material, n);
+    }
+}
+
+// Rows first..last. Lines whose inputs keep every value within 64 bits are
+// computed in plain 64-bit arithmetic, the others in 128 bits; both give the
+// same results.
+void computeRows(MaterialInBook target, int first, int last, bool ratePricing)
+{
+    LineMagnitudes magnitudes;
+    for (int n = first; n <= last; ++n) {
+        if (n != SettingsRowNumber)
+            magnitudes.add(target.work.row(n));
+    }
+    const bool plain = FitsPlainArithmetic(magnitudes, target.work, ratePricing);
+    for (int n = first; n <= last; ++n) {
+        if (plain)
+            computeRowNaming<PlainArithmetic>(target, n, ratePricing);
+        else
+            computeRowNaming<WideArithmetic>(target, n, ratePricing);
+    }
 }
 
 } // namespace
 
 void ComputeRow(MaterialInBook target, int n, bool ratePricing)
 {
-    if (n == SettingsRowNumber)
-        return;
-    try {
-        computeRow(target, n, ratePricing);
-    } catch (const ValueOverflow&) {
-        throw PriceOverflow(target.material, n);
-    }
+    computeRows(target, n, n, ratePricing);
 }
 
 void ComputeMaterialRows(MaterialInBook target, bool ratePricing)
 {
-    for (int n = 1; n < RowsPerMaterial; ++n)
-        ComputeRow(target, n, ratePricing);
+    computeRows(target, 1, RowsPerMaterial - 1, ratePricing);
 }
 
 void ComputeSheetRows(MaterialInBook target, int sheet, bool ratePricing)
 {
-    for (int line = 1; line <= PriceLines; ++line)
-        ComputeRow(target, MaterialRowNumber(sheet, line), ratePricing);
+    computeRows(target, MaterialRowNumber(sheet, 1), MaterialRowNumber(sheet, PriceLines), ratePricing);
+}
+
+void ComputeRowWide(MaterialInBook target, int n, bool ratePricing)
+{
+    computeRowNaming<WideArithmetic>(target, n, ratePricing);
 }
 
 void SelectAndComputeMaterial(WorkSet& work, PriceBook& book, int material, bool& ratePricing)

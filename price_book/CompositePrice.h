@@ -23,6 +23,10 @@ void ComputeMaterialRows(MaterialInBook target, bool ratePricing);
 // The 14 price lines of sheet s, as changing the sheet does.
 void ComputeSheetRows(MaterialInBook target, int sheet, bool ratePricing);
 
+// ComputeRow with 128-bit arithmetic whatever the inputs: what the faster
+// plain arithmetic of the functions above is held to.
+void ComputeRowWide(MaterialInBook target, int n, bool ratePricing);
+
 // Loads material m into the work set, sets the rate pricing check box state
 // `ratePricing` as its setting says (ratePricingAfterSelect) and computes
 // rows 1 to 59: what selecting it in the main window does to the data.

@@ -1,17 +1,36 @@
 #include "Rounding.h"
 
+#include "PriceArithmetic.h"
+
 namespace {
 
-constexpr exact::Int Scale = Currency::Scale;
-
+// Decimal digits of v, without dividing: the bit length gives the count or
+// one more, and a comparison with the power of ten settles it.
 int digitCount(std::uint64_t v)
 {
-    int n = 1;
-    while (v >= 10) {
-        v /= 10;
-        ++n;
-    }
-    return n;
+    static constexpr std::uint64_t Powers[] = {1ULL,
+                                               10ULL,
+                                               100ULL,
+                                               1000ULL,
+                                               10000ULL,
+                                               100000ULL,
+                                               1000000ULL,
+                                               10000000ULL,
+                                               100000000ULL,
+                                               1000000000ULL,
+                                               10000000000ULL,
+                                               100000000000ULL,
+                                               1000000000000ULL,
+                                               10000000000000ULL,
+                                               100000000000000ULL,
+                                               1000000000000000ULL,
+                                               10000000000000000ULL,
+                                               100000000000000000ULL,
+                                               1000000000000000000ULL,
+                                               10000000000000000000ULL};
+    const int bits = 64 - __builtin_clzll(v | 1);
+    const int guess = bits * 1233 >> 12; // floor(bits × log10 2)
+    return guess + ((v | 1) >= Powers[guess] ? 1 : 0); // 0 has one digit
 }
 
 } // namespace
@@ -35,45 +54,15 @@ int PlainTextLength(Currency value)
 
 Currency RoundSignificant(Currency value, Currency mode, Currency addend)
 {
-    const std::int64_t s = mode.units();
-    exact::Int step = 0;
-    if (s == 10 || s == 100 || s == 1000) {
-        step = s;
-    } else if (s == 3 || s == 4) {
-        const int n = PlainTextLength(value) - static_cast<int>(s);
-        if (n <= 0)
-            return value;
-        step = exact::pow10(n);
-    } else {
-        return value;
-    }
-    // Trunc(v / step + a) × step on the scaled values.
-    const exact::Int unit = exact::mul(step, Scale);
-    const exact::Int t = exact::div(exact::add(value.raw(), exact::mul(addend.raw(), step)), unit);
-    return exact::toCurrency(exact::mul(t, unit));
+    return price_rounding::roundSignificant<WideArithmetic>(value, mode, addend);
 }
 
 Currency QuantizeComponent(exact::Product x, const ComponentRounding& rounding)
 {
-    // x has the value num / 10^8; Trunc(x × m + a) is taken on that scale.
-    const std::int64_t unit = Currency::Scale / rounding.multiplier;
-    // In 64 bits when |num| < 2^52 and |a| < 2^40 (raw): num × m stays below
-    // 2^62 (m ≤ 1000) and a × 10^4 below 2^54, so the sum cannot wrap, and
-    // the result stays far inside the range.
-    constexpr exact::Int FastProduct = exact::Int(1) << 52;
-    constexpr std::int64_t FastAddend = std::int64_t(1) << 40;
-    const std::int64_t a = rounding.addend.raw();
-    if (x.num < FastProduct && x.num > -FastProduct && a < FastAddend && a > -FastAddend) {
-        const std::int64_t v = static_cast<std::int64_t>(x.num) * rounding.multiplier + a * Currency::Scale;
-        return Currency::fromRaw(v / (Currency::Scale * Currency::Scale) * unit);
-    }
-    const exact::Int t = exact::div(exact::add(exact::mul(x.num, rounding.multiplier), exact::mul(a, Scale)),
-                                    Scale * Scale);
-    return exact::toCurrency(exact::mul(t, unit));
+    return price_rounding::quantize<WideArithmetic>(x.num, rounding);
 }
 
 Currency TruncateWithAddend(exact::Int scaled, Currency addend)
 {
-    const exact::Int t = exact::div(exact::add(scaled, addend.raw()), Scale);
-    return exact::toCurrency(exact::mul(t, Scale));
+    return price_rounding::truncateWithAddend<WideArithmetic>(scaled, addend);
 }

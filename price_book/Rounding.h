@@ -18,7 +18,7 @@ int PlainTextLength(Currency value);
 
 // Rounding of one cost component: Trunc(x × multiplier + addend) / multiplier.
 struct ComponentRounding {
-    std::int64_t multiplier = 1; // 1, 10, 100 or 1000 for 0 to 3 decimals
+    std::int64_t multiplier = 1; // 1, 10, 100 or 1000 for 0 to 3 decimals; any other is 1
     Currency addend;
 };
 

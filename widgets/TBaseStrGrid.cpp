@@ -216,6 +216,21 @@ void TBaseStrGrid::SetCells(int col, int row, const QString& text)
         editor_->setText(text);
         settingEditorText_ = false;
     }
+    updateCell(col, row);
+}
+
+// Each cell marked dirty costs a region union; a refresh that changes many
+// cells before the next paint marks the whole viewport once instead.
+void TBaseStrGrid::updateCell(int col, int row)
+{
+    constexpr int MostSingleCells = 24;
+    if (wholeViewportDirty_)
+        return;
+    if (++dirtyCells_ > MostSingleCells) {
+        wholeViewportDirty_ = true;
+        viewport()->update();
+        return;
+    }
     const QRect rect = CellRect(col, row);
     if (!rect.isEmpty())
         viewport()->update(rect);
@@ -258,6 +273,7 @@ void TBaseStrGrid::SetSelection(const TGridRect& value)
 
 bool TBaseStrGrid::MoveTo(int col, int row)
 {
+    const SelectionView before = selectionView();
     col = std::clamp(col, fixedCols_, colCount_ - 1);
     row = std::clamp(row, fixedRows_, rowCount_ - 1);
     if (col != col_ || row != row_) {
@@ -271,7 +287,7 @@ bool TBaseStrGrid::MoveTo(int col, int row)
     anchorCol_ = col_;
     anchorRow_ = row_;
     scrollIntoView(col_, row_);
-    viewport()->update();
+    selectionChanged(before);
     return true;
 }
 
@@ -281,6 +297,7 @@ bool TBaseStrGrid::focusCell(int col, int row, bool moveAnchor)
     row = std::clamp(row, fixedRows_, rowCount_ - 1);
     if (moveAnchor || !(gridOptions_ & goRangeSelect))
         return MoveTo(col, row);
+    const SelectionView before = selectionView();
     if (col != col_ || row != row_) {
         if (!SelectCell(col, row))
             return false;
@@ -290,8 +307,44 @@ bool TBaseStrGrid::focusCell(int col, int row, bool moveAnchor)
         row_ = row;
     }
     scrollIntoView(col_, row_);
-    viewport()->update();
+    selectionChanged(before);
     return true;
+}
+
+TBaseStrGrid::SelectionView TBaseStrGrid::selectionView() const
+{
+    return {Selection(), col_, row_, topRow_, leftCol_, gridOptions_};
+}
+
+// A move of the current cell changes the look of the cells of the old and
+// the new selection only, unless the grid scrolled or its options changed
+// with the cell: repainting just those keeps a move cheap.
+void TBaseStrGrid::selectionChanged(const SelectionView& before)
+{
+    if (before.topRow != topRow_ || before.leftCol != leftCol_ || before.options != gridOptions_) {
+        viewport()->update();
+        return;
+    }
+    const TGridRect after = Selection();
+    if (before.col == col_ && before.row == row_ && before.selection == after)
+        return;
+    updateCells(before.selection);
+    updateCells(after);
+    updateCell(before.col, before.row);
+    updateCell(col_, row_);
+}
+
+void TBaseStrGrid::updateCells(const TGridRect& cells)
+{
+    for (int row = cells.Top; row <= cells.Bottom; ++row)
+        for (int col = cells.Left; col <= cells.Right; ++col)
+            updateCell(col, row);
+}
+
+void TBaseStrGrid::updateSelection()
+{
+    updateCells(Selection());
+    updateCell(col_, row_);
 }
 
 bool TBaseStrGrid::SelectCell(int col, int row)
@@ -363,20 +416,27 @@ void TBaseStrGrid::updateScrollBars()
     const int lastLeft = lastLeftCol();
     topRow_ = std::clamp(topRow_, fixedRows_, lastTop);
     leftCol_ = std::clamp(leftCol_, fixedCols_, lastLeft);
-    // The value follows the grid, never the reverse, so it changes unheard.
-    // The range must be heard: the scroll area shows or hides a bar by it.
-    const auto set = [](QScrollBar* bar, int maximum, int page, int value) {
-        const auto quietly = [bar](int v) {
-            const QSignalBlocker block(bar);
-            bar->setValue(v);
-        };
+    setScrollBar(verticalScrollBar(), lastTop - fixedRows_, rowCount_ - lastTop, topRow_ - fixedRows_);
+    setScrollBar(horizontalScrollBar(), lastLeft - fixedCols_, colCount_ - lastLeft, leftCol_ - fixedCols_);
+}
+
+// The value follows the grid, never the reverse, so it changes unheard. The
+// range must be heard: the scroll area shows or hides a bar by it.
+void TBaseStrGrid::setScrollBar(QScrollBar* bar, int maximum, int pageStep, int value)
+{
+    const auto quietly = [bar](int v) {
+        if (bar->value() == v)
+            return;
+        const QSignalBlocker block(bar);
+        bar->setValue(v);
+    };
+    if (bar->minimum() != 0 || bar->maximum() != maximum) {
         quietly(0); // inside any range, so the new one cannot move it
         bar->setRange(0, maximum);
-        bar->setPageStep(page);
-        quietly(value);
-    };
-    set(verticalScrollBar(), lastTop - fixedRows_, std::max(1, rowCount_ - lastTop), topRow_ - fixedRows_);
-    set(horizontalScrollBar(), lastLeft - fixedCols_, std::max(1, colCount_ - lastLeft), leftCol_ - fixedCols_);
+    }
+    if (bar->pageStep() != std::max(1, pageStep))
+        bar->setPageStep(std::max(1, pageStep));
+    quietly(value);
 }
 
 void TBaseStrGrid::scrollContentsBy(int, int)
@@ -474,18 +534,24 @@ bool TBaseStrGrid::Focused() const
 
 void TBaseStrGrid::paintEvent(QPaintEvent* event)
 {
+    // Whatever was marked dirty is painted now.
+    dirtyCells_ = 0;
+    wholeViewportDirty_ = false;
     BeforePaint();
     const qreal dpr = viewport()->devicePixelRatioF();
     const QSize size = viewport()->size() * dpr;
     if (buffer_.size() != size)
         buffer_ = QImage(size, QImage::Format_RGB32);
     buffer_.setDevicePixelRatio(dpr);
-    buffer_.fill(color_);
     {
         QPainter painter(&buffer_);
+        // Only what the paint covers is drawn and shown; the rest of the
+        // buffer is not looked at, so it need not be kept.
+        const QRegion area = event->region();
+        for (const QRect& r : area)
+            painter.fillRect(r, color_);
         canvas_.Painter = &painter;
         canvas_.Image = &buffer_;
-        const QRect area = event->rect();
         const bool focused = Focused();
         const TGridRect selection = Selection();
         const int width = viewport()->width();
@@ -501,7 +567,7 @@ void TBaseStrGrid::paintEvent(QPaintEvent* event)
                     break;
                 const int w = ColWidths(col);
                 const QRect rect(x, y, w, h);
-                if (rect.adjusted(0, 0, LineWidth, LineWidth).intersects(area)) {
+                if (area.intersects(rect.adjusted(0, 0, LineWidth, LineWidth))) {
                     TGridDrawState state;
                     if (IsFixedCell(col, row)) {
                         state |= gdFixed;

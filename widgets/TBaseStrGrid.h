@@ -12,6 +12,7 @@
 #include <vector>
 
 class QLineEdit;
+class QScrollBar;
 
 // A string grid: text cells by (column, row), leading fixed rows and columns
 // that stay in place while the rest scrolls, a current cell and a selection,
@@ -128,6 +129,8 @@ protected:
     // The current cell was moved without asking, to stay inside the grid.
     virtual void CurrentCellForced() {}
     virtual void EditorCreated(QLineEdit*) {}
+    // Repaints one cell at the next paint.
+    void updateCell(int col, int row);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -144,15 +147,28 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // What decides which cells a move of the current cell repaints.
+    struct SelectionView {
+        TGridRect selection;
+        int col, row, topRow, leftCol;
+        TGridOptions options;
+    };
+    SelectionView selectionView() const;
+    void selectionChanged(const SelectionView& before);
+    // Repaints these cells, or the selection and the current cell.
+    void updateCells(const TGridRect& cells);
+    void updateSelection();
     bool focusCell(int col, int row, bool moveAnchor);
     bool navigate(int key, Qt::KeyboardModifiers mods);
     bool editorKey(QKeyEvent* event);
     void editorTextChanged(const QString& text);
     void placeEditor();
+    void dropEditorLayoutRequest();
     // Sizes or the scroll position changed: scroll bars, editor and paint follow.
     void geometryChanged();
     void resizeStorage(int cols, int rows);
     void updateScrollBars();
+    void setScrollBar(QScrollBar* bar, int maximum, int pageStep, int value);
     void scrollIntoView(int col, int row);
     int lastTopRow() const;
     int lastLeftCol() const;
@@ -200,4 +216,6 @@ private:
 
     TSCGCanvas canvas_;
     QImage buffer_;
+    int dirtyCells_ = 0; // marked one by one since the last paint
+    bool wholeViewportDirty_ = false;
 };

@@ -50,6 +50,7 @@ void TBaseStrGrid::ShowEditor()
     settingEditorText_ = false;
     editor_->selectAll();
     editor_->show();
+    dropEditorLayoutRequest();
     placeEditor();
     editor_->setFocus();
 }
@@ -58,11 +59,22 @@ void TBaseStrGrid::HideEditor()
 {
     if (!editor_ || editor_->isHidden())
         return;
-    const bool hadFocus = editor_->hasFocus();
-    editor_->hide();
-    if (hadFocus)
+    // The grid takes the focus back first: a hidden editor would hand it to
+    // the next widget in the chain, which repaints, and then take it back.
+    if (editor_->hasFocus())
         setFocus();
-    viewport()->update();
+    editor_->hide();
+    dropEditorLayoutRequest();
+    updateCell(editCol_, editRow_);
+    updateSelection();
+}
+
+// Showing or hiding the editor asks its parent, the viewport, to lay out its
+// children, which it has none to lay out; the scroll area would answer by
+// laying out and repainting both scroll bars and what lies under them.
+void TBaseStrGrid::dropEditorLayoutRequest()
+{
+    QCoreApplication::removePostedEvents(viewport(), QEvent::LayoutRequest);
 }
 
 void TBaseStrGrid::placeEditor()
@@ -92,7 +104,7 @@ bool TBaseStrGrid::eventFilter(QObject* watched, QEvent* event)
     if (watched == editor_ && event->type() == QEvent::KeyPress)
         return editorKey(static_cast<QKeyEvent*>(event));
     if (watched == editor_ && event->type() == QEvent::FocusOut)
-        viewport()->update();
+        updateSelection();
     return QAbstractScrollArea::eventFilter(watched, event);
 }
 
@@ -329,16 +341,17 @@ void TBaseStrGrid::mouseDoubleClickEvent(QMouseEvent* event)
         ShowEditor();
 }
 
-void TBaseStrGrid::focusInEvent(QFocusEvent* event)
+// Focus changes the look of the selected cells only (highlight, focus dots).
+// The base class would repaint the whole widget, every cell and both scroll
+// bars with it, each time the cell editor takes or gives back the focus.
+void TBaseStrGrid::focusInEvent(QFocusEvent*)
 {
-    QAbstractScrollArea::focusInEvent(event);
-    viewport()->update();
+    updateSelection();
 }
 
-void TBaseStrGrid::focusOutEvent(QFocusEvent* event)
+void TBaseStrGrid::focusOutEvent(QFocusEvent*)
 {
-    QAbstractScrollArea::focusOutEvent(event);
-    viewport()->update();
+    updateSelection();
 }
 
 void TBaseStrGrid::inputMethodEvent(QInputMethodEvent* event)

@@ -131,34 +131,49 @@ TSCGCellParam* TStrColGrid::FindCellParam(int ACol, int ARow, bool Create)
     return param;
 }
 
-void TStrColGrid::SetCellAlignment(int ACol, int ARow, TAlignment Value)
+// The cell setters repaint the cell only when its look changed: the window
+// sets the row marks of whole columns at every row change.
+template <typename Changed, typename Set>
+void TStrColGrid::changeCell(int ACol, int ARow, Changed changed, Set set)
 {
     checkCellIndex(ACol, ARow);
-    FindCellParam(ACol, ARow, true)->SetAlignment(Value);
-    viewport()->update(CellRect(ACol, ARow));
+    const int before = cellParams_->Count();
+    TSCGCellParam* param = FindCellParam(ACol, ARow, true);
+    if (cellParams_->Count() == before && !changed(param))
+        return;
+    set(param);
+    updateCell(ACol, ARow);
+}
+
+void TStrColGrid::SetCellAlignment(int ACol, int ARow, TAlignment Value)
+{
+    changeCell(
+        ACol, ARow, [&](TSCGCellParam* p) { return p->Alignment() != Value; },
+        [&](TSCGCellParam* p) { p->SetAlignment(Value); });
 }
 
 void TStrColGrid::SetCellFontColor(int ACol, int ARow, const QColor& Value)
 {
-    checkCellIndex(ACol, ARow);
-    FindCellParam(ACol, ARow, true)->SetFontColor(Value);
-    viewport()->update(CellRect(ACol, ARow));
+    changeCell(
+        ACol, ARow, [&](TSCGCellParam* p) { return p->FontColor() != Value; },
+        [&](TSCGCellParam* p) { p->SetFontColor(Value); });
 }
 
 void TStrColGrid::SetCellFontWidth(int ACol, int ARow, int Value)
 {
-    checkCellIndex(ACol, ARow);
-    FindCellParam(ACol, ARow, true)->SetFontWidth(Value);
-    viewport()->update(CellRect(ACol, ARow));
+    changeCell(
+        ACol, ARow, [&](TSCGCellParam* p) { return p->FontWidth() != Value; },
+        [&](TSCGCellParam* p) { p->SetFontWidth(Value); });
 }
 
 void TStrColGrid::SetCellColor(int ACol, int ARow, const QColor& Value)
 {
-    checkCellIndex(ACol, ARow);
-    TSCGCellParam* param = FindCellParam(ACol, ARow, true);
-    param->SetCellColor(Value);
-    param->SetCellColorEnabled(true);
-    viewport()->update(CellRect(ACol, ARow));
+    changeCell(
+        ACol, ARow, [&](TSCGCellParam* p) { return p->CellColor() != Value || !p->CellColorEnabled(); },
+        [&](TSCGCellParam* p) {
+            p->SetCellColor(Value);
+            p->SetCellColorEnabled(true);
+        });
 }
 
 const TSCGCellFont* TStrColGrid::namedFont(const TSCGCellParam* param) const
@@ -321,15 +336,18 @@ QList<QRect> TStrColGrid::DivideRect(const QRect& rect, int lines)
 {
     QList<QRect> bands;
     lines = std::max(lines, 1);
-    const int top = rect.top();
-    const int bottom = rect.top() + rect.height();
-    const int h = rect.height() / lines;
-    for (int i = 0; i < lines; ++i) {
-        const int bandTop = top + h * i;
-        const int bandBottom = i == lines - 1 ? bottom : top + h * (i + 1);
-        bands.append(QRect(rect.left(), bandTop, rect.width(), bandBottom - bandTop));
-    }
+    for (int i = 0; i < lines; ++i)
+        bands.append(BandRect(rect, lines, i));
     return bands;
+}
+
+QRect TStrColGrid::BandRect(const QRect& rect, int lines, int i)
+{
+    lines = std::max(lines, 1);
+    const int h = rect.height() / lines;
+    const int bandTop = rect.top() + h * i;
+    const int bandBottom = i == lines - 1 ? rect.top() + rect.height() : rect.top() + h * (i + 1);
+    return QRect(rect.left(), bandTop, rect.width(), bandBottom - bandTop);
 }
 
 // Qt has no hints for the kana, Chinese or Hangul conversion modes, so those

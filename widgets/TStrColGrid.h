@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GridTextCache.h"
 #include "TBaseStrGrid.h"
 #include "TSCGCellFonts.h"
 #include "TSCGCellParams.h"
@@ -87,6 +88,8 @@ public:
     static QString CombineCaption(TSCGCellCaptionType type, const QString& caption, const QString& cellText);
     // The bands of a divided cell: equal heights, the last one taking the rest.
     static QList<QRect> DivideRect(const QRect& rect, int lines);
+    // Band i (0-based) of the `lines` bands of DivideRect.
+    static QRect BandRect(const QRect& rect, int lines, int i);
     // Applies an input-method mode to a widget as Qt input-method hints.
     static void ApplyImeMode(QWidget* widget, TImeMode mode);
 
@@ -104,6 +107,8 @@ protected:
 
 private:
     void checkCellIndex(int col, int row) const;
+    template <typename Changed, typename Set>
+    void changeCell(int ACol, int ARow, Changed changed, Set set);
     // The named font of a parameter, nullptr for the grid's own; raises for
     // a name missing from Fonts.
     const TSCGCellFont* namedFont(const TSCGCellParam* param) const;
@@ -140,5 +145,6 @@ private:
     bool loadedOnce_ = false;
     TSCGCanvasState saved_;
     QStringList lines_;
+    GridTextCache texts_;
     QSet<QString> reportedFonts_;
 };

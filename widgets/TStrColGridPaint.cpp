@@ -5,7 +5,6 @@
 #include "ColorNumber.h"
 #include "TSCGCellParam.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <cstdint>
@@ -13,11 +12,16 @@
 
 namespace {
 
-// Cell text lines split at CR, LF or CR LF; a final break ends the last line
-// without starting another, and an empty text is one empty line.
-QStringList splitLines(const QString& text)
+// Cell text lines split at CR, LF or CR LF into `lines`; a final break ends
+// the last line without starting another, and an empty text is one empty
+// line. Most cells hold one line, which needs no new strings.
+void splitLines(const QString& text, QStringList& lines)
 {
-    QStringList lines;
+    lines.clear();
+    if (!text.contains(QChar('\r')) && !text.contains(QChar('\n'))) {
+        lines.append(text);
+        return;
+    }
     QString line;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
@@ -32,7 +36,6 @@ QStringList splitLines(const QString& text)
     }
     if (!line.isEmpty() || lines.isEmpty())
         lines.append(line);
-    return lines;
 }
 
 std::uint32_t colorNumber(QRgb rgb)
@@ -172,10 +175,10 @@ void TStrColGrid::drawLines(int col, int row, const QRect& rect, TGridDrawState 
     TSCGCanvas& canvas = Canvas();
     QPainter& painter = *canvas.Painter;
     const bool fixed = state & gdFixed;
-    lines_ = splitLines(text);
-    const QList<QRect> bands = DivideRect(rect, static_cast<int>(lines_.size()));
-    for (int i = 0; i < bands.size(); ++i) {
-        const QRect& band = bands[i];
+    splitLines(text, lines_);
+    const int bandCount = static_cast<int>(lines_.size());
+    for (int i = 0; i < bandCount; ++i) {
+        const QRect band = BandRect(rect, bandCount, i);
         QString line = lines_[i];
         TAlignment lineAlignment = alignment;
         TTextLayout lineLayout = layout;
@@ -190,9 +193,8 @@ void TStrColGrid::drawLines(int col, int row, const QRect& rect, TGridDrawState 
                                      innerHorzLine);
         }
 
-        const QFontMetrics metrics(canvas.Font);
-        const int textWidth = metrics.horizontalAdvance(line);
-        const int textHeight = metrics.height();
+        const int textWidth = line.isEmpty() ? 0 : texts_.width(canvas.Font, line);
+        const int textHeight = texts_.height(canvas.Font);
         const int bandBottom = band.top() + band.height();
         int x = rect.left() + 2;
         if (lineAlignment == taRightJustify)
@@ -207,11 +209,11 @@ void TStrColGrid::drawLines(int col, int row, const QRect& rect, TGridDrawState 
 
         if (overstrike > 0 && !line.isEmpty()) {
             painter.save();
-            painter.setClipRect(band, Qt::IntersectClip);
-            painter.setFont(canvas.Font);
+            if (bandCount > 1) // one band is the cell, to which the painter is clipped already
+                painter.setClipRect(band, Qt::IntersectClip);
             painter.setPen(canvas.FontColor);
             for (int k = 0; k < overstrike; ++k)
-                painter.drawText(x + k, y + metrics.ascent(), line);
+                texts_.draw(painter, canvas.Font, x + k, y + texts_.ascent(canvas.Font), line);
             painter.restore();
         }
         if (innerHorzLine) {
@@ -219,7 +221,7 @@ void TStrColGrid::drawLines(int col, int row, const QRect& rect, TGridDrawState 
                 const QColor upper = (!fixed || !Ctl3D()) ? QColor(0xC0, 0xC0, 0xC0) : SystemColor(20);
                 painter.fillRect(band.left(), band.top(), band.width(), 1, upper);
             }
-            if (fixed && i < bands.size() - 1)
+            if (fixed && i < bandCount - 1)
                 painter.fillRect(band.left(), bandBottom - 1, band.width(), 1, SystemColor(16));
         }
     }

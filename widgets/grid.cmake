@@ -19,4 +19,6 @@ target_sources(widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TStrColGrid.h
     ${CMAKE_CURRENT_LIST_DIR}/TStrColGrid.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TStrColGridPaint.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GridTextCache.h
+    ${CMAKE_CURRENT_LIST_DIR}/GridTextCache.cpp
 )

@@ -4,8 +4,11 @@
 #include "PriceBookFile.h"
 #include "ToolTestSupport.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -40,6 +43,8 @@ private slots:
     void recomputeDoesWhatSelectingDoes();
     void recomputeCarriesRatePricingLikeTheWindow();
     void recomputeOverflowLeavesTheFile();
+    void recomputeSeveralBooks();
+    void recomputeSaveFailureLeavesEachBook();
     void badInputLeavesTheFile_data();
     void badInputLeavesTheFile();
     void dumpOneMaterial();
@@ -130,6 +135,75 @@ void TestPricebookTool::recomputeOverflowLeavesTheFile()
     for (const QString& part : {path, QString("material 7"), QString("sheet 2"), QString("line 5")})
         QVERIFY2(r.err.contains(part), qPrintable(r.err));
     QCOMPARE(readAll(path), before);
+}
+
+// Each book is done on its own: the good ones are saved recomputed, the
+// failing ones are reported one line each and left as they were.
+void TestPricebookTool::recomputeSeveralBooks()
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath("haikan1.FDA"), shortFile = dir.filePath("haikan2.FDA"),
+                  overflow = dir.filePath("haikan3.FDA"), last = dir.filePath("haikan10.FDA"),
+                  missing = dir.filePath("haikan4.FDA");
+    WritePriceBookFile(first, sampleBook(), BlankRecordBase);
+    writeFile(shortFile, QByteArray(431640, 'x'));
+    PriceBook tooLarge = sampleBook();
+    tooLarge.row(19, 59).levelPrice[0] = units(9e14); // the last line of the last material
+    tooLarge.row(19, 59).rate = {units(1), units(1), units(0), units(0), units(0), units(0), units(0)};
+    WritePriceBookFile(overflow, tooLarge, 0);
+    WritePriceBookFile(last, SampleBook(9), BlankRecordBase);
+    const QByteArray shortBefore = readAll(shortFile), overflowBefore = readAll(overflow);
+
+    const Run r = pricebook({"recompute", first, shortFile, overflow, missing, last});
+    QCOMPARE(r.status, 1);
+    const QStringList errors = r.err.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(errors.size(), 3);
+    QVERIFY2(errors[0].contains(shortFile), qPrintable(r.err));
+    QVERIFY2(errors[1].contains(overflow) && errors[1].contains("material 20, sheet 4, line 14"), qPrintable(r.err));
+    QVERIFY2(errors[2].contains(missing), qPrintable(r.err));
+    QCOMPARE(readAll(shortFile), shortBefore);
+    QCOMPARE(readAll(overflow), overflowBefore);
+    QVERIFY(!QFile::exists(missing));
+
+    // The good books as each alone gives them; the rate pricing state starts
+    // afresh with each book.
+    for (const auto& [path, book] : {std::pair{first, sampleBook()}, std::pair{last, SampleBook(9)}}) {
+        PriceBook expected = book;
+        WorkSet work;
+        bool ratePricing = false;
+        for (int m = 0; m < Materials; ++m)
+            SelectAndComputeMaterial(work, expected, m, ratePricing);
+        for (int k = 1; k <= BookRows; ++k)
+            expected.row(k).recordNo = units(k);
+        QVERIFY(ReadPriceBookFile(path) == expected);
+    }
+    QCOMPARE(pricebook({"recompute", first, last}).status, 0);
+}
+
+// A save that fails (here every file may grow to only 100000 bytes) is
+// reported for each book in turn, and each book keeps its bytes.
+void TestPricebookTool::recomputeSaveFailureLeavesEachBook()
+{
+    QTemporaryDir dir;
+    const QString a = dir.filePath("haikan1.FDA"), b = dir.filePath("haikan2.FDA");
+    WritePriceBookFile(a, sampleBook(), BlankRecordBase);
+    WritePriceBookFile(b, SampleBook(3), BlankRecordBase);
+    const QByteArray beforeA = readAll(a), beforeB = readAll(b);
+    QProcess p;
+    p.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN); // a failing write instead of the signal
+        rlimit limit{100000, 100000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    p.start(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/pricebook", {"recompute", a, b});
+    const Run r = finish(p);
+    QCOMPARE(r.status, 1);
+    const QStringList errors = r.err.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(errors.size(), 2);
+    QVERIFY2(errors[0].contains(a) && errors[1].contains(b), qPrintable(r.err));
+    QCOMPARE(readAll(a), beforeA);
+    QCOMPARE(readAll(b), beforeB);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary file left
 }
 
 void TestPricebookTool::badInputLeavesTheFile_data()
@@ -252,7 +326,7 @@ void TestPricebookTool::usageErrors()
     QCOMPARE(r.status, 2);
     QCOMPARE(r.err.count('\n'), 1);
     QVERIFY(r.err.startsWith("pricebook: "));
-    QVERIFY(pricebook({"--help"}).out.contains("recompute FILE"));
+    QVERIFY(pricebook({"--help"}).out.contains("recompute FILE..."));
 }
 
 QTEST_APPLESS_MAIN(TestPricebookTool)

@@ -17,10 +17,13 @@ const char* const Usage =
     "\n"
     "commands:\n"
     "  new FILE                     create a blank price book (fails if FILE exists)\n"
-    "  recompute FILE               recompute every material as a freshly started main window does\n"
-    "                               when it selects materials 1 to 20 in order (a rate pricing\n"
-    "                               setting other than 0 or 1 keeps the state the previous material\n"
-    "                               left), then save; a value too large for a price writes nothing\n"
+    "  recompute FILE...            recompute every material of each book as a freshly started main\n"
+    "                               window does when it selects materials 1 to 20 in order (a rate\n"
+    "                               pricing setting other than 0 or 1 keeps the state the previous\n"
+    "                               material left), then save it; a book that cannot be read, has a\n"
+    "                               value too large for a price or cannot be saved is reported and\n"
+    "                               left as it was, the other books are still done, and the exit\n"
+    "                               status is then 1\n"
     "  dump FILE [--material M]     print one line per record (M from 1 to 20)\n"
     "  sample DIR                   write sample books to DIR/kanzai/haikan1..10.FDA, keeping existing ones\n"
     "  export FILE --material M --level L [--headings] [--results] [--output OUT] [--utf8]\n"
@@ -39,11 +42,8 @@ int commandNew(const QStringList& args)
     return 0;
 }
 
-int commandRecompute(const QStringList& args)
+void recomputeBook(const QString& path)
 {
-    if (args.size() != 2)
-        throw UsageError{QStringLiteral("recompute takes exactly one FILE")};
-    const QString& path = args[1];
     PriceBook book = ReadPriceBookFile(path);
     WorkSet work;
     bool ratePricing = false; // the check box of a freshly started window
@@ -59,7 +59,24 @@ int commandRecompute(const QStringList& args)
     }
     // Numbered as a save after the start-up load: records 1 to 1200.
     WritePriceBookFile(path, book, 0);
-    return 0;
+}
+
+// Each book on its own: one that fails is reported and the others are still
+// done, in one process so that many books take little more than one.
+int commandRecompute(const QStringList& args, QTextStream& err)
+{
+    if (args.size() < 2)
+        throw UsageError{QStringLiteral("recompute takes one FILE or more")};
+    int status = 0;
+    for (const QString& path : args.mid(1)) {
+        try {
+            recomputeBook(path);
+        } catch (const FileError& e) {
+            err << "pricebook: " << e.message() << '\n';
+            status = 1;
+        }
+    }
+    return status;
 }
 
 int commandDump(const QStringList& args, QTextStream& out)
@@ -103,7 +120,7 @@ int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
         if (command == QLatin1String("new"))
             return commandNew(args);
         if (command == QLatin1String("recompute"))
-            return commandRecompute(args);
+            return commandRecompute(args, err);
         if (command == QLatin1String("dump"))
             return commandDump(args, out);
         if (command == QLatin1String("sample"))
