@@ -44,7 +44,8 @@ int commandRecompute(const QStringList& args)
     if (args.size() != 2)
         throw UsageError{QStringLiteral("recompute takes exactly one FILE")};
     const QString& path = args[1];
-    PriceBook book = ReadPriceBookFile(path);
+    BookFingerprint read;
+    PriceBook book = ReadPriceBookFile(path, &read);
     WorkSet work;
     bool ratePricing = false; // the check box of a freshly started window
     try {
@@ -57,6 +58,9 @@ int commandRecompute(const QStringList& args)
                                   .arg(e.sheet() + 1)
                                   .arg(e.line()));
     }
+    // Someone's save since the read would be lost under ours.
+    if (BookChangedSince(path, read))
+        throw FileError(path, QStringLiteral("was changed by someone else while it was recomputed; nothing was written"));
     // Numbered as a save after the start-up load: records 1 to 1200.
     WritePriceBookFile(path, book, 0);
     return 0;
