@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -126,6 +127,9 @@ private:
     void ShowMaterialSettings();
     void showSettingControls();
     void LoadCategoryLabels(int category, const QString& path);
+    // Runs `use` on the path of category k's price book; a failure, or a
+    // category the configuration gives no file, is told as the category's.
+    void withCategoryBook(int category, const std::function<void(const QString& path)>& use);
     void RefreshMaterialLabels(int first, int last);
     void setMaterialLabel(int category, int material, const QString& label);
     // The save question before the loaded book is replaced or closed.

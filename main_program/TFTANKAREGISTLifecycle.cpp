@@ -1,6 +1,7 @@
 #include "TFTANKAREGIST.h"
 
 #include "ApplicationTitle.h"
+#include "CommandCancelled.h"
 #include "FileError.h"
 #include "LongPathForm.h"
 #include "ModalSeam.h"
@@ -22,6 +23,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -30,6 +32,8 @@ const QString PositionSection = QStringLiteral("zelvorit_k");
 const QSize DesignedClientSize(1014, 696);
 // Stands for a size missing from the window position file.
 constexpr int NoSize = std::numeric_limits<int>::min();
+// The smallest outer width or height a stored size gives the window.
+constexpr int MinimumWindowSide = 100;
 
 QSplitter* splitterOf(QWidget* child) { return qobject_cast<QSplitter*>(child->parentWidget()); }
 
@@ -48,10 +52,25 @@ void TFTANKAREGIST::placeWindow()
 {
     const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
     const QString ini = ProgramFiles::windowPositionFile(programFilePath_);
-    int top = ReadProfileInt(ini, PositionSection, QStringLiteral("top"), work.top());
-    int left = ReadProfileInt(ini, PositionSection, QStringLiteral("Left"), work.left());
-    const int width = ReadProfileInt(ini, PositionSection, QStringLiteral("Width"), NoSize);
-    const int height = ReadProfileInt(ini, PositionSection, QStringLiteral("Height"), NoSize);
+    int top = work.top();
+    int left = work.left();
+    int width = NoSize;
+    int height = NoSize;
+    try {
+        top = ReadProfileInt(ini, PositionSection, QStringLiteral("top"), top);
+        left = ReadProfileInt(ini, PositionSection, QStringLiteral("Left"), left);
+        width = ReadProfileInt(ini, PositionSection, QStringLiteral("Width"), width);
+        height = ReadProfileInt(ini, PositionSection, QStringLiteral("Height"), height);
+    } catch (const FileError& e) {
+        // Only the place of the window is lost: it opens where a first start would.
+        ModalSeam::current().errorReport(nullptr, ApplicationTitle(), e.reportText());
+    }
+    // A window larger than the screen is of no use, and a huge one makes
+    // every paint of the tables run away with memory.
+    if (width != NoSize)
+        width = std::clamp(width, MinimumWindowSide, std::max(MinimumWindowSide, work.width()));
+    if (height != NoSize)
+        height = std::clamp(height, MinimumWindowSide, std::max(MinimumWindowSide, work.height()));
     // Keep the window reachable; its size is the user's. The work area's
     // right and bottom edges lie just outside it (Qt's right() is inside).
     if (left > work.x() + work.width() - 100 || left < work.left())
@@ -138,15 +157,24 @@ void TFTANKAREGIST::StartUp()
     const StartupChoice choice = ParseStartupArgument(arguments_.value(0));
     const bool category = choice.category >= 1 && choice.category <= 10;
     // The scratch book too is loaded again, now that records count from 0 as
-    // a save numbers them. A category book that cannot be read ends the
-    // start-up here with the scratch book shown, consistent with what a save
-    // would write.
-    const QString path =
-        category ? categoryPaths_[static_cast<std::size_t>(choice.category - 1)] : session_.currentPath;
-    session_.LoadPriceBook(path);
-    session_.currentPath = path;
-    if (category)
-        session_.currentCategory = choice.category - 1;
+    // a save numbers them.
+    bool loaded = false;
+    if (category) {
+        try {
+            withCategoryBook(choice.category - 1, [&](const QString& path) {
+                session_.LoadPriceBook(path);
+                session_.currentPath = path;
+            });
+            session_.currentCategory = choice.category - 1;
+            loaded = true;
+        } catch (const FileError& e) {
+            // Reported, and the start-up goes on with the scratch book, so
+            // that the window is whole and another category can be chosen.
+            ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
+        }
+    }
+    if (!loaded)
+        session_.LoadPriceBook(session_.currentPath);
     SelectMaterial(choice.material - 1);
     TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(choice.material - 1));
     if (edition_ == 1)
@@ -164,8 +192,15 @@ void TFTANKAREGIST::readDisplaySettings()
     const QString source = DisplaySettingsSource(programFolder_, screenSize.width(), screenSize.height());
     // Without a file the designed layout stays.
     DisplaySettings s;
-    if (!source.isEmpty())
-        ApplyDisplaySettingsLines(s, ReadSettingsLines(source));
+    try {
+        if (!source.isEmpty())
+            ApplyDisplaySettingsLines(s, ReadSettingsLines(source));
+    } catch (const FileError& e) {
+        // A layout lost is no reason to stop the start-up.
+        ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
+    }
+    const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    FitDisplaySettings(s, work.size());
     title_bar->setChecked(s.titleBar);
     top_bar->setChecked(s.topBar);
     tree_list->setChecked(s.treeList);
@@ -219,6 +254,10 @@ void TFTANKAREGIST::closeEvent(QCloseEvent* event)
 {
     try {
         askToSave();
+    } catch (const CommandCancelled&) {
+        // The user kept the edits rather than overwrite a colleague's save.
+        event->ignore();
+        return;
     } catch (const FileError& e) {
         // The prices are not saved: the window stays open with them.
         ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());

@@ -1,0 +1,214 @@
+#include "CommandCancelled.h"
+#include "DataFileConfig.h"
+#include "FileError.h"
+#include "MainWindowFixture.h"
+#include "MaterialSettings.h"
+#include "PriceBookFile.h"
+#include "ProfileFile.h"
+#include "SettingsLines.h"
+#include "ShiftJis.h"
+
+#include <QAction>
+#include <QScreen>
+
+#include <limits>
+#include <sys/stat.h>
+
+namespace {
+
+Currency units(double v) { return Currency::fromDouble(v); }
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+bool isPipe(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+// The configuration lines of the defaults, with line ends of the caller's choice.
+QByteArray configBytes(const QString& folder, const QByteArray& lineEnd, int leaveOutFile = -1)
+{
+    const DataFileConfig config = DefaultDataFileConfig(folder);
+    QByteArray bytes;
+    for (int k = 0; k < CategoryCount; ++k)
+        bytes += ShiftJis::encode(GroupNameKey(k) + "=" + config.groupName[k]) + lineEnd;
+    for (int k = 0; k < CategoryCount; ++k) {
+        if (k != leaveOutFile)
+            bytes += ShiftJis::encode(FileNameKey(k) + "=" + config.fileName[k]) + lineEnd;
+    }
+    return bytes;
+}
+
+} // namespace
+
+class TestMainWindowFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void colleaguesSaveIsNotOverwrittenSilently();
+    void pipeAsCategoryBookAtStartUp();
+    void categoryWithoutAFileNamesTheConfiguration();
+    void configurationWithBareCarriageReturns();
+    void hugeWindowSizeIsFitted_data();
+    void hugeWindowSizeIsFitted();
+    void displaySettingsFitTheScreen();
+};
+
+// Two programs on one folder: the second to save is asked before it
+// replaces the first one's save, and keeps its edits when it declines.
+void TestMainWindowFiles::colleaguesSaveIsNotOverwrittenSilently()
+{
+    Program a("1;1;");
+    // The second program runs from the same folder; the seam answers for both.
+    TFTANKAREGIST b(a.dir.filePath("kavrel"), QStringList{"1;1;"});
+    Tkvconfig bConfig(a.dir.path(), &b);
+    b.setConfigDialog(&bConfig);
+    b.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b));
+    const QString book = a.book(1);
+    QCOMPARE(b.session().currentPath, book);
+
+    b.session().StorePrice(ListLevel, 2, units(777));
+    a.seam.dialogAnswers.push_back(press("button1")); // the notice after the save
+    b.N1->trigger();
+    const QByteArray theirs = bytesOf(book);
+
+    a.session().StorePrice(ListLevel, 2, units(5));
+    QStringList texts;
+    a.seam.dialogAnswers.push_back(press("button2", &texts)); // キャンセル: keep theirs
+    QVERIFY_THROWS_EXCEPTION(CommandCancelled, a.window->N1->trigger());
+    QCOMPARE(texts.size(), 1);
+    QVERIFY2(texts[0].contains(book) && texts[0].contains(QString::fromUtf8("変更されています")), qPrintable(texts[0]));
+    QCOMPARE(bytesOf(book), theirs);
+    QVERIFY(a.session().modified);
+
+    // Closing asks to save; declining the overwrite keeps the window open.
+    a.seam.dialogAnswers.push_back(press("button1", &texts)); // 実行: save
+    a.seam.dialogAnswers.push_back(press("button2", &texts)); // キャンセル: do not overwrite
+    a.window->close();
+    QVERIFY(a.window->isVisible());
+    QCOMPARE(bytesOf(book), theirs);
+    QCOMPARE(a.session().work.row(2).listPrice, units(5));
+
+    a.seam.dialogAnswers.push_back(press("button1")); // 実行: save
+    a.seam.dialogAnswers.push_back(press("button1")); // 実行: overwrite
+    a.window->close();
+    QVERIFY(!a.window->isVisible());
+    QCOMPARE(ReadPriceBookFile(book).row(0, 2).listPrice, units(5));
+    QVERIFY(a.seam.unexpected.isEmpty());
+    QVERIFY(a.seam.errors.isEmpty());
+}
+
+void TestMainWindowFiles::pipeAsCategoryBookAtStartUp()
+{
+    Program p("", false);
+    QCOMPARE(::mkfifo(QFile::encodeName(p.book(3)).constData(), 0644), 0);
+    p.open("3;1;"); // must not block on the pipe
+    // Its labels cannot be read, nor can it be opened.
+    QCOMPARE(p.seam.errors.size(), 2);
+    for (const QString& error : p.seam.errors) {
+        for (const QString& part : {p.book(3), QString::fromUtf8("カテゴリ 3「通気」"), QString("named pipe")})
+            QVERIFY2(error.contains(part), qPrintable(error));
+    }
+    QCOMPARE(p.session().currentPath, p.session().scratchFile());
+    // Still usable: another category opens.
+    p.window->TreeView1->setCurrentItem(p.treeItem(1, 1));
+    emit p.window->TreeView1->itemClicked(p.treeItem(1, 1), 0);
+    QCOMPARE(p.session().currentPath, p.book(2));
+    QCOMPARE(p.session().currentMaterial, 1);
+    QVERIFY(isPipe(p.book(3)));
+}
+
+void TestMainWindowFiles::categoryWithoutAFileNamesTheConfiguration()
+{
+    Program p("", false);
+    writeBytes(p.dir.filePath("kavre_p.conf"), configBytes(p.dir.path(), "\r\n", 2));
+    p.open("3;1;");
+    QCOMPARE(p.seam.errors.size(), 1);
+    const QString error = p.seam.errors.first();
+    for (const QString& part : {QDir::toNativeSeparators(p.dir.filePath("kavre_p.conf")), QString("[FILE_NAME3]"),
+                                QString::fromUtf8("カテゴリ 3「通気」")})
+        QVERIFY2(error.contains(part), qPrintable(error));
+    QCOMPARE(p.session().currentPath, p.session().scratchFile());
+    // Choosing it later says the same.
+    QVERIFY_THROWS_EXCEPTION(FileError, emit p.window->TreeView1->itemClicked(p.treeItem(2, 0), 0));
+}
+
+// Lines ended by CR alone are lines all the same.
+void TestMainWindowFiles::configurationWithBareCarriageReturns()
+{
+    Program p("", false);
+    writeBytes(p.dir.filePath("kavre_p.conf"), configBytes(p.dir.path(), "\r"));
+    p.open("3;2;");
+    QVERIFY2(p.seam.errors.isEmpty(), qPrintable(p.seam.errors.join('\n')));
+    QCOMPARE(p.session().currentPath, p.book(3));
+    QCOMPARE(p.window->TreeView1->topLevelItem(9)->text(0), QString::fromUtf8("冷媒"));
+}
+
+void TestMainWindowFiles::hugeWindowSizeIsFitted_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("32767") << 32767 << 32767;
+    QTest::newRow("largest integer") << std::numeric_limits<int>::max() << std::numeric_limits<int>::max();
+    QTest::newRow("wide only") << 100000 << 700;
+    QTest::newRow("negative") << -2147483647 << -5;
+}
+
+void TestMainWindowFiles::hugeWindowSizeIsFitted()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    Program p("", false);
+    WriteProfileInts(p.dir.filePath("kavrel.ini"), "zelvorit_k", {{"Width", width}, {"Height", height}});
+    p.open("");
+    const QRect work = p.window->screen()->availableGeometry();
+    const QSize outer = p.window->frameGeometry().size();
+    QVERIFY2(outer.width() <= work.width() && outer.height() <= work.height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(outer.width()).arg(outer.height())));
+    QVERIFY(outer.width() >= 100 && outer.height() >= 100);
+    if (height == 700)
+        QCOMPARE(outer.height(), 700);
+    // The table paints in bounded time and memory.
+    p.window->StrColGrid3->grab();
+    p.close();
+    const int written = ReadProfileInt(p.dir.filePath("kavrel.ini"), "zelvorit_k", "Width", 0);
+    QVERIFY(written <= work.width());
+}
+
+void TestMainWindowFiles::displaySettingsFitTheScreen()
+{
+    Program p("", false);
+    WriteSettingsLines(p.dir.filePath("kavre_p.disp"),
+                       {"[TREEVIEW_WIDTH]=2147483647", "[StrColGrid1]=2147483647", "[StrColGrid1_Colwidths[10]]=2147483647",
+                        "[StrColGrid2_Colwidths[0]]=-2147483647", "[StrColGrid3_Colwidths[7]]=99999"});
+    p.open("");
+    const QRect work = p.window->screen()->availableGeometry();
+    QVERIFY(p.window->StrColGrid1->ColWidths(10) <= work.width());
+    QCOMPARE(p.window->StrColGrid2->ColWidths(0), 0);
+    QVERIFY(p.window->StrColGrid3->ColWidths(7) <= work.width());
+    QVERIFY(p.window->TreeView1->width() <= work.width());
+    QVERIFY(p.window->StrColGrid1->height() <= work.height());
+    p.close();
+    // Nothing out of reach is written back.
+    for (const QString& line : ReadSettingsLines(p.dir.filePath("kavre_p.disp"))) {
+        bool ok = false;
+        const int value = SplitSettingsLine(line).value.toInt(&ok);
+        if (ok)
+            QVERIFY2(value >= 0 && value <= work.width(), qPrintable(line));
+    }
+}
+
+QTEST_MAIN(TestMainWindowFiles)
+#include "TestMainWindowFiles.moc"
