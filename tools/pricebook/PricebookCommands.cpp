@@ -52,11 +52,7 @@ int commandRecompute(const QStringList& args)
         for (int m = 0; m < Materials; ++m)
             SelectAndComputeMaterial(work, book, m, ratePricing);
     } catch (const PriceOverflow& e) {
-        throw FileError(path, QStringLiteral("material %1, sheet %2, line %3: a computed value does not fit a price; "
-                                             "nothing was written")
-                                  .arg(e.material() + 1)
-                                  .arg(e.sheet() + 1)
-                                  .arg(e.line()));
+        throw OverflowInBook(path, e, QStringLiteral("nothing was written"));
     }
     // Someone's save since the read would be lost under ours.
     if (BookChangedSince(path, read))
@@ -93,6 +89,15 @@ int commandSample(const QStringList& args, QTextStream& out)
 }
 
 } // namespace
+
+FileError OverflowInBook(const QString& path, const PriceOverflow& e, const QString& consequence)
+{
+    return FileError(path, QStringLiteral("material %1, sheet %2, line %3: a computed value does not fit a price; %4")
+                               .arg(e.material() + 1)
+                               .arg(e.sheet() + 1)
+                               .arg(e.line())
+                               .arg(consequence));
+}
 
 int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
 {
