@@ -189,6 +189,9 @@ private:
     QStringList arguments_;
     int edition_ = 0;
     bool started_ = false;
+    // Settings files that were there at start-up but could not be read: the
+    // close leaves them as they are rather than replace what it never saw.
+    QStringList unreadableSettings_;
     bool displayUpdating_ = false;
     bool followingRow_ = false;
     QSize outerSize_;    // as read from the window position file

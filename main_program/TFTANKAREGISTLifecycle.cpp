@@ -12,6 +12,7 @@
 #include "TGradPan.h"
 #include "TStrColGrid.h"
 #include "Tkvconfig.h"
+#include "ValueOverflow.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -63,6 +64,7 @@ void TFTANKAREGIST::placeWindow()
         height = ReadProfileInt(ini, PositionSection, QStringLiteral("Height"), height);
     } catch (const FileError& e) {
         // Only the place of the window is lost: it opens where a first start would.
+        unreadableSettings_ << ini;
         ModalSeam::current().errorReport(nullptr, ApplicationTitle(), e.reportText());
     }
     // A window larger than the screen is of no use, and a huge one makes
@@ -175,7 +177,12 @@ void TFTANKAREGIST::StartUp()
     }
     if (!loaded)
         session_.LoadPriceBook(session_.currentPath);
-    SelectMaterial(choice.material - 1);
+    try {
+        SelectMaterial(choice.material - 1);
+    } catch (const ValueOverflow& e) {
+        // Shown as stored; the start-up still ends with a whole window.
+        ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
+    }
     TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(choice.material - 1));
     if (edition_ == 1)
         label9->setText(ApplicationTitle() + QStringLiteral("-Network版"));
@@ -197,6 +204,7 @@ void TFTANKAREGIST::readDisplaySettings()
             ApplyDisplaySettingsLines(s, ReadSettingsLines(source));
     } catch (const FileError& e) {
         // A layout lost is no reason to stop the start-up.
+        unreadableSettings_ << source;
         ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
     }
     const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
@@ -282,14 +290,19 @@ void TFTANKAREGIST::writeSettingsFiles()
     };
     attempt([this] {
         if (kvconfig_)
-            kvconfig_->saveConfiguration();
+            kvconfig_->saveAtClose();
     });
-    attempt([this] {
-        WriteSettingsLines(ProgramFiles::displaySettingsFile(programFolder_), DisplaySettingsLines(currentDisplaySettings()));
+    const QString display = ProgramFiles::displaySettingsFile(programFolder_);
+    const QString position = ProgramFiles::windowPositionFile(programFilePath_);
+    attempt([&] {
+        if (!unreadableSettings_.contains(display))
+            WriteSettingsLines(display, DisplaySettingsLines(currentDisplaySettings()));
     });
-    attempt([this] {
+    attempt([&] {
+        if (unreadableSettings_.contains(position))
+            return;
         const QRect frame = frameGeometry();
-        WriteProfileInts(ProgramFiles::windowPositionFile(programFilePath_), PositionSection,
+        WriteProfileInts(position, PositionSection,
                          {{QStringLiteral("Top"), frame.top()},
                           {QStringLiteral("Left"), frame.left()},
                           {QStringLiteral("Width"), frame.width()},

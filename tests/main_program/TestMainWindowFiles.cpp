@@ -1,3 +1,4 @@
+#include "BadInputCorpus.h"
 #include "CommandCancelled.h"
 #include "DataFileConfig.h"
 #include "FileError.h"
@@ -7,12 +8,15 @@
 #include "ProfileFile.h"
 #include "SettingsLines.h"
 #include "ShiftJis.h"
+#include "ValueOverflow.h"
 
 #include <QAction>
 #include <QScreen>
 
 #include <limits>
 #include <sys/stat.h>
+
+Q_DECLARE_METATYPE(BadInput)
 
 namespace {
 
@@ -63,6 +67,8 @@ private slots:
     void hugeWindowSizeIsFitted_data();
     void hugeWindowSizeIsFitted();
     void displaySettingsFitTheScreen();
+    void badInputsInTheWindow_data();
+    void badInputsInTheWindow();
 };
 
 // Two programs on one folder: the second to save is asked before it
@@ -208,6 +214,61 @@ void TestMainWindowFiles::displaySettingsFitTheScreen()
         if (ok)
             QVERIFY2(value >= 0 && value <= work.width(), qPrintable(line));
     }
+}
+
+void TestMainWindowFiles::badInputsInTheWindow_data()
+{
+    QTest::addColumn<BadInput>("input");
+    for (const BadInput& input : BadInputs()) {
+        if (QStringList{"book", "disp", "conf", "ini"}.contains(input.kind))
+            QTest::newRow(qPrintable(input.file + " as " + input.kind)) << input;
+    }
+}
+
+// The window opens each bad file of the corpus where it would find it: a
+// message naming the file where one is due, a window that still works, and
+// the file as it was.
+void TestMainWindowFiles::badInputsInTheWindow()
+{
+    QFETCH(BadInput, input);
+    Program p("", false);
+    const QMap<QString, QString> places{{"book", p.book(3)},
+                                        {"disp", p.dir.filePath("kavre_p.disp")},
+                                        {"conf", p.dir.filePath("kavre_p.conf")},
+                                        {"ini", p.dir.filePath("kavrel.ini")}};
+    const QString path = QDir::toNativeSeparators(places[input.kind]);
+    if (!PlaceBadInput(input, path, p.dir.path()))
+        QSKIP("this process may not make such a file");
+    const QByteArray before = StateOf(path);
+    p.open(input.kind == "book" ? "3;1;" : "");
+
+    const QString shown = input.window();
+    const QString errors = p.seam.errors.join("\n");
+    if (shown == "quiet")
+        QVERIFY2(p.seam.errors.isEmpty(), qPrintable(errors));
+    else if (shown == "overflow")
+        QVERIFY2(p.seam.errors.size() == 1 && errors.contains(QString::fromUtf8("管材1")), qPrintable(errors));
+    else
+        QVERIFY2(!p.seam.errors.isEmpty() && errors.contains(path), qPrintable(errors));
+    QCOMPARE(StateOf(path), before);
+
+    // Still usable: another material of the loaded book is shown.
+    const int category = p.session().currentCategory;
+    p.window->TreeView1->setCurrentItem(p.treeItem(category, 2));
+    try {
+        emit p.window->TreeView1->itemClicked(p.treeItem(category, 2), 0);
+    } catch (const ValueOverflow&) {
+        // A book of junk cannot be computed anywhere; the material is shown as stored.
+        QCOMPARE(shown, QString("overflow"));
+    }
+    QCOMPARE(p.session().currentMaterial, 2);
+    QVERIFY(p.seam.unexpected.isEmpty());
+    p.window->close();
+    QVERIFY(!p.window->isVisible());
+    // A book is not written by a close without changes; a settings file that
+    // is no regular file stays what it is.
+    if (input.kind == "book" || input.error)
+        QCOMPARE(StateOf(path), before);
 }
 
 QTEST_MAIN(TestMainWindowFiles)
