@@ -70,8 +70,10 @@ void ApplyDisplaySettingsLines(DisplaySettings& s, const QStringList& lines)
 void FitDisplaySettings(DisplaySettings& s, QSize screen)
 {
     const auto fit = [](int& value, int most) { value = std::clamp(value, 0, std::max(0, most)); };
-    fit(s.treeWidth, screen.width());
-    fit(s.labourTableHeight, screen.height());
+    // A pane may take half the screen, so that the tables beside and below
+    // it stay in view; a column may be as wide as the screen, its table scrolls.
+    fit(s.treeWidth, screen.width() / 2);
+    fit(s.labourTableHeight, screen.height() / 2);
     for (int& w : s.labourColumnWidths)
         fit(w, screen.width());
     for (int& w : s.priceColumnWidths)

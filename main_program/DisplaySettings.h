@@ -24,8 +24,9 @@ struct DisplaySettings {
 // the same key wins, a value that is not an integer gives that key's fallback.
 void ApplyDisplaySettingsLines(DisplaySettings& settings, const QStringList& lines);
 
-// Brings every width into 0..the screen's width and the table height into
-// 0..its height, so that no value from the file can blank or overflow the window.
+// Brings the column widths into 0..the screen's width, and the tree's width
+// and the labour table's height into 0..half the screen's, so that no value
+// from the file can blank the window or run its painting away.
 void FitDisplaySettings(DisplaySettings& settings, QSize screen);
 
 // The 34 lines written at shutdown.
