@@ -8,6 +8,7 @@
 #include "ProfileFile.h"
 #include "SettingsLines.h"
 #include "ShiftJis.h"
+#include "TestFiles.h"
 #include "ValueOverflow.h"
 
 #include <QAction>
@@ -21,19 +22,6 @@ Q_DECLARE_METATYPE(BadInput)
 namespace {
 
 Currency units(double v) { return Currency::fromDouble(v); }
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 bool isPipe(const QString& path)
 {
@@ -88,7 +76,7 @@ void TestMainWindowFiles::colleaguesSaveIsNotOverwrittenSilently()
     b.session().StorePrice(ListLevel, 2, units(777));
     a.seam.dialogAnswers.push_back(press("button1")); // the notice after the save
     b.N1->trigger();
-    const QByteArray theirs = bytesOf(book);
+    const QByteArray theirs = FileBytes(book);
 
     a.session().StorePrice(ListLevel, 2, units(5));
     QStringList texts;
@@ -96,7 +84,7 @@ void TestMainWindowFiles::colleaguesSaveIsNotOverwrittenSilently()
     QVERIFY_THROWS_EXCEPTION(CommandCancelled, a.window->N1->trigger());
     QCOMPARE(texts.size(), 1);
     QVERIFY2(texts[0].contains(book) && texts[0].contains(QString::fromUtf8("変更されています")), qPrintable(texts[0]));
-    QCOMPARE(bytesOf(book), theirs);
+    QCOMPARE(FileBytes(book), theirs);
     QVERIFY(a.session().modified);
 
     // Closing asks to save; declining the overwrite keeps the window open.
@@ -104,7 +92,7 @@ void TestMainWindowFiles::colleaguesSaveIsNotOverwrittenSilently()
     a.seam.dialogAnswers.push_back(press("button2", &texts)); // キャンセル: do not overwrite
     a.window->close();
     QVERIFY(a.window->isVisible());
-    QCOMPARE(bytesOf(book), theirs);
+    QCOMPARE(FileBytes(book), theirs);
     QCOMPARE(a.session().work.row(2).listPrice, units(5));
 
     a.seam.dialogAnswers.push_back(press("button1")); // 実行: save
@@ -139,7 +127,7 @@ void TestMainWindowFiles::pipeAsCategoryBookAtStartUp()
 void TestMainWindowFiles::categoryWithoutAFileNamesTheConfiguration()
 {
     Program p("", false);
-    writeBytes(p.dir.filePath("kavre_p.conf"), configBytes(p.dir.path(), "\r\n", 2));
+    PutFileBytes(p.dir.filePath("kavre_p.conf"), configBytes(p.dir.path(), "\r\n", 2));
     p.open("3;1;");
     QCOMPARE(p.seam.errors.size(), 1);
     const QString error = p.seam.errors.first();
@@ -155,7 +143,7 @@ void TestMainWindowFiles::categoryWithoutAFileNamesTheConfiguration()
 void TestMainWindowFiles::configurationWithBareCarriageReturns()
 {
     Program p("", false);
-    writeBytes(p.dir.filePath("kavre_p.conf"), configBytes(p.dir.path(), "\r"));
+    PutFileBytes(p.dir.filePath("kavre_p.conf"), configBytes(p.dir.path(), "\r"));
     p.open("3;2;");
     QVERIFY2(p.seam.errors.isEmpty(), qPrintable(p.seam.errors.join('\n')));
     QCOMPARE(p.session().currentPath, p.book(3));

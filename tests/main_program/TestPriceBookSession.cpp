@@ -5,6 +5,7 @@
 #include "PriceBookSession.h"
 #include "PriceOverflow.h"
 #include "TableRows.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -364,16 +365,6 @@ void TestPriceBookSession::labourRowTexts()
     QCOMPARE(CompositeRowTexts(row, modes)[5], QString("999"));
 }
 
-namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
-
 // Two users on one shared folder: each session loads the same book, one
 // saves, and the other's save must not silently replace it.
 void TestPriceBookSession::saveOverAColleaguesSaveAsks_data()
@@ -403,11 +394,9 @@ void TestPriceBookSession::saveOverAColleaguesSaveAsks()
     if (colleague == "same") {
         // The very bytes again (a save from a program that numbers records
         // as the load did): a new time, no change.
-        const QByteArray bytes = bytesOf(f.path(1));
+        const QByteArray bytes = FileBytes(f.path(1));
         QVERIFY(QFile::remove(f.path(1)));
-        QFile again(f.path(1));
-        QVERIFY(again.open(QIODevice::WriteOnly));
-        QCOMPARE(again.write(bytes), bytes.size());
+        PutFileBytes(f.path(1), bytes);
     }
     if (colleague == "other") {
         other.StorePrice(ListLevel, 3, units(777));
@@ -415,7 +404,7 @@ void TestPriceBookSession::saveOverAColleaguesSaveAsks()
     }
     if (colleague == "delete")
         QVERIFY(QFile::remove(f.path(1)));
-    const QByteArray theirs = bytesOf(f.path(1));
+    const QByteArray theirs = FileBytes(f.path(1));
 
     QStringList questions;
     f.session.confirmOverwriteChanged = [&](const QString& path) {
@@ -427,7 +416,7 @@ void TestPriceBookSession::saveOverAColleaguesSaveAsks()
     if (asked && !overwrite) {
         QVERIFY_THROWS_EXCEPTION(CommandCancelled, f.session.SavePriceBook(f.path(1)));
         // Nothing written, and the edits stay to be saved under another name.
-        QCOMPARE(bytesOf(f.path(1)), theirs);
+        QCOMPARE(FileBytes(f.path(1)), theirs);
         QVERIFY(f.session.modified);
         QCOMPARE(f.session.book, mine);
         QCOMPARE(f.session.currentPath, f.path(1));

@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 #include "PriceBookFile.h"
 #include "SampleBooks.h"
+#include "TestFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,17 +17,11 @@
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 QByteArray savedBytes(const PriceBook& book)
 {
     QTemporaryDir dir;
     WritePriceBookFile(dir.filePath("b.FDA"), book, 0);
-    return readAll(dir.filePath("b.FDA"));
+    return FileBytes(dir.filePath("b.FDA"));
 }
 
 // Saves the two books in turn, for ever, until it is killed.
@@ -80,7 +75,7 @@ void TestSaveCrash::killedSavesLeaveAWholeBook()
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY(WIFSIGNALED(status));
-        const QByteArray now = readAll(path);
+        const QByteArray now = FileBytes(path);
         if (now == oldBytes)
             ++sawOld;
         else if (now == newBytes)
@@ -97,7 +92,7 @@ void TestSaveCrash::killedSavesLeaveAWholeBook()
         if (name == "haikan1.FDA")
             continue;
         QVERIFY2(name.startsWith("haikan1.FDA."), qPrintable(name));
-        const QByteArray copy = readAll(dir.filePath(name));
+        const QByteArray copy = FileBytes(dir.filePath(name));
         QVERIFY(copy == oldBytes || copy == newBytes);
         QFile f(dir.filePath(name));
         QVERIFY(f.open(QIODevice::ReadWrite));
