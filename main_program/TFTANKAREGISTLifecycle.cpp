@@ -36,6 +36,12 @@ constexpr int NoSize = std::numeric_limits<int>::min();
 // The smallest outer width or height a stored size gives the window.
 constexpr int MinimumWindowSide = 100;
 
+// The desktop work area of the window's screen.
+QRect workArea(const QWidget* window)
+{
+    return window->screen() ? window->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+}
+
 QSplitter* splitterOf(QWidget* child) { return qobject_cast<QSplitter*>(child->parentWidget()); }
 
 // Gives the first pane of a splitter `first` pixels and the second the rest.
@@ -51,7 +57,7 @@ void setFirstPaneSize(QSplitter* splitter, int first)
 
 void TFTANKAREGIST::placeWindow()
 {
-    const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const QRect work = workArea(this);
     const QString ini = ProgramFiles::windowPositionFile(programFilePath_);
     int top = work.top();
     int left = work.left();
@@ -207,8 +213,7 @@ void TFTANKAREGIST::readDisplaySettings()
         unreadableSettings_ << source;
         ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
     }
-    const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
-    FitDisplaySettings(s, work.size());
+    FitDisplaySettings(s, workArea(this).size());
     title_bar->setChecked(s.titleBar);
     top_bar->setChecked(s.topBar);
     tree_list->setChecked(s.treeList);
@@ -268,7 +273,7 @@ void TFTANKAREGIST::closeEvent(QCloseEvent* event)
         return;
     } catch (const FileError& e) {
         // The prices are not saved: the window stays open with them.
-        ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
+        ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
         event->ignore();
         return;
     }
@@ -285,7 +290,7 @@ void TFTANKAREGIST::writeSettingsFiles()
         try {
             write();
         } catch (const FileError& e) {
-            ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
+            ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
         }
     };
     attempt([this] {
