@@ -50,8 +50,7 @@ void TFTANKAREGIST::SwitchCategory(int category)
 void TFTANKAREGIST::withCategoryBook(int category, const std::function<void(const QString& path)>& use)
 {
     const QString context = QStringLiteral("カテゴリ %1「%2」の価格ファイル")
-                                .arg(category + 1)
-                                .arg(TreeView1->topLevelItem(category)->text(0));
+                                .arg(QString::number(category + 1), TreeView1->topLevelItem(category)->text(0));
     const QString& path = categoryPaths_[static_cast<std::size_t>(category)];
     if (path.isEmpty())
         throw FileError(ProgramFiles::dataFileConfig(programFolder_),
