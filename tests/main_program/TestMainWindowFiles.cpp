@@ -1,3 +1,4 @@
+#include "AtomicFile.h"
 #include "BadInputCorpus.h"
 #include "CommandCancelled.h"
 #include "DataFileConfig.h"
@@ -12,8 +13,11 @@
 #include "ValueOverflow.h"
 
 #include <QAction>
+#include <QScopeGuard>
 #include <QScreen>
 
+#include <cerrno>
+#include <cstring>
 #include <limits>
 #include <sys/stat.h>
 
@@ -49,6 +53,7 @@ class TestMainWindowFiles : public QObject {
     Q_OBJECT
 private slots:
     void colleaguesSaveIsNotOverwrittenSilently();
+    void fullDiskKeepsTheEdits();
     void pipeAsCategoryBookAtStartUp();
     void categoryWithoutAFileNamesTheConfiguration();
     void configurationWithBareCarriageReturns();
@@ -102,6 +107,50 @@ void TestMainWindowFiles::colleaguesSaveIsNotOverwrittenSilently()
     QCOMPARE(ReadPriceBookFile(book).row(0, 2).listPrice, units(5));
     QVERIFY(a.seam.unexpected.isEmpty());
     QVERIFY(a.seam.errors.isEmpty());
+}
+
+namespace {
+
+ssize_t diskFull(int, const void*, size_t)
+{
+    errno = ENOSPC;
+    return -1;
+}
+
+} // namespace
+
+// A save on a full disk is a failed save: its reason is shown, the book on
+// disk is the old one and the edits stay, also through a close.
+void TestMainWindowFiles::fullDiskKeepsTheEdits()
+{
+    Program p("1;1;");
+    const QString book = p.book(1);
+    const QByteArray before = FileBytes(book);
+    p.session().StorePrice(ListLevel, 2, units(5));
+    const DiskCalls saved = SaveDiskCalls();
+    const auto restore = qScopeGuard([saved] { SaveDiskCalls() = saved; });
+    SaveDiskCalls().write = diskFull;
+    try {
+        p.window->N1->trigger();
+        QFAIL("the save did not fail");
+    } catch (const FileError& e) {
+        QCOMPARE(e.message(), book + ": " + QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    }
+    QVERIFY(p.session().modified);
+    QCOMPARE(FileBytes(book), before);
+
+    p.seam.dialogAnswers.push_back(press("button1")); // 実行: save
+    p.window->close();
+    QVERIFY(p.window->isVisible());
+    QCOMPARE(p.seam.errors.size(), 1);
+    QVERIFY2(p.seam.errors[0].contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(p.seam.errors[0]));
+    QCOMPARE(FileBytes(book), before);
+
+    SaveDiskCalls() = saved; // room again
+    p.seam.dialogAnswers.push_back(press("button1"));
+    p.window->close();
+    QVERIFY(!p.window->isVisible());
+    QCOMPARE(ReadPriceBookFile(book).row(0, 2).listPrice, units(5));
 }
 
 void TestMainWindowFiles::pipeAsCategoryBookAtStartUp()
