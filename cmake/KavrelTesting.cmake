@@ -1,13 +1,22 @@
-# kavrel_add_test(NAME SOURCES file... LIBS lib... [GUI])
+# kavrel_add_test(NAME SOURCES file... LIBS lib... [GUI] [SCREEN WIDTHxHEIGHT])
 # Builds a QtTest executable outside the program folder and registers it with
-# ctest. GUI tests run on Qt's offscreen platform so they never need a display.
+# ctest. GUI tests run on Qt's offscreen platform so they never need a display;
+# its screen is 800 × 600 unless SCREEN gives a desktop's size.
 function(kavrel_add_test name)
-  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI" "SCREEN" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name})
   set(env "QT_QPA_PLATFORM=offscreen")
+  if(T_SCREEN)
+    string(REPLACE "x" ";" size ${T_SCREEN})
+    list(GET size 0 width)
+    list(GET size 1 height)
+    set(screen_file ${CMAKE_BINARY_DIR}/tests/screen-${T_SCREEN}.json)
+    file(WRITE ${screen_file} "{ \"screens\": [ { \"name\": \"OffscreenScreen\", \"x\": 0, \"y\": 0, \"width\": ${width}, \"height\": ${height}, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
+    set(env "QT_QPA_PLATFORM=offscreen:configfile=${screen_file}")
+  endif()
   if(NOT T_GUI)
     set(env "QT_QPA_PLATFORM=minimal")
   endif()

@@ -1,18 +1,24 @@
 #include "AtomicFile.h"
 
 #include "FileError.h"
+#include "RegularFile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
-#include <cstring>
+#include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError() { return SystemErrorText(errno); }
 
 [[noreturn]] void fail(QSaveFile& file, const QString& path, const QString& reason)
 {
@@ -41,33 +47,105 @@ void keepAttributes(QSaveFile& file, const QString& path)
         fail(file, path, reason);
 }
 
+// Writes all bytes to the descriptor; the reason of a failure is the
+// system's, taken at the call that failed (a full disk, a file-size limit).
+void writeAll(QSaveFile& file, const QString& path, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = SaveDiskCalls().write(file.handle(), data, static_cast<size_t>(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail(file, path, systemError());
+        if (n == 0)
+            fail(file, path, SystemErrorText(ENOSPC));
+        data += n;
+        left -= n;
+    }
+}
+
+// The new name is an entry of the folder: only the folder's sync makes it
+// survive a power cut. File systems that cannot sync a folder say so with
+// EINVAL; there is nothing more to do on them.
+void syncFolder(const QString& path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    const int result = SaveDiskCalls().fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (result != 0 && error != EINVAL && error != ENOTSUP)
+        throw FileError(path, QStringLiteral("written, but its folder could not be synced: ") + SystemErrorText(error));
+}
+
+ssize_t systemWrite(int fd, const void* data, size_t size) { return ::write(fd, data, size); }
+int systemFsync(int fd) { return ::fsync(fd); }
+
 } // namespace
+
+DiskCalls& SaveDiskCalls()
+{
+    static DiskCalls calls{systemWrite, systemFsync};
+    return calls;
+}
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
+    // A save must not put a file in the place of a folder, a pipe or a device.
+    if (const QString reason = NotRegularFileReason(path); !reason.isEmpty())
+        throw FileError(path, reason);
     QSaveFile file(path);
     // Writing in place would lose the old file on a failure halfway.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         throw FileError(path, file.errorString());
     keepAttributes(file, path);
-    // commit() reports success even after a short write or a failed flush,
-    // so each step is checked here before the rename.
-    if (file.write(bytes) != bytes.size())
-        fail(file, path, file.errorString());
-    if (!file.flush())
-        fail(file, path, file.errorString());
-    if (::fsync(file.handle()) != 0)
+    // Written and synced on the descriptor, so that each failure keeps its
+    // reason; commit() then only closes and renames.
+    writeAll(file, path, bytes);
+    if (SaveDiskCalls().fsync(file.handle()) != 0)
         fail(file, path, systemError());
     if (!file.commit())
         throw FileError(path, file.errorString());
+    syncFolder(path);
 }
 
-QByteArray ReadWholeFile(const QString& path)
+void RemoveStaleSaveCopies(const QString& path, qint64 size)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(path, file.errorString());
+    const QFileInfo target(path);
+    // The temporary name a save gives its copy: the file's name, a dot and
+    // six letters.
+    const QRegularExpression copyName(QStringLiteral("^%1\\.[A-Za-z]{6}$")
+                                          .arg(QRegularExpression::escape(target.fileName())));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-StaleSaveCopyAge);
+    const QDir folder = target.absoluteDir();
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        // Younger copies may be another user's save still in progress.
+        if (!entry.isSymLink() && copyName.match(entry.fileName()).hasMatch() && entry.size() == size
+            && entry.lastModified().toUTC() < before)
+            QFile::remove(entry.absoluteFilePath());
+    }
+}
+
+void LetOversizedWritesFail()
+{
+    // Past the file-size limit a write then fails with EFBIG and its message
+    // instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+QByteArray ReadWholeFile(const QString& path, qint64 maxSize)
+{
+    QFile file;
+    OpenRegularFile(file, path);
+    if (maxSize >= 0 && file.size() > maxSize)
+        throw FileError(path, QStringLiteral("holds %1 bytes, more than the %2 bytes this file may have")
+                                  .arg(file.size())
+                                  .arg(maxSize));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw FileError(path, file.errorString());

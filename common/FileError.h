@@ -14,11 +14,32 @@ public:
 
     const QString& file() const { return file_; }
     const QString& reason() const { return reason_; }
-    QString message() const { return file_ + QStringLiteral(": ") + reason_; }
+    // What the file was to the program ("the price book of category 3"),
+    // empty when the file speaks for itself.
+    const QString& context() const { return context_; }
+    QString message() const
+    {
+        const QString text = file_ + QStringLiteral(": ") + reason_;
+        return context_.isEmpty() ? text : context_ + QStringLiteral(": ") + text;
+    }
+    // The text of a message box: the context, the file and the reason, one a line.
+    QString reportText() const
+    {
+        const QString text = file_ + QStringLiteral("\r\n") + reason_;
+        return context_.isEmpty() ? text : context_ + QStringLiteral("\r\n") + text;
+    }
+    // The same failure, told as that of `context`.
+    FileError in(const QString& context) const
+    {
+        FileError e(file_, reason_);
+        e.context_ = context;
+        return e;
+    }
 
 private:
     QString file_;
     QString reason_;
+    QString context_;
 };
 
 // A text that does not convert to a number.

@@ -24,18 +24,20 @@ QString SettingsValue(const QStringList& lines, const QString& key, const QStrin
 
 QStringList ReadSettingsLines(const QString& path)
 {
-    const QByteArray bytes = ReadWholeFile(path);
+    const QByteArray bytes = ReadWholeFile(path, SettingsFileMaxSize);
     QStringList lines;
-    for (QByteArray line : bytes.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines << ShiftJis::decode(line);
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        lines << ShiftJis::decode(bytes.mid(start, end - start));
+        // CR LF, a lone LF or a lone CR ends the line; Shift-JIS never has
+        // these bytes inside a character.
+        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
+            ++end;
+        start = end + 1;
     }
-    // A final line end leaves one empty piece that is not a line.
-    if (!lines.isEmpty() && lines.last().isEmpty() && bytes.endsWith('\n'))
-        lines.removeLast();
-    if (bytes.isEmpty())
-        lines.clear();
     return lines;
 }
 

@@ -14,8 +14,12 @@ SettingsLine SplitSettingsLine(const QString& line);
 // The value of the last line with `key`, or `fallback` when there is none.
 QString SettingsValue(const QStringList& lines, const QString& key, const QString& fallback = QString());
 
-// The lines of a text file (CR LF, a lone LF also ends a line); throws
-// FileError when the file cannot be read.
+// The most a settings file may hold; they are a few dozen short lines.
+constexpr qint64 SettingsFileMaxSize = 1024 * 1024;
+
+// The lines of a text file (CR LF, a lone LF or a lone CR ends a line);
+// throws FileError naming the file when it cannot be read, is no regular
+// file or is larger than SettingsFileMaxSize.
 QStringList ReadSettingsLines(const QString& path);
 
 // Writes the lines with CR LF after each, replacing the file atomically.

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 int intOr(const QString& value, int fallback)
@@ -63,6 +65,21 @@ void ApplyDisplaySettingsLines(DisplaySettings& s, const QStringList& lines)
         else if (line.key == QLatin1String("[StrColGrid1]"))
             s.labourTableHeight = intOr(line.value, 296);
     }
+}
+
+void FitDisplaySettings(DisplaySettings& s, QSize screen)
+{
+    const auto fit = [](int& value, int most) { value = std::clamp(value, 0, std::max(0, most)); };
+    // A pane may take half the screen, so that the tables beside and below
+    // it stay in view; a column may be as wide as the screen, its table scrolls.
+    fit(s.treeWidth, screen.width() / 2);
+    fit(s.labourTableHeight, screen.height() / 2);
+    for (int& w : s.labourColumnWidths)
+        fit(w, screen.width());
+    for (int& w : s.priceColumnWidths)
+        fit(w, screen.width());
+    for (int& w : s.compositeColumnWidths)
+        fit(w, screen.width());
 }
 
 QStringList DisplaySettingsLines(const DisplaySettings& s)

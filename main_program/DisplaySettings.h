@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -22,6 +23,11 @@ struct DisplaySettings {
 // Applies the lines of a display settings file in order; a later line for
 // the same key wins, a value that is not an integer gives that key's fallback.
 void ApplyDisplaySettingsLines(DisplaySettings& settings, const QStringList& lines);
+
+// Brings the column widths into 0..the screen's width, and the tree's width
+// and the labour table's height into 0..half the screen's, so that no value
+// from the file can blank the window or run its painting away.
+void FitDisplaySettings(DisplaySettings& settings, QSize screen);
 
 // The 34 lines written at shutdown.
 QStringList DisplaySettingsLines(const DisplaySettings& settings);

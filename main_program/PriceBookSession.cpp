@@ -1,11 +1,24 @@
 #include "PriceBookSession.h"
 
+#include "CommandCancelled.h"
 #include "LongPathForm.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
 #include "ProgramFiles.h"
 
+#include <QFileInfo>
+
 #include <stdexcept>
+
+namespace {
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace
 
 PriceBookSession::PriceBookSession(QString programFolder) : programFolder_(std::move(programFolder)) {}
 
@@ -16,7 +29,15 @@ QString PriceBookSession::scratchFile() const
 
 void PriceBookSession::LoadPriceBook(const QString& path)
 {
-    recordBase_ = ::LoadPriceBook(book, path, recordBaseCode);
+    BookFingerprint fingerprint;
+    recordBase_ = ::LoadPriceBook(book, path, recordBaseCode, &fingerprint);
+    knownFile_ = path;
+    knownFingerprint_ = fingerprint;
+}
+
+bool PriceBookSession::changedByOthers(const QString& path) const
+{
+    return sameFile(path, knownFile_) && BookChangedSince(path, knownFingerprint_);
 }
 
 bool PriceBookSession::SavePriceBook(const QString& path)
@@ -29,7 +50,12 @@ bool PriceBookSession::SavePriceBook(const QString& path)
     }
     if (target.isEmpty())
         return false;
-    WritePriceBookFile(target, book, recordBase_);
+    // The last save wins on a shared folder: a colleague's save since our
+    // load is only replaced when the user says so.
+    if (changedByOthers(target) && !(confirmOverwriteChanged && confirmOverwriteChanged(target)))
+        throw CommandCancelled();
+    knownFingerprint_ = WritePriceBookFile(target, book, recordBase_);
+    knownFile_ = target;
     currentPath = LongPathForm(target);
     modified = false;
     return true;

@@ -33,6 +33,10 @@ public:
     // from 0; returns the chosen name, or an empty text for "keep the scratch
     // file".
     std::function<QString()> chooseSaveName;
+    // Asked before a save replaces the file last loaded or saved when its
+    // bytes changed on disk since (another user saved it); true overwrites.
+    // Without it such a save is refused.
+    std::function<bool(const QString& path)> confirmOverwriteChanged;
 
     const QString& programFolder() const { return programFolder_; }
     QString scratchFile() const;
@@ -61,7 +65,10 @@ public:
     void LoadPriceBook(const QString& path);
     // Writes the book; the scratch file may be renamed through chooseSaveName.
     // Returns false when no name was left to write to. A failed write throws
-    // FileError and leaves the path and `modified` as they were.
+    // FileError and leaves the path and `modified` as they were. A file
+    // changed on disk since it was loaded or saved is replaced only when
+    // confirmOverwriteChanged agrees; otherwise nothing is written, the book
+    // stays modified and CommandCancelled is thrown.
     bool SavePriceBook(const QString& path);
 
     // Loads a file the user chose in place of the current category's book;
@@ -128,8 +135,13 @@ private:
     template <typename Change>
     void changeAndReselect(Change&& change);
 
+    bool changedByOthers(const QString& path) const;
+
     QString programFolder_;
     std::int64_t recordBase_ = 0;
+    // The file whose bytes the book last matched on disk, and their fingerprint.
+    QString knownFile_;
+    QByteArray knownFingerprint_;
 };
 
 // What the setting controls show for the material in the work set; the rate

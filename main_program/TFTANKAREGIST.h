@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -134,6 +135,9 @@ private:
     void showMaterialLook(int sheet);
     void showSettingControls();
     void LoadCategoryLabels(int category, const QString& path);
+    // Runs `use` on the path of category k's price book; a failure, or a
+    // category the configuration gives no file, is told as the category's.
+    void withCategoryBook(int category, const std::function<void(const QString& path)>& use);
     void RefreshMaterialLabels(int first, int last);
     void setMaterialLabel(int category, int material, const QString& label);
     // The save question before the loaded book is replaced or closed.
@@ -209,6 +213,9 @@ private:
     QStringList arguments_;
     int edition_ = 0;
     bool started_ = false;
+    // Settings files that were there at start-up but could not be read: the
+    // close leaves them as they are rather than replace what it never saw.
+    QStringList unreadableSettings_;
     bool displayUpdating_ = false;
     bool followingRow_ = false;
     QSize outerSize_;    // as read from the window position file, else the work area

@@ -1,6 +1,7 @@
 #include "TFTANKAREGIST.h"
 
 #include "ApplicationTitle.h"
+#include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "PriceTableStyle.h"
 #include "ProgramFiles.h"
@@ -74,6 +75,12 @@ TFTANKAREGIST::TFTANKAREGIST(const QString& programFilePath, const QStringList& 
         return ModalSeam::current().saveFileName(this, ApplicationTitle(), programFolder_,
                                                  PriceBookFileFilter(),
                                                  QStringLiteral("FDA"));
+    };
+    session_.confirmOverwriteChanged = [](const QString& path) {
+        return ChoiceBox(QStringLiteral("このファイルは読み込んだ後に、ほかのユーザーまたはプログラムによって変更されています。\r\n")
+                             + path + QStringLiteral("\r\n上書きすると、その変更は失われます。上書き保存しますか？"),
+                         QStringLiteral("実行"), QStringLiteral("キャンセル"))
+               == MessageBoxResult::First;
     };
     if (!dynamic_cast<TooltipStyle*>(QApplication::style()))
         QApplication::setStyle(new TooltipStyle);

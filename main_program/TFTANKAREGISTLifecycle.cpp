@@ -1,6 +1,7 @@
 #include "TFTANKAREGIST.h"
 
 #include "ApplicationTitle.h"
+#include "CommandCancelled.h"
 #include "FileError.h"
 #include "LongPathForm.h"
 #include "ModalSeam.h"
@@ -11,6 +12,7 @@
 #include "TGradPan.h"
 #include "TStrColGrid.h"
 #include "Tkvconfig.h"
+#include "ValueOverflow.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -22,10 +24,19 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
 const QString PositionSection = QStringLiteral("zelvorit_k");
+// The smallest outer width or height a stored size gives the window.
+constexpr int MinimumWindowSide = 100;
+
+// The desktop work area of the window's screen.
+QRect workArea(const QWidget* window)
+{
+    return window->screen() ? window->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+}
 
 QSplitter* splitterOf(QWidget* child) { return qobject_cast<QSplitter*>(child->parentWidget()); }
 
@@ -42,14 +53,28 @@ void setFirstPaneSize(QSplitter* splitter, int first)
 
 void TFTANKAREGIST::placeWindow()
 {
-    const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const QRect work = workArea(this);
     const QString ini = ProgramFiles::windowPositionFile(programFilePath_);
-    int top = ReadProfileInt(ini, PositionSection, QStringLiteral("top"), work.top());
-    int left = ReadProfileInt(ini, PositionSection, QStringLiteral("Left"), work.left());
     // Without a stored size the window fills the work area, the room the
     // resolution defaults of this screen are laid out for.
-    const int width = ReadProfileInt(ini, PositionSection, QStringLiteral("Width"), work.width());
-    const int height = ReadProfileInt(ini, PositionSection, QStringLiteral("Height"), work.height());
+    int top = work.top();
+    int left = work.left();
+    int width = work.width();
+    int height = work.height();
+    try {
+        top = ReadProfileInt(ini, PositionSection, QStringLiteral("top"), top);
+        left = ReadProfileInt(ini, PositionSection, QStringLiteral("Left"), left);
+        width = ReadProfileInt(ini, PositionSection, QStringLiteral("Width"), width);
+        height = ReadProfileInt(ini, PositionSection, QStringLiteral("Height"), height);
+    } catch (const FileError& e) {
+        // Only the place of the window is lost: it opens where a first start would.
+        unreadableSettings_ << ini;
+        ModalSeam::current().errorReport(nullptr, ApplicationTitle(), e.reportText());
+    }
+    // A window larger than the screen is of no use, and a huge one makes
+    // every paint of the tables run away with memory.
+    width = std::clamp(width, MinimumWindowSide, std::max(MinimumWindowSide, work.width()));
+    height = std::clamp(height, MinimumWindowSide, std::max(MinimumWindowSide, work.height()));
     // Keep the window reachable; its size is the user's. The work area's
     // right and bottom edges lie just outside it (Qt's right() is inside).
     if (left > work.x() + work.width() - 100 || left < work.left())
@@ -134,16 +159,30 @@ void TFTANKAREGIST::StartUp()
     const StartupChoice choice = ParseStartupArgument(arguments_.value(0));
     const bool category = choice.category >= 1 && choice.category <= 10;
     // The scratch book too is loaded again, now that records count from 0 as
-    // a save numbers them. A category book that cannot be read ends the
-    // start-up here with the scratch book shown, consistent with what a save
-    // would write.
-    const QString path =
-        category ? categoryPaths_[static_cast<std::size_t>(choice.category - 1)] : session_.currentPath;
-    session_.LoadPriceBook(path);
-    session_.currentPath = path;
-    if (category)
-        session_.currentCategory = choice.category - 1;
-    SelectMaterial(choice.material - 1);
+    // a save numbers them.
+    bool loaded = false;
+    if (category) {
+        try {
+            withCategoryBook(choice.category - 1, [&](const QString& path) {
+                session_.LoadPriceBook(path);
+                session_.currentPath = path;
+            });
+            session_.currentCategory = choice.category - 1;
+            loaded = true;
+        } catch (const FileError& e) {
+            // Reported, and the start-up goes on with the scratch book, so
+            // that the window is whole and another category can be chosen.
+            ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
+        }
+    }
+    if (!loaded)
+        session_.LoadPriceBook(session_.currentPath);
+    try {
+        SelectMaterial(choice.material - 1);
+    } catch (const ValueOverflow& e) {
+        // Shown as stored; the start-up still ends with a whole window.
+        ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
+    }
     TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(choice.material - 1));
     if (edition_ == 1)
         label9->setText(ApplicationTitle() + QStringLiteral("-Network版"));
@@ -160,8 +199,15 @@ void TFTANKAREGIST::readDisplaySettings()
     const QString source = DisplaySettingsSource(programFolder_, screenSize.width(), screenSize.height());
     // Without a file the designed layout stays.
     DisplaySettings s;
-    if (!source.isEmpty())
-        ApplyDisplaySettingsLines(s, ReadSettingsLines(source));
+    try {
+        if (!source.isEmpty())
+            ApplyDisplaySettingsLines(s, ReadSettingsLines(source));
+    } catch (const FileError& e) {
+        // A layout lost is no reason to stop the start-up.
+        unreadableSettings_ << source;
+        ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
+    }
+    FitDisplaySettings(s, workArea(this).size());
     title_bar->setChecked(s.titleBar);
     top_bar->setChecked(s.topBar);
     tree_list->setChecked(s.treeList);
@@ -215,9 +261,13 @@ void TFTANKAREGIST::closeEvent(QCloseEvent* event)
 {
     try {
         askToSave();
+    } catch (const CommandCancelled&) {
+        // The user kept the edits rather than overwrite a colleague's save.
+        event->ignore();
+        return;
     } catch (const FileError& e) {
         // The prices are not saved: the window stays open with them.
-        ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
+        ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
         event->ignore();
         return;
     }
@@ -234,19 +284,24 @@ void TFTANKAREGIST::writeSettingsFiles()
         try {
             write();
         } catch (const FileError& e) {
-            ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
+            ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
         }
     };
     attempt([this] {
         if (kvconfig_)
-            kvconfig_->saveConfiguration();
+            kvconfig_->saveAtClose();
     });
-    attempt([this] {
-        WriteSettingsLines(ProgramFiles::displaySettingsFile(programFolder_), DisplaySettingsLines(currentDisplaySettings()));
+    const QString display = ProgramFiles::displaySettingsFile(programFolder_);
+    const QString position = ProgramFiles::windowPositionFile(programFilePath_);
+    attempt([&] {
+        if (!unreadableSettings_.contains(display))
+            WriteSettingsLines(display, DisplaySettingsLines(currentDisplaySettings()));
     });
-    attempt([this] {
+    attempt([&] {
+        if (unreadableSettings_.contains(position))
+            return;
         const QRect frame = frameGeometry();
-        WriteProfileInts(ProgramFiles::windowPositionFile(programFilePath_), PositionSection,
+        WriteProfileInts(position, PositionSection,
                          {{QStringLiteral("Top"), frame.top()},
                           {QStringLiteral("Left"), frame.left()},
                           {QStringLiteral("Width"), frame.width()},

@@ -1,12 +1,14 @@
 #include "TFTANKAREGIST.h"
 
 #include "ApplicationTitle.h"
+#include "DataFileConfig.h"
 #include "FileError.h"
 #include "MaterialSettings.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "PriceBookFile.h"
 #include "PriceTableStyle.h"
+#include "ProgramFiles.h"
 #include "TCheckGroupBox.h"
 #include "TNValEdit.h"
 #include "TStrColGrid.h"
@@ -41,8 +43,24 @@ void TFTANKAREGIST::askToSave()
 void TFTANKAREGIST::SwitchCategory(int category)
 {
     askToSave();
-    session_.SwitchCategory(category, categoryPaths_[static_cast<std::size_t>(category)]);
+    withCategoryBook(category, [&](const QString& path) { session_.SwitchCategory(category, path); });
     showStatusPath();
+}
+
+void TFTANKAREGIST::withCategoryBook(int category, const std::function<void(const QString& path)>& use)
+{
+    const QString context = QStringLiteral("カテゴリ %1「%2」の価格ファイル")
+                                .arg(QString::number(category + 1), TreeView1->topLevelItem(category)->text(0));
+    const QString& path = categoryPaths_[static_cast<std::size_t>(category)];
+    if (path.isEmpty())
+        throw FileError(ProgramFiles::dataFileConfig(programFolder_),
+                        QStringLiteral("gives no file for this category (%1 is missing or empty)").arg(FileNameKey(category)))
+            .in(context);
+    try {
+        use(path);
+    } catch (const FileError& e) {
+        throw e.in(context);
+    }
 }
 
 void TFTANKAREGIST::SelectMaterial(int material)
@@ -164,16 +182,20 @@ void TFTANKAREGIST::TabControl1Change(int sheet)
 
 void TFTANKAREGIST::LoadCategoryLabels(int category, const QString& path)
 {
+    // A book still to be created, or a path still to be configured, has no
+    // labels; choosing the category says what is missing.
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     try {
-        const PriceBook book = ReadPriceBookFile(path);
-        for (int m = 0; m < Materials; ++m)
-            setMaterialLabel(category, m, MaterialLabel(book, m));
+        withCategoryBook(category, [&](const QString&) {
+            const PriceBook book = ReadPriceBookFile(path);
+            for (int m = 0; m < Materials; ++m)
+                setMaterialLabel(category, m, MaterialLabel(book, m));
+        });
     } catch (const FileError& e) {
         // One damaged book must not keep the other categories from opening;
         // loading it later reports the same error again.
-        ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
+        ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
     }
 }
 

@@ -91,7 +91,8 @@ Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     } catch (const FileError& error) {
         // Creation happens once, before the window runs commands: report it
         // here and go on with the fields as they are.
-        ModalSeam::current().errorReport(parent, title, error.message());
+        unreadable_ = true;
+        ModalSeam::current().errorReport(parent, title, error.reportText());
     }
 }
 
@@ -103,6 +104,13 @@ void Tkvconfig::readConfiguration()
 void Tkvconfig::saveConfiguration()
 {
     WriteDataFileConfig(path_, configuration());
+    unreadable_ = false;
+}
+
+void Tkvconfig::saveAtClose()
+{
+    if (!unreadable_)
+        saveConfiguration();
 }
 
 DataFileConfig Tkvconfig::configuration() const

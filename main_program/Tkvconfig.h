@@ -27,6 +27,10 @@ public:
     void readConfiguration();
     // Writes the fields as they are; throws FileError when it cannot.
     void saveConfiguration();
+    // What the program's close writes: the fields, unless the file could not
+    // be read at creation and has not been stored since, since the fields
+    // would then replace its contents with blanks.
+    void saveAtClose();
 
     DataFileConfig configuration() const;
     void setConfiguration(const DataFileConfig& config);
@@ -57,4 +61,5 @@ private:
 
     QString programFolder_;
     QString path_;
+    bool unreadable_ = false; // the file could not be read at creation
 };

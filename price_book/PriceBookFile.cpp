@@ -3,11 +3,31 @@
 #include "AtomicFile.h"
 #include "FileError.h"
 #include "RecordCodec.h"
+#include "RegularFile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
+
+BookFingerprint fingerprintOf(const QByteArray& records, qint64 fileSize)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(records);
+    hash.addData(QByteArray::number(fileSize));
+    return hash.result();
+}
+
+// The first 1200 records' bytes (fewer when the file is shorter), and the
+// file's size, of an opened file.
+QByteArray readRecordBytes(QFile& file, const QString& path)
+{
+    const QByteArray bytes = file.read(PriceBookFileSize);
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(path, file.errorString());
+    return bytes;
+}
 
 [[noreturn]] void tooShort(const QString& path, qint64 size)
 {
@@ -18,41 +38,58 @@ namespace {
 
 } // namespace
 
-PriceBook ReadPriceBookFile(const QString& path)
+PriceBook ReadPriceBookFile(const QString& path, BookFingerprint* fingerprint)
 {
-    if (QFileInfo(path).isDir())
-        throw FileError(path, QStringLiteral("is a folder, not a price book file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(path, file.errorString());
-    const QByteArray bytes = file.read(PriceBookFileSize);
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(path, file.errorString());
+    QFile file;
+    OpenRegularFile(file, path);
+    const QByteArray bytes = readRecordBytes(file, path);
     if (bytes.size() < PriceBookFileSize)
         tooShort(path, bytes.size());
     PriceBook book;
     for (int k = 1; k <= BookRows; ++k)
         book.row(k) = DecodeRecord(bytes.constData() + static_cast<qsizetype>(k - 1) * RecordSize);
+    if (fingerprint)
+        *fingerprint = fingerprintOf(bytes, file.size());
     return book;
 }
 
-void WritePriceBookFile(const QString& path, const PriceBook& book, std::int64_t recordBase)
+BookFingerprint WritePriceBookFile(const QString& path, const PriceBook& book, std::int64_t recordBase)
 {
     QByteArray bytes(PriceBookFileSize, '\0');
     for (int k = 1; k <= BookRows; ++k)
         EncodeRecord(book.row(k), Currency::fromUnits(recordBase + k),
                      bytes.data() + static_cast<qsizetype>(k - 1) * RecordSize);
     WriteFileAtomically(path, bytes);
+    // Only after a save that went through: a failed one may have left the
+    // copy a later attempt needs to look at.
+    RemoveStaleSaveCopies(path, PriceBookFileSize);
+    return fingerprintOf(bytes, bytes.size());
 }
 
-std::int64_t LoadPriceBook(PriceBook& book, const QString& path, int recordBaseCode)
+BookFingerprint ReadBookFingerprint(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return BookFingerprint();
+    QFile file;
+    OpenRegularFile(file, path);
+    return fingerprintOf(readRecordBytes(file, path), file.size());
+}
+
+bool BookChangedSince(const QString& path, const BookFingerprint& fingerprint)
+{
+    return QFileInfo::exists(path) && ReadBookFingerprint(path) != fingerprint;
+}
+
+std::int64_t LoadPriceBook(PriceBook& book, const QString& path, int recordBaseCode, BookFingerprint* fingerprint)
 {
     std::int64_t base = static_cast<std::int64_t>(recordBaseCode) * BookRows;
-    if (!QFileInfo::exists(path)) {
+    if (path.isEmpty())
+        throw FileError(path, QStringLiteral("no price book file is given"));
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
         base = BlankRecordBase;
         WritePriceBookFile(path, BlankPriceBook(base), base);
     }
-    book = ReadPriceBookFile(path);
+    book = ReadPriceBookFile(path, fingerprint);
     return base;
 }
 
@@ -60,9 +97,8 @@ PriceRow ReadPriceRecord(const QString& path, int index)
 {
     if (index < 0 || index >= BookRows)
         throw FileError(path, QStringLiteral("record %1 is outside the price book").arg(index + 1));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(path, file.errorString());
+    QFile file;
+    OpenRegularFile(file, path);
     if (!file.seek(static_cast<qint64>(index) * RecordSize))
         throw FileError(path, file.errorString());
     const QByteArray bytes = file.read(RecordSize);

@@ -8,19 +8,34 @@ constexpr qint64 PriceBookFileSize = 432000;
 // The record number base a missing file is created with (records -1199..0).
 constexpr std::int64_t BlankRecordBase = -1200;
 
+// What tells whether a price book file was written since it was read: a
+// hash of its records' bytes and its size. Empty for a missing file.
+using BookFingerprint = QByteArray;
+
 // Reads the first 1200 records of a file. Throws FileError naming the file
-// and the reason when it cannot be opened or is shorter than 432000 bytes.
-PriceBook ReadPriceBookFile(const QString& path);
+// and the reason when it cannot be opened, is no regular file or is shorter
+// than 432000 bytes. `fingerprint`, when given, receives that of the bytes read.
+PriceBook ReadPriceBookFile(const QString& path, BookFingerprint* fingerprint = nullptr);
 
 // Writes the 1200 rows with record numbers recordBase + k, replacing the file
-// atomically; on failure the old file is whole and FileError is thrown.
-void WritePriceBookFile(const QString& path, const PriceBook& book, std::int64_t recordBase);
+// atomically; on failure the old file is whole and FileError is thrown. A
+// save that went through removes what killed saves of the book left behind.
+// Returns the fingerprint of the file written.
+BookFingerprint WritePriceBookFile(const QString& path, const PriceBook& book, std::int64_t recordBase);
+
+// The fingerprint of the file as it is now (empty when there is none), and
+// whether a file is there whose bytes differ from those `fingerprint` was
+// taken of.
+BookFingerprint ReadBookFingerprint(const QString& path);
+bool BookChangedSince(const QString& path, const BookFingerprint& fingerprint);
 
 // Replaces `book` with the file's records, first creating a blank file when
 // none exists. Returns the record number base for the next save:
 // recordBaseCode × 1200, or BlankRecordBase for a file just created. On
-// failure `book` is left as it was.
-std::int64_t LoadPriceBook(PriceBook& book, const QString& path, int recordBaseCode);
+// failure `book` is left as it was. `fingerprint`, when given, receives the
+// fingerprint of the bytes read.
+std::int64_t LoadPriceBook(PriceBook& book, const QString& path, int recordBaseCode,
+                           BookFingerprint* fingerprint = nullptr);
 
 // Reads the single record at 0-based index (0..1199) without loading the book.
 PriceRow ReadPriceRecord(const QString& path, int index);

@@ -1,12 +1,16 @@
 #include "AtomicFile.h"
+#include "BadInputCorpus.h"
 #include "FileError.h"
+#include "RegularFile.h"
 #include "SizeLimitedRun.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,9 +22,75 @@ QByteArray contents(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-int writeUnderSizeLimit(const QString& path, const QByteArray& bytes, rlim_t limit)
+int writeUnderSizeLimit(const QString& path, const QByteArray& bytes, rlim_t limit, QString* message = nullptr)
 {
-    return RunUnderSizeLimit(limit, [&] { WriteFileAtomically(path, bytes); });
+    return RunUnderSizeLimit(limit, [&] { WriteFileAtomically(path, bytes); }, message);
+}
+
+bool isFolder(int fd)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// A disk that fails the way the test asks, through the save's disk calls.
+struct FailingDisk {
+    static inline qsizetype room = -1;   // bytes a write may still take; -1 no limit
+    static inline int writeError = 0;
+    static inline int fileSyncError = 0;
+    static inline int folderSyncError = 0;
+    static inline int folderSyncs = 0;
+    static inline QString watched;        // a file the folder sync finds already renamed
+    static inline QByteArray atFolderSync;
+
+    DiskCalls saved = SaveDiskCalls();
+    FailingDisk()
+    {
+        room = -1;
+        writeError = fileSyncError = folderSyncError = folderSyncs = 0;
+        watched.clear();
+        atFolderSync.clear();
+        SaveDiskCalls() = {write, sync};
+    }
+    ~FailingDisk() { SaveDiskCalls() = saved; }
+
+    static ssize_t write(int fd, const void* data, size_t size)
+    {
+        if (room >= 0 && static_cast<qsizetype>(size) > room) {
+            if (room == 0) {
+                errno = writeError;
+                return -1;
+            }
+            size = static_cast<size_t>(room); // a short write first, as a filling disk gives
+        }
+        const ssize_t n = ::write(fd, data, size);
+        if (room >= 0 && n > 0)
+            room -= n;
+        return n;
+    }
+    static int sync(int fd)
+    {
+        if (isFolder(fd)) {
+            ++folderSyncs;
+            if (!watched.isEmpty())
+                atFolderSync = contents(watched);
+            if (folderSyncError) {
+                errno = folderSyncError;
+                return -1;
+            }
+        } else if (fileSyncError) {
+            errno = fileSyncError;
+            return -1;
+        }
+        return ::fsync(fd);
+    }
+};
+
+void setAge(const QString& path, int seconds)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-seconds), QFileDevice::FileModificationTime));
 }
 
 } // namespace
@@ -31,6 +101,14 @@ private slots:
     void replacesWhole();
     void failedWriteLeavesOldFile_data();
     void failedWriteLeavesOldFile();
+    void fileSizeLimitAtEveryCut();
+    void diskFailuresKeepTheirReason_data();
+    void diskFailuresKeepTheirReason();
+    void folderIsSyncedAfterTheRename();
+    void nonRegularFilesAreLeftAlone_data();
+    void nonRegularFilesAreLeftAlone();
+    void staleCopiesOfKilledSaves_data();
+    void staleCopiesOfKilledSaves();
     void missingFolderIsReported();
     void replacementKeepsModeAndOwner_data();
     void replacementKeepsModeAndOwner();
@@ -68,6 +146,160 @@ void TestAtomicFile::failedWriteLeavesOldFile()
     // With room enough the same write goes through.
     QCOMPARE(writeUnderSizeLimit(path, QByteArray(432000, 'n'), 432000), 0);
     QCOMPARE(contents(path), QByteArray(432000, 'n'));
+}
+
+// A full disk or quota cut at any byte: the old file stays whole, no copy is
+// left and the message names the file and the system's reason.
+void TestAtomicFile::fileSizeLimitAtEveryCut()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    const QByteArray old(1000, 'o');
+    WriteFileAtomically(path, old);
+    QList<rlim_t> cuts{1, 359, 360, 4095, 4096, 4097, 65536, 431999};
+    for (rlim_t cut = 3000; cut < 432000; cut += 3331)
+        cuts << cut;
+    for (const rlim_t cut : cuts) {
+        QString message;
+        QCOMPARE(writeUnderSizeLimit(path, QByteArray(432000, 'n'), cut, &message), 1);
+        QCOMPARE(message, path + ": " + SystemErrorText(EFBIG));
+        QCOMPARE(contents(path), old);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"haikan1.FDA"});
+    QVERIFY(cuts.size() > 130);
+}
+
+void TestAtomicFile::diskFailuresKeepTheirReason_data()
+{
+    QTest::addColumn<int>("room");
+    QTest::addColumn<int>("writeError");
+    QTest::addColumn<int>("fileSyncError");
+    QTest::addColumn<int>("error");
+    QTest::newRow("disk full at once") << 0 << ENOSPC << 0 << ENOSPC;
+    QTest::newRow("disk full after a short write") << 100000 << ENOSPC << 0 << ENOSPC;
+    QTest::newRow("quota used up one byte short") << 431999 << EDQUOT << 0 << EDQUOT;
+    QTest::newRow("sync fails") << -1 << 0 << EIO << EIO;
+    QTest::newRow("sync finds the disk full") << -1 << 0 << ENOSPC << ENOSPC;
+}
+
+void TestAtomicFile::diskFailuresKeepTheirReason()
+{
+    QFETCH(int, room);
+    QFETCH(int, writeError);
+    QFETCH(int, fileSyncError);
+    QFETCH(int, error);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    WriteFileAtomically(path, "old");
+    FailingDisk disk;
+    FailingDisk::room = room;
+    FailingDisk::writeError = writeError;
+    FailingDisk::fileSyncError = fileSyncError;
+    try {
+        WriteFileAtomically(path, QByteArray(432000, 'n'));
+        QFAIL("the failure was not reported");
+    } catch (const FileError& e) {
+        QCOMPARE(e.message(), path + ": " + SystemErrorText(error));
+    }
+    QCOMPARE(contents(path), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"haikan1.FDA"});
+}
+
+void TestAtomicFile::folderIsSyncedAfterTheRename()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    WriteFileAtomically(path, "old");
+    FailingDisk disk;
+    FailingDisk::watched = path;
+    WriteFileAtomically(path, "new");
+    QCOMPARE(FailingDisk::folderSyncs, 1);
+    QCOMPARE(FailingDisk::atFolderSync, QByteArray("new"));
+
+    // A file system that cannot sync folders is no failure; a broken disk is,
+    // though the new file is in place by then.
+    FailingDisk::folderSyncError = EINVAL;
+    WriteFileAtomically(path, "newer");
+    FailingDisk::folderSyncError = EIO;
+    try {
+        WriteFileAtomically(path, "newest");
+        QFAIL("a failed folder sync was not reported");
+    } catch (const FileError& e) {
+        QCOMPARE(e.file(), path);
+        QVERIFY2(e.reason().contains(SystemErrorText(EIO)), qPrintable(e.reason()));
+    }
+    QCOMPARE(contents(path), QByteArray("newest"));
+}
+
+void TestAtomicFile::nonRegularFilesAreLeftAlone_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder") << "folder" << "is a folder, not a file";
+    QTest::newRow("pipe") << "pipe" << "is a named pipe, not a file";
+    QTest::newRow("device") << "device" << "is a device, not a file";
+}
+
+// Neither read nor replaced: a pipe without a writer would block a plain
+// open for ever (the test's own timeout catches a hang), and a save must not
+// put a file in the place of any of them.
+void TestAtomicFile::nonRegularFilesAreLeftAlone()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kavre_p.disp");
+    BadInput input;
+    input.file = "@" + kind + ".disp";
+    if (!PlaceBadInput(input, path, dir.path()))
+        QSKIP("this process may not make one");
+    const QByteArray before = StateOf(path);
+    try {
+        ReadWholeFile(path);
+        QFAIL("it was read");
+    } catch (const FileError& e) {
+        QCOMPARE(e.message(), path + ": " + reason);
+    }
+    try {
+        WriteFileAtomically(path, "[Version]=2.00\r\n");
+        QFAIL("it was replaced");
+    } catch (const FileError& e) {
+        QCOMPARE(e.message(), path + ": " + reason);
+    }
+    QCOMPARE(StateOf(path), before);
+}
+
+void TestAtomicFile::staleCopiesOfKilledSaves_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("age");
+    QTest::addColumn<bool>("removed");
+    const int hour = StaleSaveCopyAge;
+    QTest::newRow("complete copy over an hour old") << "haikan1.FDA.qkEmnR" << 432000 << hour + 60 << true;
+    QTest::newRow("complete copy just under an hour") << "haikan1.FDA.qkEmnR" << 432000 << hour - 60 << false;
+    QTest::newRow("part of a copy") << "haikan1.FDA.qkEmnR" << 431999 << hour + 60 << false;
+    QTest::newRow("copy of another book") << "haikan2.FDA.qkEmnR" << 432000 << hour + 60 << false;
+    QTest::newRow("seven letters") << "haikan1.FDA.qkEmnRx" << 432000 << hour + 60 << false;
+    QTest::newRow("a digit") << "haikan1.FDA.qkEm1R" << 432000 << hour + 60 << false;
+    QTest::newRow("other name") << "haikan1.FDA.bak" << 432000 << hour + 60 << false;
+}
+
+void TestAtomicFile::staleCopiesOfKilledSaves()
+{
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    QFETCH(int, age);
+    QFETCH(bool, removed);
+    QTemporaryDir dir;
+    const QString book = dir.filePath("haikan1.FDA");
+    WriteFileAtomically(book, QByteArray(432000, 'b'));
+    const QString copy = dir.filePath(name);
+    WriteFileAtomically(copy, QByteArray(size, 'c'));
+    setAge(copy, age);
+    RemoveStaleSaveCopies(book, 432000);
+    QCOMPARE(!QFile::exists(copy), removed);
+    QCOMPARE(contents(book), QByteArray(432000, 'b'));
 }
 
 void TestAtomicFile::missingFolderIsReported()

@@ -20,6 +20,8 @@ private slots:
     void settingsLineSplit();
     void settingsFileRoundTrip();
     void laterLineWins();
+    void lineEnds_data();
+    void lineEnds();
     void decodeFlushesALoneLeadByte();
     void windows31jMapping_data();
     void windows31jMapping();
@@ -93,6 +95,34 @@ void TestTextHelpers::laterLineWins()
     QCOMPARE(SettingsValue(lines, "[C]", "none"), QString("none"));
     QTemporaryDir dir;
     QVERIFY_THROWS_EXCEPTION(FileError, ReadSettingsLines(dir.filePath("missing")));
+}
+
+void TestTextHelpers::lineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF") << QByteArray("[A]=1\r\n[B]=2\r\n") << QStringList{"[A]=1", "[B]=2"};
+    QTest::newRow("lone LF") << QByteArray("[A]=1\n[B]=2\n") << QStringList{"[A]=1", "[B]=2"};
+    QTest::newRow("lone CR") << QByteArray("[A]=1\r[B]=2\r") << QStringList{"[A]=1", "[B]=2"};
+    QTest::newRow("mixed, last line open") << QByteArray("[A]=1\r\r\n[B]=2\n\r[C]=3")
+                                           << QStringList{"[A]=1", "", "[B]=2", "", "[C]=3"};
+    QTest::newRow("LF CR is two ends") << QByteArray("\n\r") << QStringList{"", ""};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    // The trail byte of 表 is 0x5C and of ソ 0x83 0x5C: no line end hides in them.
+    QTest::newRow("Shift-JIS trail bytes") << QByteArray("[K]=\x95\x5c\x83\x5c\r\n")
+                                           << QStringList{QString::fromUtf8("[K]=表ソ")};
+}
+
+void TestTextHelpers::lineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QTemporaryDir dir;
+    QFile f(dir.filePath("kavre_p.conf"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    QCOMPARE(ReadSettingsLines(f.fileName()), lines);
 }
 
 void TestTextHelpers::decodeFlushesALoneLeadByte()

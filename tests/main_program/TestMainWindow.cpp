@@ -1,6 +1,6 @@
 #include "ColorNumber.h"
 #include "FileError.h"
-#include "MainWindowProgram.h"
+#include "MainWindowFixture.h"
 #include "PriceBookFile.h"
 #include "ProfileFile.h"
 #include "SettingsLines.h"
@@ -24,13 +24,6 @@
 namespace {
 
 Currency units(double v) { return Currency::fromDouble(v); }
-
-struct Program : MainWindowProgram {
-    explicit Program(const QString& argument = QString(), bool start = true)
-        : MainWindowProgram(Options().withArgument(argument).started(start))
-    {
-    }
-};
 
 } // namespace
 

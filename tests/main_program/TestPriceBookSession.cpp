@@ -1,11 +1,14 @@
+#include "CommandCancelled.h"
 #include "FileError.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
 #include "PriceBookSession.h"
 #include "PriceOverflow.h"
 #include "TableRows.h"
+#include "TestFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +70,8 @@ private slots:
     void materialThatCannotBeComputedIsShownAsStored();
     void storeRateFillsDown();
     void labourRowTexts();
+    void saveOverAColleaguesSaveAsks_data();
+    void saveOverAColleaguesSaveAsks();
 };
 
 void TestPriceBookSession::switchCategoryLoadsTheOtherBook()
@@ -358,6 +363,85 @@ void TestPriceBookSession::labourRowTexts()
     modes.compositeShowsAdopted = true;
     QCOMPARE(CompositeRowTexts(row, modes)[1], QString("1,240"));
     QCOMPARE(CompositeRowTexts(row, modes)[5], QString("999"));
+}
+
+// Two users on one shared folder: each session loads the same book, one
+// saves, and the other's save must not silently replace it.
+void TestPriceBookSession::saveOverAColleaguesSaveAsks_data()
+{
+    QTest::addColumn<QString>("colleague"); // what the other user does meanwhile
+    QTest::addColumn<bool>("overwrite");    // the answer, when asked
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("ours");         // the file ends up holding our book
+    QTest::newRow("nobody else wrote") << "nothing" << false << false << true;
+    QTest::newRow("wrote the same bytes") << "same" << false << false << true;
+    QTest::newRow("saved other prices, keep theirs") << "other" << false << true << false;
+    QTest::newRow("saved other prices, overwrite") << "other" << true << true << true;
+    QTest::newRow("deleted the book") << "delete" << false << false << true;
+}
+
+void TestPriceBookSession::saveOverAColleaguesSaveAsks()
+{
+    QFETCH(QString, colleague);
+    QFETCH(bool, overwrite);
+    QFETCH(bool, asked);
+    QFETCH(bool, ours);
+    Fixture f;
+    PriceBookSession other(f.dir.path());
+    other.currentPath = f.path(1);
+    other.LoadPriceBook(f.path(1));
+    other.SelectMaterial(0);
+    if (colleague == "same") {
+        // The very bytes again (a save from a program that numbers records
+        // as the load did): a new time, no change.
+        const QByteArray bytes = FileBytes(f.path(1));
+        QVERIFY(QFile::remove(f.path(1)));
+        PutFileBytes(f.path(1), bytes);
+    }
+    if (colleague == "other") {
+        other.StorePrice(ListLevel, 3, units(777));
+        other.SavePriceBook(f.path(1));
+    }
+    if (colleague == "delete")
+        QVERIFY(QFile::remove(f.path(1)));
+    const QByteArray theirs = FileBytes(f.path(1));
+
+    QStringList questions;
+    f.session.confirmOverwriteChanged = [&](const QString& path) {
+        questions << path;
+        return overwrite;
+    };
+    f.session.StorePrice(ListLevel, 2, units(5));
+    const PriceBook mine = f.session.book;
+    if (asked && !overwrite) {
+        QVERIFY_THROWS_EXCEPTION(CommandCancelled, f.session.SavePriceBook(f.path(1)));
+        // Nothing written, and the edits stay to be saved under another name.
+        QCOMPARE(FileBytes(f.path(1)), theirs);
+        QVERIFY(f.session.modified);
+        QCOMPARE(f.session.book, mine);
+        QCOMPARE(f.session.currentPath, f.path(1));
+    } else {
+        f.session.SavePriceBook(f.path(1));
+        QVERIFY(!f.session.modified);
+    }
+    QCOMPARE(questions, asked ? QStringList{f.path(1)} : QStringList{});
+    PriceBook onDisk;
+    if (QFile::exists(f.path(1)))
+        onDisk = ReadPriceBookFile(f.path(1));
+    QCOMPARE(onDisk.row(0, 2).listPrice == units(5), ours);
+
+    // Saving again after our own save asks nothing more; the other session,
+    // whose save we replaced, is the one asked now (and, with no one to
+    // answer, refuses).
+    if (ours) {
+        questions.clear();
+        f.session.SavePriceBook(f.path(1));
+        QVERIFY(questions.isEmpty());
+        if (colleague != "delete") {
+            QVERIFY_THROWS_EXCEPTION(CommandCancelled, other.SavePriceBook(f.path(1)));
+            QCOMPARE(ReadPriceBookFile(f.path(1)).row(0, 2).listPrice, units(5));
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestPriceBookSession)

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 class TestSettingsFiles : public QObject {
     Q_OBJECT
 private slots:
@@ -21,6 +23,8 @@ private slots:
     void displaySettingsLineRules();
     void displaySettingsSource();
     void profileFile();
+    void displaySettingsFitTheScreen_data();
+    void displaySettingsFitTheScreen();
 };
 
 void TestSettingsFiles::startupArgument_data()
@@ -130,6 +134,43 @@ void TestSettingsFiles::profileFile()
     QCOMPARE(ReadProfileInt(path, "other", "top", 0), 99);
     WriteSettingsLines(path, {"[zelvorit_k]", "Top=abc"});
     QCOMPARE(ReadProfileInt(path, "zelvorit_k", "Top", 3), 3);
+}
+
+void TestSettingsFiles::displaySettingsFitTheScreen_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("column"); // as fitted to a 1280 × 1024 screen
+    QTest::addColumn<int>("tree");
+    QTest::addColumn<int>("height");
+    QTest::newRow("designed") << 80 << 80 << 80 << 80;
+    QTest::newRow("zero") << 0 << 0 << 0 << 0;
+    QTest::newRow("negative") << -1 << 0 << 0 << 0;
+    QTest::newRow("half the height") << 512 << 512 << 512 << 512;
+    QTest::newRow("just over half the height") << 513 << 513 << 513 << 512;
+    QTest::newRow("half the width") << 640 << 640 << 640 << 512;
+    QTest::newRow("just over half the width") << 641 << 641 << 640 << 512;
+    QTest::newRow("the screen's width") << 1280 << 1280 << 640 << 512;
+    QTest::newRow("just over it") << 1281 << 1280 << 640 << 512;
+    QTest::newRow("largest integer") << std::numeric_limits<int>::max() << 1280 << 640 << 512;
+    QTest::newRow("smallest integer") << std::numeric_limits<int>::min() << 0 << 0 << 0;
+}
+
+void TestSettingsFiles::displaySettingsFitTheScreen()
+{
+    QFETCH(int, stored);
+    QFETCH(int, column);
+    QFETCH(int, tree);
+    QFETCH(int, height);
+    DisplaySettings s;
+    s.treeWidth = s.labourTableHeight = stored;
+    s.labourColumnWidths.back() = s.priceColumnWidths.front() = s.compositeColumnWidths[3] = stored;
+    FitDisplaySettings(s, QSize(1280, 1024));
+    QCOMPARE(s.treeWidth, tree);
+    QCOMPARE(s.labourTableHeight, height);
+    QCOMPARE(s.labourColumnWidths.back(), column);
+    QCOMPARE(s.priceColumnWidths.front(), column);
+    QCOMPARE(s.compositeColumnWidths[3], column);
+    QCOMPARE(s.labourColumnWidths.front(), DisplaySettings().labourColumnWidths.front()); // the others stay
 }
 
 QTEST_APPLESS_MAIN(TestSettingsFiles)

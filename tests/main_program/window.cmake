@@ -1,6 +1,7 @@
 kavrel_add_test(test_settings_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSettingsFiles.cpp LIBS main_program)
-kavrel_add_test(test_price_book_session SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPriceBookSession.cpp LIBS main_program)
-kavrel_add_test(test_main_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindow.cpp LIBS main_window_fixture GUI)
+kavrel_add_test(test_price_book_session SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPriceBookSession.cpp LIBS main_program test_support)
+kavrel_add_test(test_main_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindow.cpp ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h
+    LIBS main_window_fixture GUI SCREEN 1280x1024)
 kavrel_add_test(test_main_window_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindowCommands.cpp LIBS main_window_fixture GUI)
 kavrel_add_test(test_output_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestOutputCommands.cpp LIBS main_window_fixture GUI)
 add_dependencies(test_output_commands pricebook)
@@ -10,3 +11,5 @@ kavrel_add_test(test_file_commands SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFileCom
 add_dependencies(test_file_commands kavrel_data)
 kavrel_add_test(test_first_layout SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFirstLayout.cpp LIBS main_window_fixture GUI)
 add_dependencies(test_first_layout kavrel_data)
+kavrel_add_test(test_main_window_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindowFiles.cpp ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h
+    LIBS main_window_fixture GUI SCREEN 1280x1024)

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray readAll(const QString& path)
@@ -48,6 +50,7 @@ private slots:
     void failedLoadReplacesNothing();
     void longerFileLoadsItsFirstRecords();
     void singleRecordByPosition();
+    void fingerprintFollowsTheBytes();
 };
 
 void TestPriceBookFile::missingFileIsCreatedBlank()
@@ -108,6 +111,9 @@ void TestPriceBookFile::failedLoadReplacesNothing_data()
     QTest::newRow("one byte short") << "cut.FDA" << numberedFile(1200).chopped(1);
     QTest::newRow("a folder") << "folder.FDA" << QByteArray();
     QTest::newRow("missing folder") << "no/such/folder/x.FDA" << QByteArray();
+    QTest::newRow("a named pipe") << "pipe.FDA" << QByteArray();
+    QTest::newRow("a link to nothing") << "link.FDA" << QByteArray();
+    QTest::newRow("no name") << "" << QByteArray();
 }
 
 void TestPriceBookFile::failedLoadReplacesNothing()
@@ -115,10 +121,15 @@ void TestPriceBookFile::failedLoadReplacesNothing()
     QFETCH(QString, name);
     QFETCH(QByteArray, contents);
     QTemporaryDir dir;
-    const QString path = dir.filePath(name);
+    const QString path = name.isEmpty() ? QString() : dir.filePath(name);
+    const bool special = name == "folder.FDA" || name == "pipe.FDA" || name == "link.FDA" || name.isEmpty();
     if (name == "folder.FDA")
         QVERIFY(QDir(dir.path()).mkdir(name));
-    else if (!name.contains('/'))
+    else if (name == "pipe.FDA")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    else if (name == "link.FDA")
+        QVERIFY(QFile::link(dir.filePath("gone.FDA"), path));
+    else if (!name.contains('/') && !special)
         writeRaw(path, contents);
 
     PriceBook book;
@@ -133,8 +144,11 @@ void TestPriceBookFile::failedLoadReplacesNothing()
         QVERIFY(!e.reason().isEmpty());
     }
     QCOMPARE(book, before);
-    if (!name.contains('/') && name != "folder.FDA")
+    if (!name.contains('/') && !special)
         QCOMPARE(readAll(path), contents); // the file is not touched either
+    // Nothing is put in the place of what is there, nor beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(),
+             name.isEmpty() || name.contains('/') ? 0 : 1);
 }
 
 void TestPriceBookFile::longerFileLoadsItsFirstRecords()
@@ -162,6 +176,44 @@ void TestPriceBookFile::singleRecordByPosition()
     writeRaw(dir.filePath("short.FDA"), numberedFile(10));
     QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(dir.filePath("short.FDA"), 10));
     QCOMPARE(ReadPriceRecord(dir.filePath("short.FDA"), 9).listPrice, Currency::fromUnits(10));
+    // The input dialog reads records one by one: a pipe must not stop it.
+    const QString pipe = dir.filePath("pipe.FDA");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(pipe, 0));
+}
+
+// A save must know whether someone else wrote the file since it was read:
+// by its bytes, whatever its time says.
+void TestPriceBookFile::fingerprintFollowsTheBytes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    writeRaw(path, numberedFile(1200));
+    PriceBook book;
+    BookFingerprint read;
+    LoadPriceBook(book, path, 0, &read);
+    QVERIFY(!read.isEmpty());
+    QCOMPARE(ReadBookFingerprint(path), read);
+    QVERIFY(!BookChangedSince(path, read));
+
+    // The same bytes written again: a new time, no change.
+    writeRaw(path, numberedFile(1200));
+    QVERIFY(!BookChangedSince(path, read));
+    // One byte of the last record, or bytes past the records.
+    QByteArray changed = numberedFile(1200);
+    changed[431999] = 1;
+    writeRaw(path, changed);
+    QVERIFY(BookChangedSince(path, read));
+    writeRaw(path, numberedFile(1200) + "x");
+    QVERIFY(BookChangedSince(path, read));
+    // What a save wrote is what the file now holds.
+    const BookFingerprint written = WritePriceBookFile(path, book, 0);
+    QCOMPARE(ReadBookFingerprint(path), written);
+    QVERIFY(!BookChangedSince(path, written));
+    // A file deleted since is not one a save would replace.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(ReadBookFingerprint(path).isEmpty());
+    QVERIFY(!BookChangedSince(path, written));
 }
 
 QTEST_APPLESS_MAIN(TestPriceBookFile)

@@ -10,6 +10,10 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/resource.h>
+
 namespace {
 
 Currency units(double v) { return Currency::fromDouble(v); }
@@ -47,6 +51,7 @@ private slots:
     void recomputeSaveFailureLeavesEachBook();
     void badInputLeavesTheFile_data();
     void badInputLeavesTheFile();
+    void fullDiskLeavesTheBook();
     void dumpOneMaterial();
     void exportIsTheWindowsCsv_data();
     void exportIsTheWindowsCsv();
@@ -237,6 +242,32 @@ void TestPricebookTool::badInputLeavesTheFile()
     QVERIFY(m.status > 0);
     QVERIFY2(m.err.contains(missing), qPrintable(m.err));
     QVERIFY(!QFile::exists(missing));
+}
+
+// The tool itself must turn a write past the file-size limit into a failed
+// save with its reason: the test does not ignore the signal for it.
+void TestPricebookTool::fullDiskLeavesTheBook()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    QByteArray before = sampleBytes(0);
+    before.replace(128, 8, QByteArray(8, '\x7f')); // a record number a recompute rewrites
+    writeFile(path, before);
+    for (const rlim_t limit : {rlim_t(0), rlim_t(1), rlim_t(359), rlim_t(360), rlim_t(200000), rlim_t(431999)}) {
+        QProcess p;
+        p.setChildProcessModifier([limit] {
+            const rlimit rl{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &rl);
+        });
+        p.start(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/pricebook", {"recompute", path});
+        const Run r = finish(p);
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, "pricebook: " + path + ": " + QString::fromLocal8Bit(std::strerror(EFBIG)) + "\n");
+        QCOMPARE(readAll(path), before);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"haikan1.FDA"});
+    QCOMPARE(pricebook({"recompute", path}).status, 0);
+    QVERIFY(readAll(path) != before);
 }
 
 void TestPricebookTool::dumpOneMaterial()

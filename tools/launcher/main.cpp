@@ -6,6 +6,7 @@
 #include "LaunchError.h"
 #include "UserProgramFolder.h"
 
+#include "AtomicFile.h"
 #include "FileError.h"
 
 #include <QCoreApplication>
@@ -43,6 +44,7 @@ QString InstalledProgramFolder()
 int main(int argc, char** argv)
 {
     const QString name = QFileInfo(QFile::decodeName(argv[0])).fileName();
+    LetOversizedWritesFail(); // a copy past the file-size limit is reported, not fatal
     try {
         const QString installed = InstalledProgramFolder();
         const QString installedProgram = QDir(installed).filePath(name);

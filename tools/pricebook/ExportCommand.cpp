@@ -71,7 +71,11 @@ int CommandExport(const QStringList& args, QTextStream& out)
     const ExportArguments a = parse(args);
     PriceBook book = ReadPriceBookFile(a.book);
     WorkSet work;
-    SelectAndComputeMaterial(work, book, a.material - 1);
+    try {
+        SelectAndComputeMaterial(work, book, a.material - 1);
+    } catch (const PriceOverflow& e) {
+        throw OverflowInBook(a.book, e, QStringLiteral("nothing was exported"));
+    }
     const QString text = ExportMaterialText(work, ShownExportView(work), ExportMode::File, a.choices);
     const QByteArray bytes = a.utf8 ? (text + QStringLiteral("\r\n")).toUtf8() : ExportFileBytes(text);
     if (!a.output.isEmpty()) {

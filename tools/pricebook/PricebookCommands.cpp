@@ -44,19 +44,19 @@ int commandNew(const QStringList& args)
 
 void recomputeBook(const QString& path)
 {
-    PriceBook book = ReadPriceBookFile(path);
+    BookFingerprint read;
+    PriceBook book = ReadPriceBookFile(path, &read);
     WorkSet work;
     bool ratePricing = false; // the check box of a freshly started window
     try {
         for (int m = 0; m < Materials; ++m)
             SelectAndComputeMaterial(work, book, m, ratePricing);
     } catch (const PriceOverflow& e) {
-        throw FileError(path, QStringLiteral("material %1, sheet %2, line %3: a computed value does not fit a price; "
-                                             "nothing was written")
-                                  .arg(e.material() + 1)
-                                  .arg(e.sheet() + 1)
-                                  .arg(e.line()));
+        throw OverflowInBook(path, e, QStringLiteral("nothing was written"));
     }
+    // Someone's save since the read would be lost under ours.
+    if (BookChangedSince(path, read))
+        throw FileError(path, QStringLiteral("was changed by someone else while it was recomputed; nothing was written"));
     // Numbered as a save after the start-up load: records 1 to 1200.
     WritePriceBookFile(path, book, 0);
 }
@@ -106,6 +106,15 @@ int commandSample(const QStringList& args, QTextStream& out)
 }
 
 } // namespace
+
+FileError OverflowInBook(const QString& path, const PriceOverflow& e, const QString& consequence)
+{
+    return FileError(path, QStringLiteral("material %1, sheet %2, line %3: a computed value does not fit a price; %4")
+                               .arg(e.material() + 1)
+                               .arg(e.sheet() + 1)
+                               .arg(e.line())
+                               .arg(consequence));
+}
 
 int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
 {

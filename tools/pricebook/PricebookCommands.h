@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FileError.h"
+#include "PriceOverflow.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -7,6 +10,10 @@
 struct UsageError {
     QString message;
 };
+
+// A material of the book at `path` that cannot be computed, told as a
+// failure of the file with what that means for the command.
+FileError OverflowInBook(const QString& path, const PriceOverflow& e, const QString& consequence);
 
 // Runs one command of the tool on its arguments (without the program name).
 // Returns the exit status; failures print one line on `err`.

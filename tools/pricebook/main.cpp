@@ -1,3 +1,4 @@
+#include "AtomicFile.h"
 #include "PricebookCommands.h"
 
 #include <QCoreApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    LetOversizedWritesFail();
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
