@@ -24,7 +24,11 @@ QString SettingsValue(const QStringList& lines, const QString& key, const QStrin
 
 QStringList ReadSettingsLines(const QString& path)
 {
-    const QByteArray bytes = ReadWholeFile(path);
+    return SettingsLinesFromBytes(ReadWholeFile(path));
+}
+
+QStringList SettingsLinesFromBytes(const QByteArray& bytes)
+{
     QStringList lines;
     for (QByteArray line : bytes.split('\n')) {
         if (line.endsWith('\r'))
@@ -41,8 +45,13 @@ QStringList ReadSettingsLines(const QString& path)
 
 void WriteSettingsLines(const QString& path, const QStringList& lines)
 {
+    WriteFileAtomically(path, SettingsLinesBytes(lines));
+}
+
+QByteArray SettingsLinesBytes(const QStringList& lines)
+{
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += ShiftJis::encode(line) + "\r\n";
-    WriteFileAtomically(path, bytes);
+    return bytes;
 }

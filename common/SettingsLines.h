@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ QString SettingsValue(const QStringList& lines, const QString& key, const QStrin
 // The lines of a text file (CR LF, a lone LF also ends a line); throws
 // FileError when the file cannot be read.
 QStringList ReadSettingsLines(const QString& path);
+QStringList SettingsLinesFromBytes(const QByteArray& bytes);
 
 // Writes the lines with CR LF after each, replacing the file atomically.
 void WriteSettingsLines(const QString& path, const QStringList& lines);
+QByteArray SettingsLinesBytes(const QStringList& lines);

@@ -28,6 +28,11 @@ PriceBook ReadPriceBookFile(const QString& path)
     const QByteArray bytes = file.read(PriceBookFileSize);
     if (file.error() != QFileDevice::NoError)
         throw FileError(path, file.errorString());
+    return PriceBookFromBytes(path, bytes);
+}
+
+PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes)
+{
     if (bytes.size() < PriceBookFileSize)
         tooShort(path, bytes.size());
     PriceBook book;
@@ -38,11 +43,16 @@ PriceBook ReadPriceBookFile(const QString& path)
 
 void WritePriceBookFile(const QString& path, const PriceBook& book, std::int64_t recordBase)
 {
+    WriteFileAtomically(path, PriceBookBytes(book, recordBase));
+}
+
+QByteArray PriceBookBytes(const PriceBook& book, std::int64_t recordBase)
+{
     QByteArray bytes(PriceBookFileSize, '\0');
     for (int k = 1; k <= BookRows; ++k)
         EncodeRecord(book.row(k), Currency::fromUnits(recordBase + k),
                      bytes.data() + static_cast<qsizetype>(k - 1) * RecordSize);
-    WriteFileAtomically(path, bytes);
+    return bytes;
 }
 
 std::int64_t LoadPriceBook(PriceBook& book, const QString& path, int recordBaseCode)
