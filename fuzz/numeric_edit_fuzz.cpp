@@ -71,6 +71,11 @@ double Maximum(const Field& field)
 void CheckField(const Field& field, Field& reader)
 {
     const NumericEditCore& edit = *field.edit;
+    // FUZZ_TRACE=1 shows each step of a failing input.
+    static const bool trace = qEnvironmentVariableIsSet("FUZZ_TRACE");
+    if (trace)
+        std::fprintf(stderr, "shown \"%s\" value %.17g digits %d decimals %d\n", qPrintable(edit.text()), field.value(),
+                     edit.digitCount(), edit.decimalCount());
     FUZZ_CHECK(edit.digitCount() >= 0 && edit.digitCount() <= edit.maxDigits());
     FUZZ_CHECK(edit.decimalCount() >= 0 && edit.decimalCount() <= edit.maxDigits());
     if (edit.fixDecimal() >= 0)

@@ -1,6 +1,7 @@
 // Replays one fuzz target's corpus: each file once through the target's
 // entry, as libFuzzer would run it. A broken property aborts with its message
-// and the failing file is the current data row.
+// and the failing file is the current data row. KAVREL_CORPUS=PATH replays
+// that file or folder instead, to look into a finding in a debugger.
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -15,7 +16,7 @@ class CorpusReplay : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY2(!corpus().isEmpty(), qPrintable(QStringLiteral("no corpus in ") + QStringLiteral(KAVREL_CORPUS_DIR)));
+        QVERIFY2(!corpus().isEmpty(), "no corpus to replay");
     }
 
     void replay_data()
@@ -39,7 +40,10 @@ private slots:
 private:
     static QFileInfoList corpus()
     {
-        return QDir(QStringLiteral(KAVREL_CORPUS_DIR)).entryInfoList(QDir::Files, QDir::Name);
+        const QFileInfo chosen(qEnvironmentVariable("KAVREL_CORPUS", QStringLiteral(KAVREL_CORPUS_DIR)));
+        if (chosen.isFile())
+            return {chosen};
+        return QDir(chosen.filePath()).entryInfoList(QDir::Files, QDir::Name);
     }
 };
 
