@@ -57,8 +57,13 @@ DataFileConfig ReadDataFileConfig(const QString& path)
     const QFileInfo file(path);
     if (!file.exists())
         return DefaultDataFileConfig(file.absolutePath());
+    return DataFileConfigFromLines(ReadSettingsLines(path));
+}
+
+DataFileConfig DataFileConfigFromLines(const QStringList& lines)
+{
     DataFileConfig config;
-    for (const QString& line : ReadSettingsLines(path)) {
+    for (const QString& line : lines) {
         const SettingsLine s = SplitSettingsLine(line);
         for (int k = 0; k < CategoryCount; ++k) {
             if (s.key == GroupNameKey(k))
@@ -72,10 +77,15 @@ DataFileConfig ReadDataFileConfig(const QString& path)
 
 void WriteDataFileConfig(const QString& path, const DataFileConfig& config)
 {
+    WriteSettingsLines(path, DataFileConfigLines(config));
+}
+
+QStringList DataFileConfigLines(const DataFileConfig& config)
+{
     QStringList lines;
     for (int k = 0; k < CategoryCount; ++k)
         lines << GroupNameKey(k) + QLatin1Char('=') + config.groupName[k];
     for (int k = 0; k < CategoryCount; ++k)
         lines << FileNameKey(k) + QLatin1Char('=') + config.fileName[k];
-    WriteSettingsLines(path, lines);
+    return lines;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 constexpr int CategoryCount = 10;
@@ -28,9 +29,11 @@ QString FileNameKey(int category);
 // sets only the keys it names (the later line wins) and leaves the others
 // empty. Throws FileError when it cannot be read.
 DataFileConfig ReadDataFileConfig(const QString& path);
+DataFileConfig DataFileConfigFromLines(const QStringList& lines);
 
 // Writes the 20 lines, names first; throws FileError when it cannot.
 void WriteDataFileConfig(const QString& path, const DataFileConfig& config);
+QStringList DataFileConfigLines(const DataFileConfig& config);
 
 // "<folder>/haikan1.FDA" … "<folder>/haikan10.FDA", as the folder button sets them.
 std::array<QString, CategoryCount> PriceBookPathsIn(const QString& folder);

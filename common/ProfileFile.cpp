@@ -29,8 +29,13 @@ int ReadProfileInt(const QString& path, const QString& section, const QString& k
 {
     if (!QFileInfo::exists(path))
         return fallback;
+    return ProfileIntFromLines(ReadSettingsLines(path), section, key, fallback);
+}
+
+int ProfileIntFromLines(const QStringList& lines, const QString& section, const QString& key, int fallback)
+{
     bool inSection = false;
-    for (const QString& line : ReadSettingsLines(path)) {
+    for (const QString& line : lines) {
         QString name;
         if (isSection(line, &name)) {
             inSection = sameName(name, section);
@@ -48,7 +53,11 @@ int ReadProfileInt(const QString& path, const QString& section, const QString& k
 
 void WriteProfileInts(const QString& path, const QString& section, const std::map<QString, int>& values)
 {
-    QStringList lines = linesOf(path);
+    WriteSettingsLines(path, ProfileLinesWithInts(linesOf(path), section, values));
+}
+
+QStringList ProfileLinesWithInts(QStringList lines, const QString& section, const std::map<QString, int>& values)
+{
     std::map<QString, int> pending = values;
     qsizetype sectionEnd = -1;
     bool inSection = false;
@@ -80,5 +89,5 @@ void WriteProfileInts(const QString& path, const QString& section, const std::ma
     }
     for (const auto& [key, value] : pending)
         lines.insert(sectionEnd++, key + QLatin1Char('=') + QString::number(value));
-    WriteSettingsLines(path, lines);
+    return lines;
 }

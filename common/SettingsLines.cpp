@@ -24,7 +24,11 @@ QString SettingsValue(const QStringList& lines, const QString& key, const QStrin
 
 QStringList ReadSettingsLines(const QString& path)
 {
-    const QByteArray bytes = ReadWholeFile(path, SettingsFileMaxSize);
+    return SettingsLinesFromBytes(ReadWholeFile(path, SettingsFileMaxSize));
+}
+
+QStringList SettingsLinesFromBytes(const QByteArray& bytes)
+{
     QStringList lines;
     qsizetype start = 0;
     while (start < bytes.size()) {
@@ -43,8 +47,13 @@ QStringList ReadSettingsLines(const QString& path)
 
 void WriteSettingsLines(const QString& path, const QStringList& lines)
 {
+    WriteFileAtomically(path, SettingsLinesBytes(lines));
+}
+
+QByteArray SettingsLinesBytes(const QStringList& lines)
+{
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += ShiftJis::encode(line) + "\r\n";
-    WriteFileAtomically(path, bytes);
+    return bytes;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ constexpr qint64 SettingsFileMaxSize = 1024 * 1024;
 // throws FileError naming the file when it cannot be read, is no regular
 // file or is larger than SettingsFileMaxSize.
 QStringList ReadSettingsLines(const QString& path);
+QStringList SettingsLinesFromBytes(const QByteArray& bytes);
 
 // Writes the lines with CR LF after each, replacing the file atomically.
 void WriteSettingsLines(const QString& path, const QStringList& lines);
+QByteArray SettingsLinesBytes(const QStringList& lines);

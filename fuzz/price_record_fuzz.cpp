@@ -1,40 +1,47 @@
-// Any bytes are accepted as price records: decoding, computing every material
-// and encoding again must not crash, a value too large to store must end in
-// PriceOverflow rather than wrap, and a record written once must read back as
-// the same row.
+// One record of any bytes (a short input is padded with zeros): a length byte
+// above a text's capacity reads as the capacity, the record written again
+// reads back as the same row, its dump line stays one line, and a material
+// made of it computes or ends in PriceOverflow, never in a wrapped price.
+#include "FuzzSupport.h"
+
+#include "BookDump.h"
 #include "CompositePrice.h"
 #include "PriceOverflow.h"
 #include "RecordCodec.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    PriceBook book;
-    const std::size_t records = std::min<std::size_t>(size / RecordSize, BookRows);
-    for (std::size_t i = 0; i < records; ++i)
-        book.row(static_cast<int>(i) + 1) = DecodeRecord(reinterpret_cast<const char*>(data) + i * RecordSize);
+    char record[RecordSize] = {};
+    std::memcpy(record, data, std::min<std::size_t>(size, RecordSize));
+    const PriceRow row = DecodeRecord(record);
+    FUZZ_CHECK(row.headerText.bytes().size() <= 80 && row.sheetName.bytes().size() <= 40);
+    FUZZ_CHECK(row.sizeName.bytes().size() <= 6 && row.unit.bytes().size() <= 4);
 
     char once[RecordSize];
     char twice[RecordSize];
-    for (int k = 1; k <= static_cast<int>(records); ++k) {
-        const PriceRow& row = book.row(k);
-        EncodeRecord(row, row.recordNo, once);
-        const PriceRow again = DecodeRecord(once);
-        EncodeRecord(again, again.recordNo, twice);
-        if (!(again == row) || std::memcmp(once, twice, RecordSize) != 0)
-            std::abort();
-    }
+    EncodeRecord(row, row.recordNo, once);
+    const PriceRow again = DecodeRecord(once);
+    EncodeRecord(again, again.recordNo, twice);
+    FUZZ_CHECK(again == row);
+    FUZZ_CHECK(std::memcmp(once, twice, RecordSize) == 0);
 
-    WorkSet work;
-    bool ratePricing = false;
-    for (int m = 0; m < Materials; ++m) {
+    const QString dump = DumpRecord(row, 1);
+    FUZZ_CHECK(!dump.contains(QLatin1Char('\n')) && !dump.contains(QLatin1Char('\r')));
+
+    // The record as every line of a material, its settings lines included.
+    for (const bool ratePricing : {false, true}) {
+        PriceBook book;
+        for (int n = 1; n <= RowsPerMaterial; ++n)
+            book.row(0, n) = row;
+        WorkSet work;
+        bool state = ratePricing;
         try {
-            SelectAndComputeMaterial(work, book, m, ratePricing);
+            SelectAndComputeMaterial(work, book, 0, state);
         } catch (const PriceOverflow& e) {
-            if (e.material() != m)
-                std::abort();
+            FUZZ_CHECK(e.material() == 0);
         }
     }
     return 0;

@@ -24,8 +24,13 @@ QStringList ReadRemarkHistory(const QString& path)
 {
     if (!QFileInfo::exists(path))
         return {};
+    return RemarkHistoryFromLines(ReadSettingsLines(path));
+}
+
+QStringList RemarkHistoryFromLines(const QStringList& lines)
+{
     QStringList history;
-    for (const QString& line : ReadSettingsLines(path)) {
+    for (const QString& line : lines) {
         if (!line.isEmpty() && history.size() < RemarkHistoryLimit)
             history << line;
     }

@@ -20,15 +20,24 @@ void ReadSystemNames(const QString& path, SystemNames& names)
 {
     if (!QFileInfo::exists(path))
         return;
-    const QStringList lines = ReadSettingsLines(path);
+    ApplySystemNamesLines(ReadSettingsLines(path), names);
+}
+
+void ApplySystemNamesLines(const QStringList& lines, SystemNames& names)
+{
     for (int n = 1; n <= SystemCount; ++n)
         names[n - 1] = SettingsValue(lines, SystemNameKey(n), names[n - 1]);
 }
 
 void WriteSystemNames(const QString& path, const SystemNames& names)
 {
+    WriteSettingsLines(path, SystemNamesLines(names));
+}
+
+QStringList SystemNamesLines(const SystemNames& names)
+{
     QStringList lines;
     for (int n = 1; n <= SystemCount; ++n)
         lines << SystemNameKey(n) + QLatin1Char('=') + names[n - 1];
-    WriteSettingsLines(path, lines);
+    return lines;
 }

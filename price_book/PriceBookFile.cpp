@@ -43,27 +43,39 @@ PriceBook ReadPriceBookFile(const QString& path, BookFingerprint* fingerprint)
     QFile file;
     OpenRegularFile(file, path);
     const QByteArray bytes = readRecordBytes(file, path);
-    if (bytes.size() < PriceBookFileSize)
-        tooShort(path, bytes.size());
-    PriceBook book;
-    for (int k = 1; k <= BookRows; ++k)
-        book.row(k) = DecodeRecord(bytes.constData() + static_cast<qsizetype>(k - 1) * RecordSize);
+    PriceBook book = PriceBookFromBytes(path, bytes);
     if (fingerprint)
         *fingerprint = fingerprintOf(bytes, file.size());
     return book;
 }
 
+PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes)
+{
+    if (bytes.size() < PriceBookFileSize)
+        tooShort(path, bytes.size());
+    PriceBook book;
+    for (int k = 1; k <= BookRows; ++k)
+        book.row(k) = DecodeRecord(bytes.constData() + static_cast<qsizetype>(k - 1) * RecordSize);
+    return book;
+}
+
 BookFingerprint WritePriceBookFile(const QString& path, const PriceBook& book, std::int64_t recordBase)
 {
-    QByteArray bytes(PriceBookFileSize, '\0');
-    for (int k = 1; k <= BookRows; ++k)
-        EncodeRecord(book.row(k), Currency::fromUnits(recordBase + k),
-                     bytes.data() + static_cast<qsizetype>(k - 1) * RecordSize);
+    const QByteArray bytes = PriceBookBytes(book, recordBase);
     WriteFileAtomically(path, bytes);
     // Only after a save that went through: a failed one may have left the
     // copy a later attempt needs to look at.
     RemoveStaleSaveCopies(path, PriceBookFileSize);
     return fingerprintOf(bytes, bytes.size());
+}
+
+QByteArray PriceBookBytes(const PriceBook& book, std::int64_t recordBase)
+{
+    QByteArray bytes(PriceBookFileSize, '\0');
+    for (int k = 1; k <= BookRows; ++k)
+        EncodeRecord(book.row(k), Currency::fromUnits(recordBase + k),
+                     bytes.data() + static_cast<qsizetype>(k - 1) * RecordSize);
+    return bytes;
 }
 
 BookFingerprint ReadBookFingerprint(const QString& path)

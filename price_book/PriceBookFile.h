@@ -2,6 +2,8 @@
 
 #include "PriceBook.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 constexpr qint64 PriceBookFileSize = 432000;
@@ -16,12 +18,16 @@ using BookFingerprint = QByteArray;
 // and the reason when it cannot be opened, is no regular file or is shorter
 // than 432000 bytes. `fingerprint`, when given, receives that of the bytes read.
 PriceBook ReadPriceBookFile(const QString& path, BookFingerprint* fingerprint = nullptr);
+// The book in the first 432000 bytes, as read from `path`; fewer throw
+// FileError naming `path`.
+PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes);
 
 // Writes the 1200 rows with record numbers recordBase + k, replacing the file
 // atomically; on failure the old file is whole and FileError is thrown. A
 // save that went through removes what killed saves of the book left behind.
 // Returns the fingerprint of the file written.
 BookFingerprint WritePriceBookFile(const QString& path, const PriceBook& book, std::int64_t recordBase);
+QByteArray PriceBookBytes(const PriceBook& book, std::int64_t recordBase);
 
 // The fingerprint of the file as it is now (empty when there is none), and
 // whether a file is there whose bytes differ from those `fingerprint` was

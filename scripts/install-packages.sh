@@ -1,11 +1,14 @@
 #!/bin/bash
 # Installs the Debian packages the build and the tests need, when missing;
-# with --package also those that build the Debian package.
+# with --package also those that build the Debian package, with --fuzz the
+# compiler of the fuzz targets.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev libicu-dev fonts-ipafont-gothic)
 if [[ "${1:-}" == "--package" ]]; then
   # dpkg-shlibdeps finds the shared libraries, with file to tell the programs.
   packages+=(dpkg-dev file)
+elif [[ "${1:-}" == "--fuzz" ]]; then
+  packages+=(clang)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -264,8 +264,12 @@ void NumericEditCore::typeMinus()
     }
     if (hasSelectedText())
         clearAll();
-    minus_ = !minus_;
     negateStored();
+    // The flag follows the sign of a value that has one: Backspace may have
+    // cleared it while the value stayed negative. Only a zero keeps the typed
+    // minus on its own.
+    const double value = storedNumber();
+    minus_ = value != 0 ? value < 0 : !minus_;
     buildDisplay();
 }
 

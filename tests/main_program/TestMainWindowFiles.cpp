@@ -9,12 +9,15 @@
 #include "ProfileFile.h"
 #include "SettingsLines.h"
 #include "ShiftJis.h"
+#include "TStrColGrid.h"
 #include "TestFiles.h"
 #include "ValueOverflow.h"
 
 #include <QAction>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QTest>
+#include <QTreeWidget>
 
 #include <cerrno>
 #include <cstring>

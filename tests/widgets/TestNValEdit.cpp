@@ -105,6 +105,11 @@ void TestNValEdit::typing_data()
     QTest::newRow("backspace past point") << 9 << -1 << "12.5BB" << "1" << 1.0;
     QTest::newRow("backspace to empty") << 9 << -1 << "12.5BBBB" << "" << 0.0;
     QTest::newRow("backspace negative") << 9 << -1 << "-12.5BB" << "-1" << -1.0;
+    // Backspace clears the typed minus of a value that stays negative: the
+    // next minus makes it positive and must not show a sign it lacks.
+    QTest::newRow("sign flips after backspace") << 9 << -1 << "-12B-" << "1" << 1.0;
+    QTest::newRow("sign flips back after backspace") << 9 << -1 << "-12B--" << "-1" << -1.0;
+    QTest::newRow("digit after flip past backspace") << 9 << -1 << "-109B0-5" << "1,005" << 1005.0;
     QTest::newRow("backspace small decimal") << 9 << -1 << "0.05B" << "0.0" << 0.0;
     QTest::newRow("backspace then type") << 9 << -1 << "1.25B7" << "1.27" << 1.27;
     QTest::newRow("fixed two decimals") << 9 << 2 << "5.123" << "5.12" << 5.12;
