@@ -90,8 +90,13 @@ void CheckField(const Field& field, Field& reader)
     if (field.fixedPoint) {
         const std::int64_t raw = static_cast<const TNValEditC&>(edit).value().raw();
         const std::int64_t back = static_cast<TNValEditC&>(*reader.edit).value().raw();
-        const double unit = edit.decimalCount() >= 4 ? 1 : std::pow(10.0, 4 - edit.decimalCount());
-        FUZZ_CHECK(2 * std::fabs(static_cast<double>(back) - static_cast<double>(raw)) <= unit);
+        // In whole units: near the limits of the type a double cannot tell
+        // neighbouring raw values apart.
+        std::int64_t unit = 1;
+        for (int d = edit.decimalCount(); d < 4; ++d)
+            unit *= 10;
+        const __int128 difference = static_cast<__int128>(back) - raw;
+        FUZZ_CHECK(2 * (difference < 0 ? -difference : difference) <= unit);
     } else {
         FUZZ_CHECK(std::fabs(shown - value) <= halfUnit * (1 + 1e-9) + std::fabs(value) * 1e-15);
     }
