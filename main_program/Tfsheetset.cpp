@@ -221,17 +221,17 @@ QWidget* Tfsheetset::buildSettings()
     // Where each group sits: row, column and column span.
     const int places[5][3] = {{0, 0, 2}, {1, 0, 1}, {1, 1, 1}, {2, 0, 2}, {3, 0, 2}};
     for (std::size_t g = 0; g < RadioGroups.size(); ++g) {
-        const RadioGroup& spec = RadioGroups[g];
-        auto* group = new QGroupBox(QString::fromUtf8(spec.caption), settings);
+        const RadioGroup& radios = RadioGroups[g];
+        auto* group = new QGroupBox(QString::fromUtf8(radios.caption), settings);
         auto* buttons = new QGridLayout(group);
         // The significant-digit buttons stand in two columns of three, the
         // modes side by side, the others one under the other.
-        const int perColumn = spec.buttons.size() == 6 ? 3 : (spec.buttons.size() == 2 ? 1 : 4);
-        for (std::size_t b = 0; b < spec.buttons.size(); ++b) {
-            const int number = spec.first + static_cast<int>(b);
+        const int perColumn = radios.buttons.size() == 6 ? 3 : (radios.buttons.size() == 2 ? 1 : 4);
+        for (std::size_t b = 0; b < radios.buttons.size(); ++b) {
+            const int number = radios.first + static_cast<int>(b);
             auto* radio = new TBorRadio(group);
             radio->setObjectName(QStringLiteral("BorRadio%1").arg(number));
-            radio->setText(QString::fromUtf8(spec.buttons[b]));
+            radio->setText(QString::fromUtf8(radios.buttons[b]));
             radio->setCheckColor(Qt::blue);
             BorRadio[static_cast<std::size_t>(number - 1)] = radio;
             buttons->addWidget(radio, static_cast<int>(b) % perColumn, static_cast<int>(b) / perColumn);
