@@ -99,7 +99,8 @@ void PriceBookSession::SelectMaterial(int material)
     currentMaterial = material;
     currentSheet = 0;
     undoEnabled = false;
-    const MaterialSnapshot stored = snapshot();
+    MaterialSnapshot stored;
+    snapshotInto(stored);
     try {
         SelectAndComputeMaterial(work, book, material, ratePricing);
     } catch (...) {
@@ -114,17 +115,15 @@ void PriceBookSession::SelectMaterial(int material)
 void PriceBookSession::ChangeSheet(int sheet)
 {
     currentSheet = sheet;
-    asOneChange([&] { ComputeSheetRows(target(), currentSheet, ratePricing); });
+    asOneChange(UndoStep::None, [&] { ComputeSheetRows(target(), currentSheet, ratePricing); });
 }
 
-MaterialSnapshot PriceBookSession::snapshot() const
+void PriceBookSession::snapshotInto(MaterialSnapshot& s) const
 {
-    MaterialSnapshot s;
     s.work = work;
     for (int n = 1; n <= RowsPerMaterial; ++n)
         s.bookRows[static_cast<std::size_t>(n - 1)] = book.row(currentMaterial, n);
     s.ratePricing = ratePricing;
-    return s;
 }
 
 void PriceBookSession::restore(const MaterialSnapshot& saved)
@@ -137,7 +136,7 @@ void PriceBookSession::restore(const MaterialSnapshot& saved)
 
 void PriceBookSession::TakeUndoSnapshot()
 {
-    undoSet = snapshot();
+    snapshotInto(undoSet);
     undoEnabled = true;
 }
 
@@ -170,8 +169,7 @@ void PriceBookSession::BasicDataClosed()
 
 void PriceBookSession::RecomputeMaterial(const CapturedControls& controls)
 {
-    asOneChange([&] {
-        TakeUndoSnapshot();
+    asOneChange(UndoStep::Taken, [&] {
         ratePricing = controls.ratePricing;
         ::RecomputeMaterial(target(), controls);
         modified = true;
@@ -180,7 +178,7 @@ void PriceBookSession::RecomputeMaterial(const CapturedControls& controls)
 
 void PriceBookSession::RepriceFromLevels(const RepriceChoices& choices)
 {
-    asOneChange([&] {
+    asOneChange(UndoStep::None, [&] {
         ::RepriceFromLevels(target(), choices, ratePricing);
         modified = true;
     });
@@ -190,9 +188,8 @@ void PriceBookSession::StorePrice(int level, int line, Currency value)
 {
     if (level < Level1 || level > ListLevel)
         throw std::out_of_range("a price table column is a level from 1 to 7");
-    asOneChange([&] {
+    asOneChange(UndoStep::Taken, [&] {
         modified = true;
-        TakeUndoSnapshot();
         for (int sheet = 0; sheet < Sheets; ++sheet)
             MaterialPrice(work.row(MaterialRowNumber(sheet, line)), level) = value;
         // In sheet order, so that the first sheet's line mirrors its prices
@@ -204,9 +201,8 @@ void PriceBookSession::StorePrice(int level, int line, Currency value)
 
 void PriceBookSession::StoreRate(int rateColumn, int line, Currency value, bool fillDown)
 {
-    asOneChange([&] {
+    asOneChange(UndoStep::Taken, [&] {
         modified = true;
-        TakeUndoSnapshot();
         const int last = fillDown ? PriceLines : line;
         for (int l = line; l <= last; ++l) {
             const int n = MaterialRowNumber(currentSheet, l);

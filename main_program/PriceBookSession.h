@@ -127,10 +127,11 @@ public:
     MaterialInBook target() { return {work, book, currentMaterial}; }
 
 private:
-    MaterialSnapshot snapshot() const;
+    void snapshotInto(MaterialSnapshot& s) const;
     void restore(const MaterialSnapshot& saved);
+    enum class UndoStep { None, Taken };
     template <typename Change>
-    void asOneChange(Change&& change);
+    void asOneChange(UndoStep undo, Change&& change);
     // Changes the material in the book, then shows it again as on selection.
     template <typename Change>
     void changeAndReselect(Change&& change);
@@ -142,6 +143,7 @@ private:
     // The file whose bytes the book last matched on disk, and their fingerprint.
     QString knownFile_;
     QByteArray knownFingerprint_;
+    MaterialSnapshot before_; // the material before the change under way
 };
 
 // What the setting controls show for the material in the work set; the rate
@@ -159,21 +161,26 @@ struct MaterialControls {
 MaterialControls ControlsForMaterial(const WorkSet& work);
 
 // Runs a data-changing command as one change: when it throws, the material
-// (work set and book), the undo snapshot and `modified` are put back.
+// (work set and book), `modified` and the undo state are put back. With
+// UndoStep::Taken the change begins by taking the undo snapshot: the state
+// before it, which a material being 67 KB is copied once, into a buffer kept
+// from change to change, and stored as the snapshot when the change succeeds.
 template <typename Change>
-void PriceBookSession::asOneChange(Change&& change)
+void PriceBookSession::asOneChange(UndoStep undo, Change&& change)
 {
-    const MaterialSnapshot before = snapshot();
-    const MaterialSnapshot undoBefore = undoSet;
-    const bool undoWasEnabled = undoEnabled;
+    snapshotInto(before_);
     const bool wasModified = modified;
+    const bool undoWasEnabled = undoEnabled;
+    if (undo == UndoStep::Taken)
+        undoEnabled = true;
     try {
         change();
     } catch (...) {
-        restore(before);
-        undoSet = undoBefore;
-        undoEnabled = undoWasEnabled;
+        restore(before_);
         modified = wasModified;
+        undoEnabled = undoWasEnabled;
         throw;
     }
+    if (undo == UndoStep::Taken)
+        undoSet = before_;
 }

@@ -14,8 +14,7 @@ void PriceBookSession::Paste(CopyKind kind)
 {
     if (!pasteEnabled(kind))
         return;
-    asOneChange([&] {
-        TakeUndoSnapshot();
+    asOneChange(UndoStep::Taken, [&] {
         const bool settingsPasted = PasteFromClip(clipSet, target(), currentSheet, kind);
         if (settingsPasted && kind.group == FieldGroup::AllContents)
             ratePricing = MaterialSettings{work.settingsRow()}.ratePricingAfterSelect(ratePricing);
@@ -32,8 +31,7 @@ void PriceBookSession::Paste(CopyKind kind)
 template <typename Change>
 void PriceBookSession::changeAndReselect(Change&& change)
 {
-    asOneChange([&] {
-        TakeUndoSnapshot();
+    asOneChange(UndoStep::Taken, [&] {
         change(book, currentMaterial);
         modified = true;
         SelectMaterial(currentMaterial);
@@ -55,8 +53,7 @@ void PriceBookSession::CopyUnitPricesFromFirstSheet()
 
 void PriceBookSession::ClearMaterial()
 {
-    asOneChange([&] {
-        TakeUndoSnapshot();
+    asOneChange(UndoStep::Taken, [&] {
         ClearMaterialRows(book, currentMaterial);
         LoadMaterial(work, book, currentMaterial);
         ComputeMaterialRows(target(), ratePricing);

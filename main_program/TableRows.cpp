@@ -47,8 +47,10 @@ QString SizeNameText(const WorkRow& row)
 QStringList LabourRowTexts(const WorkRow& row, const TableModes& modes)
 {
     const int k = modes.level;
-    QStringList texts{SizeNameText(row), yenText(LevelAdoptedPrice(row, k)), yenText(LevelCompositePrice(row, k)),
-                      yenText(MaterialPrice(row, k))};
+    QStringList texts;
+    texts.reserve(4 + RateInputs);
+    texts << SizeNameText(row) << yenText(LevelAdoptedPrice(row, k)) << yenText(LevelCompositePrice(row, k))
+          << yenText(MaterialPrice(row, k));
     for (int j = 0; j < RateInputs; ++j) {
         if (modes.labourShowsResults)
             texts << yenText(row.breakdown[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(j)]);
@@ -63,6 +65,7 @@ QStringList LabourRowTexts(const WorkRow& row, const TableModes& modes)
 QStringList PriceRowTexts(const WorkRow& row)
 {
     QStringList texts;
+    texts.reserve(ListLevel);
     for (int level = Level1; level <= ListLevel; ++level)
         texts << yenText(MaterialPrice(row, level));
     return texts;
@@ -71,6 +74,7 @@ QStringList PriceRowTexts(const WorkRow& row)
 QStringList CompositeRowTexts(const WorkRow& row, const TableModes& modes)
 {
     QStringList texts;
+    texts.reserve(ListLevel);
     for (int level = Level1; level <= ListLevel; ++level) {
         const bool adopted = modes.compositeShowsAdopted && level != CostLevel;
         texts << yenText(adopted ? LevelAdoptedPrice(row, level) : LevelCompositePrice(row, level));
