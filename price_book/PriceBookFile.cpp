@@ -5,20 +5,29 @@
 #include "RecordCodec.h"
 #include "RegularFile.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+
+// The hash is compiled in from the header alone: no library to ship.
+#define XXH_INLINE_ALL
+#include <xxhash.h>
 
 namespace {
 
 BookFingerprint fingerprintOf(const QByteArray& records, qint64 fileSize)
 {
-    // BLAKE2b hashes a book in about a seventh of SHA-256's time (0.6 ms
-    // against 4 ms here), and every load and save takes one.
-    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
-    hash.addData(records);
-    hash.addData(QByteArray::number(fileSize));
-    return hash.result();
+    // Every load and save takes one, and a recompute of a book three. The
+    // 128-bit XXH3 tells a colleague's save from ours as surely as a
+    // cryptographic hash does, at a twentieth of BLAKE2b's 0.55 ms a book;
+    // nobody here forges a file to match a fingerprint kept only in memory.
+    XXH3_state_t state;
+    XXH3_128bits_reset(&state);
+    XXH3_128bits_update(&state, records.constData(), static_cast<std::size_t>(records.size()));
+    const std::int64_t size = fileSize;
+    XXH3_128bits_update(&state, &size, sizeof size);
+    XXH128_canonical_t canonical;
+    XXH128_canonicalFromHash(&canonical, XXH3_128bits_digest(&state));
+    return QByteArray(reinterpret_cast<const char*>(canonical.digest), sizeof canonical.digest);
 }
 
 // The first 1200 records' bytes (fewer when the file is shorter), and the
