@@ -5,6 +5,8 @@
 #include "PriceArithmetic.h"
 #include "PriceOverflow.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::int64_t Scale = Currency::Scale;
@@ -17,20 +19,60 @@ void forMirrorRows(int n, F&& f)
         f(next);
 }
 
-ComponentRounding readComponentRounding(MaterialSettings settings)
+// What every line of a material is computed with, read once from its
+// settings row. Reading them settles the settings as the calculation has
+// always read them: an adopted step of 0 is 1, component decimals other than
+// 1, 2 or 3 are 0.
+struct LineRules {
+    MaterialSettings settings;
+    ComponentRounding rounding;
+    bool refrigerant = false;
+    // A line whose seven rates are all 0 computes every component, composite
+    // and adopted price as 0 when the addends round 0 to 0: each component is
+    // Trunc(0 + a), the composite Trunc(0 + a) and the adopted price
+    // Trunc(0 / step + a') × step, all 0 for |a|, |a'| < 1. Blank sizes are
+    // such lines, a quarter of a real material's.
+    bool zeroRatesComputeZero = false;
+};
+
+LineRules readLineRules(WorkSet& work, bool skipZeroRates)
 {
-    ComponentRounding r;
-    r.addend = settings.componentAddend();
+    LineRules rules{MaterialSettings{work.settingsRow()}, ComponentRounding(), false, false};
+    MaterialSettings settings = rules.settings;
+    if (settings.adoptedStep() == Currency())
+        settings.adoptedStep() = Currency::fromUnits(1);
+    rules.rounding.addend = settings.componentAddend();
     switch (settings.componentDecimals().units()) {
-    case 1: r.multiplier = 10; break;
-    case 2: r.multiplier = 100; break;
-    case 3: r.multiplier = 1000; break;
+    case 1: rules.rounding.multiplier = 10; break;
+    case 2: rules.rounding.multiplier = 100; break;
+    case 3: rules.rounding.multiplier = 1000; break;
     default:
-        r.multiplier = 1;
+        rules.rounding.multiplier = 1;
         settings.componentDecimals() = Currency();
         break;
     }
-    return r;
+    rules.refrigerant = settings.refrigerantMode();
+    const auto belowOne = [](Currency a) { return a.raw() > -Scale && a.raw() < Scale; };
+    rules.zeroRatesComputeZero =
+        skipZeroRates && belowOne(settings.componentAddend()) && belowOne(settings.adoptedStepAddend());
+    return rules;
+}
+
+bool allZero(const std::array<Currency, RateInputs>& rates)
+{
+    return std::all_of(rates.begin(), rates.end(), [](Currency r) { return r == Currency(); });
+}
+
+// The computed values of a line whose rates are all 0, under zeroRatesComputeZero.
+void setComputedToZero(WorkRow& row)
+{
+    for (auto& level : row.breakdown)
+        level.fill(Currency());
+    row.compositeCost = Currency();
+    row.compositeLevel.fill(Currency());
+    row.adoptedLevel.fill(Currency());
+    row.compositeList = Currency();
+    row.adoptedList = Currency();
 }
 
 // Trunc(list × r / 100 + a1), then the rate-price step rounding.
@@ -46,10 +88,10 @@ Currency ratePrice(Currency list, Currency percent, MaterialSettings settings)
 
 // M is the component multiplier.
 template <typename A, std::int64_t M>
-void computeLevel(WorkRow& row, int level, Currency baseLabour, bool refrigerant, MaterialSettings settings,
-                  Currency addend)
+void computeLevel(WorkRow& row, int level, Currency baseLabour, const LineRules& rules)
 {
     const Currency p = MaterialPrice(row, level);
+    const Currency addend = rules.rounding.addend;
     auto q = [&](typename A::Int product) { return price_rounding::quantizeBy<A, M>(product, addend); };
     auto times = [](typename A::Int a, Currency b) { return A::mul(a, b.raw()); };
     std::array<Currency, RateInputs>& c = row.breakdown[static_cast<std::size_t>(level - 1)];
@@ -57,7 +99,7 @@ void computeLevel(WorkRow& row, int level, Currency baseLabour, bool refrigerant
     c[1] = q(times(p.raw(), row.rate[1]));
     c[2] = q(times(p.raw(), row.rate[2]));
     c[4] = q(times(baseLabour.raw(), row.rate[4]));
-    if (refrigerant) {
+    if (rules.refrigerant) {
         const typename A::Int sum123 = A::add(A::add(c[0].raw(), c[1].raw()), c[2].raw());
         c[3] = q(times(sum123, row.rate[3]));
         c[5] = Currency();
@@ -75,6 +117,7 @@ void computeLevel(WorkRow& row, int level, Currency baseLabour, bool refrigerant
         row.compositeCost = composite; // the cost level has no adopted price
         return;
     }
+    MaterialSettings settings = rules.settings;
     const Currency adopted =
         price_rounding::roundSignificant<A>(composite, settings.adoptedStep(), settings.adoptedStepAddend());
     if (level <= SubmissionLevels) {
@@ -86,12 +129,12 @@ void computeLevel(WorkRow& row, int level, Currency baseLabour, bool refrigerant
     }
 }
 
-template <typename A>
-void computeRow(MaterialInBook target, int n, bool ratePricing)
+template <typename A, std::int64_t M>
+void computeRow(MaterialInBook target, int n, bool ratePricing, const LineRules& rules)
 {
     WorkSet& work = target.work;
     WorkRow& row = work.row(n);
-    MaterialSettings settings{work.settingsRow()};
+    MaterialSettings settings = rules.settings;
 
     forMirrorRows(n, [&](int m) { work.row(m).listPrice = row.listPrice; });
 
@@ -105,30 +148,31 @@ void computeRow(MaterialInBook target, int n, bool ratePricing)
         });
     }
 
-    if (settings.adoptedStep() == Currency())
-        settings.adoptedStep() = Currency::fromUnits(1);
-
-    const ComponentRounding rounding = readComponentRounding(settings);
-    const bool refrigerant = settings.refrigerantMode();
-    price_rounding::withMultiplier(rounding.multiplier, [&](auto m) {
+    if (rules.zeroRatesComputeZero && allZero(row.rate)) {
+        setComputedToZero(row);
+    } else {
         for (int level = Level1; level <= ListLevel; ++level)
-            computeLevel<A, m()>(row, level, BaseLabourCost(work.labourRow(), level), refrigerant, settings,
-                                 rounding.addend);
-    });
+            computeLevel<A, M>(row, level, BaseLabourCost(work.labourRow(), level), rules);
+    }
 
     WriteBackRow(work, target.book, target.material, n);
 }
 
+// Rows first..last but the settings row, in the arithmetic A.
 template <typename A>
-void computeRowNaming(MaterialInBook target, int n, bool ratePricing)
+void computeLines(MaterialInBook target, int first, int last, bool ratePricing, const LineRules& rules)
 {
-    if (n == SettingsRowNumber)
-        return;
-    try {
-        computeRow<A>(target, n, ratePricing);
-    } catch (const ValueOverflow&) {
-        throw PriceOverflow(target.material, n);
-    }
+    price_rounding::withMultiplier(rules.rounding.multiplier, [&](auto m) {
+        for (int n = first; n <= last; ++n) {
+            if (n == SettingsRowNumber)
+                continue;
+            try {
+                computeRow<A, m()>(target, n, ratePricing, rules);
+            } catch (const ValueOverflow&) {
+                throw PriceOverflow(target.material, n);
+            }
+        }
+    });
 }
 
 // Rows first..last. Lines whose inputs keep every value within 64 bits are
@@ -136,18 +180,19 @@ void computeRowNaming(MaterialInBook target, int n, bool ratePricing)
 // same results.
 void computeRows(MaterialInBook target, int first, int last, bool ratePricing)
 {
+    if (first == last && first == SettingsRowNumber)
+        return; // nothing to compute, and the settings stay as they are
     LineMagnitudes magnitudes;
     for (int n = first; n <= last; ++n) {
         if (n != SettingsRowNumber)
             magnitudes.add(target.work.row(n));
     }
     const bool plain = FitsPlainArithmetic(magnitudes, target.work, ratePricing);
-    for (int n = first; n <= last; ++n) {
-        if (plain)
-            computeRowNaming<PlainArithmetic>(target, n, ratePricing);
-        else
-            computeRowNaming<WideArithmetic>(target, n, ratePricing);
-    }
+    const LineRules rules = readLineRules(target.work, true);
+    if (plain)
+        computeLines<PlainArithmetic>(target, first, last, ratePricing, rules);
+    else
+        computeLines<WideArithmetic>(target, first, last, ratePricing, rules);
 }
 
 } // namespace
@@ -169,7 +214,10 @@ void ComputeSheetRows(MaterialInBook target, int sheet, bool ratePricing)
 
 void ComputeRowWide(MaterialInBook target, int n, bool ratePricing)
 {
-    computeRowNaming<WideArithmetic>(target, n, ratePricing);
+    if (n == SettingsRowNumber)
+        return;
+    // Every line computed in full, what the shortcuts above are held to.
+    computeLines<WideArithmetic>(target, n, n, ratePricing, readLineRules(target.work, false));
 }
 
 void SelectAndComputeMaterial(WorkSet& work, PriceBook& book, int material, bool& ratePricing)

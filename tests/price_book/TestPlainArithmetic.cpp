@@ -144,6 +144,8 @@ private slots:
     void linesAtTheBoundAgree_data();
     void linesAtTheBoundAgree();
     void sampleBooksTakeThePlainArithmetic();
+    void zeroRateLinesAgree_data();
+    void zeroRateLinesAgree();
 };
 
 void TestPlainArithmetic::randomMaterialsAgree_data()
@@ -269,6 +271,58 @@ void TestPlainArithmetic::sampleBooksTakeThePlainArithmetic()
         for (int m = 0; m < Materials; ++m) {
             for (bool ratePricing : {false, true})
                 QVERIFY(materialFits(book, m, ratePricing));
+        }
+    }
+}
+
+void TestPlainArithmetic::zeroRateLinesAgree_data()
+{
+    QTest::addColumn<std::int64_t>("componentAddend");
+    QTest::addColumn<std::int64_t>("adoptedAddend");
+    QTest::addColumn<int>("adoptedStep");
+    // raw addends: 10000 is 1
+    QTest::newRow("round up, step 100") << std::int64_t(9000) << std::int64_t(9000) << 100;
+    QTest::newRow("just below 1") << std::int64_t(9999) << std::int64_t(9999) << 10;
+    QTest::newRow("just above -1") << std::int64_t(-9999) << std::int64_t(-9999) << 1000;
+    QTest::newRow("component addend 1") << std::int64_t(10000) << std::int64_t(0) << 100;
+    QTest::newRow("component addend -1") << std::int64_t(-10000) << std::int64_t(5000) << 3;
+    QTest::newRow("adopted addend 1, step 10") << std::int64_t(5000) << std::int64_t(10000) << 10;
+    QTest::newRow("adopted addend -1, step 1000") << std::int64_t(0) << std::int64_t(-10000) << 1000;
+    QTest::newRow("adopted addend 7, by characters") << std::int64_t(0) << std::int64_t(70000) << 4;
+    QTest::newRow("large addends") << std::int64_t(123456789) << std::int64_t(-987654321) << 100;
+}
+
+// Blank sizes, lines whose rates are all 0, beside filled ones: computed
+// in full or taken as zeros, they give what 128-bit arithmetic gives.
+void TestPlainArithmetic::zeroRateLinesAgree()
+{
+    QFETCH(std::int64_t, componentAddend);
+    QFETCH(std::int64_t, adoptedAddend);
+    QFETCH(int, adoptedStep);
+    const int material = Materials - 1;
+    PriceBook book = SampleBook(0);
+    for (int sheet = 0; sheet < Sheets; ++sheet) {
+        for (int line = 1; line <= PriceLines; line += 2) {
+            PriceRow& row = book.row(material, MaterialRowNumber(sheet, line));
+            row.rate.fill(Currency());
+            row.listPrice = units(1000 * line);
+            row.compositeLevel.fill(units(77)); // stale results
+            row.adoptedLevel.fill(units(77));
+        }
+    }
+    MaterialSettings s{book.row(material, SettingsRowNumber)};
+    s.componentAddend() = Currency::fromRaw(componentAddend);
+    s.adoptedStepAddend() = Currency::fromRaw(adoptedAddend);
+    s.adoptedStep() = units(adoptedStep);
+    BaseLabourCost(book.row(material, LabourRowNumber), Level3) = units(25000);
+    for (bool refrigerant : {false, true}) {
+        s.mode() = units(refrigerant ? 2 : 0);
+        for (bool ratePricing : {false, true}) {
+            QCOMPARE(run(book, material, [&](MaterialInBook t) { ComputeMaterialRows(t, ratePricing); }),
+                     wide(book, material, 1, RowsPerMaterial - 1, ratePricing));
+            const int line = MaterialRowNumber(Sheets - 1, 3);
+            QCOMPARE(run(book, material, [&](MaterialInBook t) { ComputeRow(t, line, ratePricing); }),
+                     wide(book, material, line, line, ratePricing));
         }
     }
 }
