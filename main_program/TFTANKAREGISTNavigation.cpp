@@ -188,9 +188,9 @@ void TFTANKAREGIST::LoadCategoryLabels(int category, const QString& path)
         return;
     try {
         withCategoryBook(category, [&](const QString&) {
-            const PriceBook book = ReadPriceBookFile(path);
+            const std::array<QString, Materials> labels = ReadMaterialLabels(path);
             for (int m = 0; m < Materials; ++m)
-                setMaterialLabel(category, m, MaterialLabel(book, m));
+                setMaterialLabel(category, m, labels[static_cast<std::size_t>(m)]);
         });
     } catch (const FileError& e) {
         // One damaged book must not keep the other categories from opening;

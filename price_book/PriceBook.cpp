@@ -8,8 +8,10 @@ PriceBook BlankPriceBook(std::int64_t recordBase)
     return book;
 }
 
-QString MaterialLabel(const PriceBook& book, int material)
+QString MaterialLabel(const ShortText<80>& goodsName)
 {
-    const QString label = book.row(material, 1).headerText.text().trimmed();
+    const QString label = goodsName.text().trimmed();
     return label.isEmpty() ? QStringLiteral("----") : label;
 }
+
+QString MaterialLabel(const PriceBook& book, int material) { return MaterialLabel(book.row(material, 1).headerText); }

@@ -52,5 +52,7 @@ private:
 // numbers counting from `recordBase` + 1.
 PriceBook BlankPriceBook(std::int64_t recordBase);
 
-// The label of a material in the tree and the menu.
+// The label of a material in the tree and the menu: the goods name (the
+// header text of its line 1), trimmed, or "----" when there is none.
 QString MaterialLabel(const PriceBook& book, int material);
+QString MaterialLabel(const ShortText<80>& goodsName);

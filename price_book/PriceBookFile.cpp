@@ -60,6 +60,21 @@ PriceBook ReadPriceBookFile(const QString& path, BookFingerprint* fingerprint)
     return book;
 }
 
+std::array<QString, Materials> ReadMaterialLabels(const QString& path)
+{
+    QFile file;
+    OpenRegularFile(file, path);
+    const QByteArray bytes = readRecordBytes(file, path);
+    if (bytes.size() < PriceBookFileSize)
+        tooShort(path, bytes.size());
+    std::array<QString, Materials> labels;
+    for (int m = 0; m < Materials; ++m) {
+        const qsizetype offset = static_cast<qsizetype>(RowNumber(m, 0, 1) - 1) * RecordSize;
+        labels[static_cast<std::size_t>(m)] = MaterialLabel(DecodeHeaderText(bytes.constData() + offset));
+    }
+    return labels;
+}
+
 PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes)
 {
     if (bytes.size() < PriceBookFileSize)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <array>
 
 constexpr qint64 PriceBookFileSize = 432000;
 // The record number base a missing file is created with (records -1199..0).
@@ -21,6 +22,11 @@ PriceBook ReadPriceBookFile(const QString& path, BookFingerprint* fingerprint = 
 // The book in the first 432000 bytes, as read from `path`; fewer throw
 // FileError naming `path`.
 PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes);
+
+// The labels of the 20 materials (MaterialLabel) of a price book file, read
+// with the errors of ReadPriceBookFile; only the materials' first lines are
+// decoded, which is what the tree needs of every book at start-up.
+std::array<QString, Materials> ReadMaterialLabels(const QString& path);
 
 // Writes the 1200 rows with record numbers recordBase + k, replacing the file
 // atomically; on failure the old file is whole and FileError is thrown. A

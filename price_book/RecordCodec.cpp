@@ -79,6 +79,13 @@ void EncodeRecord(const PriceRow& row, Currency recordNo, char* out)
     putCurrencies(out, AdoptedLevel, row.adoptedLevel);
 }
 
+ShortText<80> DecodeHeaderText(const char* in)
+{
+    ShortText<80> text;
+    getText(in, HeaderText, text);
+    return text;
+}
+
 PriceRow DecodeRecord(const char* in)
 {
     PriceRow row;

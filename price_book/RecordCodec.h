@@ -13,3 +13,5 @@ void EncodeRecord(const PriceRow& row, Currency recordNo, char* out);
 // Reads a record from RecordSize bytes; a length byte above a text's capacity
 // is read as the capacity. Any bytes are accepted as values.
 PriceRow DecodeRecord(const char* in);
+// The header text alone, as DecodeRecord reads it.
+ShortText<80> DecodeHeaderText(const char* in);

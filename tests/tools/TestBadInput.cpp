@@ -80,6 +80,28 @@ void readRecords(const BadInput& input, const QString& path, QMap<QString, QStri
     }
 }
 
+// The tree's labels, read at start-up without the rest of the book, fail as
+// the book's read does, or are those of the book it reads.
+void labelsReadAsTheBook(const QString& path)
+{
+    QString labelsError;
+    std::array<QString, Materials> labels;
+    try {
+        labels = ReadMaterialLabels(path);
+    } catch (const FileError& e) {
+        QCOMPARE(e.file(), path);
+        labelsError = e.reason();
+    }
+    try {
+        const PriceBook book = ReadPriceBookFile(path);
+        QCOMPARE(labelsError, QString());
+        for (int m = 0; m < Materials; ++m)
+            QCOMPARE(labels[static_cast<std::size_t>(m)], MaterialLabel(book, m));
+    } catch (const FileError& e) {
+        QCOMPARE(labelsError, e.reason());
+    }
+}
+
 // Reads the file as the program that owns it does; the names checked get values.
 QMap<QString, QString> readAs(const BadInput& input, const QString& path)
 {
@@ -187,8 +209,10 @@ void TestBadInput::readers()
         QSKIP("this process may not make such a file");
     const QByteArray before = StateOf(path);
     QMap<QString, QString> values;
-    if (input.kind == "book")
+    if (input.kind == "book") {
         readRecords(input, path, values);
+        labelsReadAsTheBook(path);
+    }
     try {
         values.insert(readAs(input, path));
         QVERIFY2(!input.error, "no error");
