@@ -68,6 +68,12 @@ TFTANKAREGIST::TFTANKAREGIST(const QString& programFilePath, const QStringList& 
 {
     setObjectName(QStringLiteral("FTANKAREGIST"));
     setWindowTitle(ApplicationTitle() + QStringLiteral("-Telvoran-"));
+    // Before the controls exist: a new style polishes every widget there is again.
+    if (!dynamic_cast<TooltipStyle*>(QApplication::style()))
+        QApplication::setStyle(new TooltipStyle);
+    QPalette tips = QToolTip::palette();
+    tips.setColor(QPalette::ToolTipBase, QColor(0x00, 0xFF, 0x00));
+    QToolTip::setPalette(tips);
     buildControls();
     buildMenus();
     placeWindow();
@@ -82,11 +88,6 @@ TFTANKAREGIST::TFTANKAREGIST(const QString& programFilePath, const QStringList& 
                          QStringLiteral("実行"), QStringLiteral("キャンセル"))
                == MessageBoxResult::First;
     };
-    if (!dynamic_cast<TooltipStyle*>(QApplication::style()))
-        QApplication::setStyle(new TooltipStyle);
-    QPalette tips = QToolTip::palette();
-    tips.setColor(QPalette::ToolTipBase, QColor(0x00, 0xFF, 0x00));
-    QToolTip::setPalette(tips);
     if (edition_ == 0) {
         file_read->setVisible(false);
         SaveAs->setVisible(false);

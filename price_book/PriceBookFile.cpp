@@ -81,7 +81,7 @@ PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes)
         tooShort(path, bytes.size());
     PriceBook book;
     for (int k = 1; k <= BookRows; ++k)
-        book.row(k) = DecodeRecord(bytes.constData() + static_cast<qsizetype>(k - 1) * RecordSize);
+        DecodeRecordInto(bytes.constData() + static_cast<qsizetype>(k - 1) * RecordSize, book.row(k));
     return book;
 }
 

@@ -89,6 +89,12 @@ ShortText<80> DecodeHeaderText(const char* in)
 PriceRow DecodeRecord(const char* in)
 {
     PriceRow row;
+    DecodeRecordInto(in, row);
+    return row;
+}
+
+void DecodeRecordInto(const char* in, PriceRow& row)
+{
     row.reserved0 = getInt32(in, Reserved0);
     getText(in, HeaderText, row.headerText);
     getText(in, SheetName, row.sheetName);
@@ -104,5 +110,4 @@ PriceRow DecodeRecord(const char* in)
     row.compositeCost = getCurrency(in, CompositeCost);
     getCurrencies(in, CompositeLevel, row.compositeLevel);
     getCurrencies(in, AdoptedLevel, row.adoptedLevel);
-    return row;
 }

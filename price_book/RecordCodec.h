@@ -13,5 +13,7 @@ void EncodeRecord(const PriceRow& row, Currency recordNo, char* out);
 // Reads a record from RecordSize bytes; a length byte above a text's capacity
 // is read as the capacity. Any bytes are accepted as values.
 PriceRow DecodeRecord(const char* in);
+// The same into a row that is there already, every field overwritten.
+void DecodeRecordInto(const char* in, PriceRow& row);
 // The header text alone, as DecodeRecord reads it.
 ShortText<80> DecodeHeaderText(const char* in);
