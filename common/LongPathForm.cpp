@@ -3,11 +3,16 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QHash>
 
 namespace {
 
+// Stored names already found, by folder and name as written: the paths of
+// one call mostly share their folders.
+using KnownNames = QHash<QString, QString>;
+
 // The name as stored in `folder` of an entry matching `name`, or `name`.
-QString storedName(const QString& folder, const QString& name)
+QString readStoredName(const QString& folder, const QString& name)
 {
     // Only a name that opens something has a stored spelling; on a
     // case-sensitive file system another spelling is another file.
@@ -31,16 +36,41 @@ QString storedName(const QString& folder, const QString& name)
     return match;
 }
 
-} // namespace
+QString storedName(const QString& folder, const QString& name, KnownNames& known)
+{
+    const QString key = folder + QChar() + name;
+    const auto it = known.constFind(key);
+    if (it != known.constEnd())
+        return *it;
+    return *known.insert(key, readStoredName(folder, name));
+}
 
-QString LongPathForm(const QString& path)
+QString longPathForm(const QString& path, KnownNames& known)
 {
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     const QStringList parts = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString result;
     for (const QString& part : parts) {
         const QString folder = result.isEmpty() ? QStringLiteral("/") : result;
-        result += QLatin1Char('/') + storedName(folder, part);
+        result += QLatin1Char('/') + storedName(folder, part, known);
     }
     return QDir::toNativeSeparators(result.isEmpty() ? QStringLiteral("/") : result);
+}
+
+} // namespace
+
+QString LongPathForm(const QString& path)
+{
+    KnownNames known;
+    return longPathForm(path, known);
+}
+
+QStringList LongPathForms(const QStringList& paths)
+{
+    KnownNames known;
+    QStringList forms;
+    forms.reserve(paths.size());
+    for (const QString& path : paths)
+        forms << (path.isEmpty() ? path : longPathForm(path, known));
+    return forms;
 }

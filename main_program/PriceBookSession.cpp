@@ -6,6 +6,7 @@
 #include "PriceBookFile.h"
 #include "ProgramFiles.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <stdexcept>
@@ -33,6 +34,15 @@ void PriceBookSession::LoadPriceBook(const QString& path)
     recordBase_ = ::LoadPriceBook(book, path, recordBaseCode, &fingerprint);
     knownFile_ = path;
     knownFingerprint_ = fingerprint;
+}
+
+void PriceBookSession::LoadBlankScratchBook()
+{
+    // One left blank by the last start is kept as it is: writing and
+    // syncing it again took a tenth of the start-up.
+    if (!HoldsBlankBook(scratchFile()))
+        QFile::remove(scratchFile());
+    LoadPriceBook(scratchFile());
 }
 
 bool PriceBookSession::changedByOthers(const QString& path) const

@@ -63,6 +63,8 @@ public:
     // Replaces the book with the file's (created blank when missing). On
     // failure nothing changes and FileError is thrown.
     void LoadPriceBook(const QString& path);
+    // Loads the scratch book blank, as every start does.
+    void LoadBlankScratchBook();
     // Writes the book; the scratch file may be renamed through chooseSaveName.
     // Returns false when no name was left to write to. A failed write throws
     // FileError and leaves the path and `modified` as they were. A file

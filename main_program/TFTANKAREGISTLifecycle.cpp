@@ -129,10 +129,14 @@ void TFTANKAREGIST::showEvent(QShowEvent* event)
 
 void TFTANKAREGIST::StartUp()
 {
+    QStringList paths;
+    for (int k = 0; k < 10; ++k)
+        paths << (kvconfig_ ? kvconfig_->fileName(k) : QString());
+    const QStringList longPaths = LongPathForms(paths); // the books mostly share one folder
     for (int k = 0; k < 10; ++k) {
         const QString name = kvconfig_ ? kvconfig_->groupName(k) : QString();
-        const QString path = kvconfig_ ? kvconfig_->fileName(k) : QString();
-        categoryPaths_[static_cast<std::size_t>(k)] = path.isEmpty() ? path : LongPathForm(path);
+        const QString& path = paths[k];
+        categoryPaths_[static_cast<std::size_t>(k)] = longPaths[k];
         TreeView1->topLevelItem(k)->setText(0, name);
         categoryMenus[static_cast<std::size_t>(k)]->setTitle(name);
         LoadCategoryLabels(k, path);
@@ -144,8 +148,7 @@ void TFTANKAREGIST::StartUp()
     session_.undoSet = MaterialSnapshot();
     session_.currentPath = session_.scratchFile();
     session_.recordBaseCode = 11;
-    QFile::remove(session_.scratchFile());
-    session_.LoadPriceBook(session_.scratchFile());
+    session_.LoadBlankScratchBook();
     session_.currentMaterial = 0;
     clearTables();
     ShowMaterialSettings();

@@ -23,9 +23,9 @@ PriceBook ReadPriceBookFile(const QString& path, BookFingerprint* fingerprint = 
 // FileError naming `path`.
 PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes);
 
-// The labels of the 20 materials (MaterialLabel) of a price book file, read
-// with the errors of ReadPriceBookFile; only the materials' first lines are
-// decoded, which is what the tree needs of every book at start-up.
+// The labels of the 20 materials (MaterialLabel) of a price book file, with
+// the errors of ReadPriceBookFile; only the materials' first lines are read,
+// which is what the tree needs of every book at start-up.
 std::array<QString, Materials> ReadMaterialLabels(const QString& path);
 
 // Writes the 1200 rows with record numbers recordBase + k, replacing the file
@@ -48,6 +48,10 @@ bool BookChangedSince(const QString& path, const BookFingerprint& fingerprint);
 // fingerprint of the bytes read.
 std::int64_t LoadPriceBook(PriceBook& book, const QString& path, int recordBaseCode,
                            BookFingerprint* fingerprint = nullptr);
+
+// Whether the file holds exactly the book a missing file is created with
+// (LoadPriceBook); false also when it cannot be read.
+bool HoldsBlankBook(const QString& path);
 
 // Reads the single record at 0-based index (0..1199) without loading the book.
 PriceRow ReadPriceRecord(const QString& path, int index);

@@ -194,6 +194,14 @@ void TestTextHelpers::longPathForm()
     // A relative path is taken from the current folder.
     QDir::setCurrent(dir.path());
     QCOMPARE(LongPathForm("Kanzai"), QDir::toNativeSeparators(QDir::cleanPath(dir.path() + "/Kanzai")));
+    // Many paths at once, sharing folders, read as each is read alone.
+    QFile(dir.filePath("Kanzai/haikan2.FDA")).open(QIODevice::WriteOnly);
+    const QStringList paths{existing, dir.filePath("Kanzai/haikan2.FDA"), QString(), "Kanzai/haikan1.FDA",
+                            dir.path() + "/kanzai/haikan1.FDA", existing};
+    QStringList each;
+    for (const QString& path : paths)
+        each << (path.isEmpty() ? path : LongPathForm(path));
+    QCOMPARE(LongPathForms(paths), each);
 }
 
 // The toolkit appends its application display name to every window caption

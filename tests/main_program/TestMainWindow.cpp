@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +44,7 @@ private slots:
     void settingsFilesAtClose();
     void savingTheScratchBookAsksForAName();
     void damagedBookDoesNotStopStartUp();
+    void startUpBlanksTheScratchBook();
     void settingsFilesSurviveRestarts_data();
     void settingsFilesSurviveRestarts();
     void windowKeptReachable_data();
@@ -281,6 +284,34 @@ void TestMainWindow::damagedBookDoesNotStopStartUp()
     QCOMPARE(p.session().currentCategory, 0);
     QCOMPARE(p.session().currentPath, p.book(1));
     QCOMPARE(p.window->TreeView1->currentItem(), p.treeItem(0, 0));
+}
+
+// A scratch book saved in a run is blank again at the next start; one that
+// is blank already is left as it is, not written again.
+void TestMainWindow::startUpBlanksTheScratchBook()
+{
+    Program p("", false);
+    const QString scratch = p.dir.filePath("NEWData.FDA");
+    PriceBook saved = BlankPriceBook(0);
+    saved.row(1).listPrice = units(1234);
+    saved.row(1200).headerText.setText(QStringLiteral("x"));
+    WritePriceBookFile(scratch, saved, 0);
+    QVERIFY(!HoldsBlankBook(scratch));
+    p.open("12;2;");
+    QCOMPARE(p.session().currentPath, QDir::toNativeSeparators(scratch));
+    QCOMPARE(p.session().book, BlankPriceBook(BlankRecordBase));
+    QVERIFY(HoldsBlankBook(scratch));
+
+    // A second name for the file: still the same file after the next start.
+    const QByteArray second = QFile::encodeName(p.dir.filePath("second-name"));
+    QCOMPARE(::link(QFile::encodeName(scratch).constData(), second.constData()), 0);
+    p.close();
+    p.open("12;2;");
+    struct stat kept {};
+    QCOMPARE(::stat(QFile::encodeName(scratch).constData(), &kept), 0);
+    QCOMPARE(kept.st_nlink, nlink_t(2));
+    QCOMPARE(p.session().book, BlankPriceBook(BlankRecordBase));
+    QVERIFY(p.seam.unexpected.isEmpty());
 }
 
 namespace {

@@ -51,6 +51,7 @@ private slots:
     void longerFileLoadsItsFirstRecords();
     void singleRecordByPosition();
     void fingerprintFollowsTheBytes();
+    void blankBookIsKnown();
 };
 
 void TestPriceBookFile::missingFileIsCreatedBlank()
@@ -214,6 +215,32 @@ void TestPriceBookFile::fingerprintFollowsTheBytes()
     QVERIFY(QFile::remove(path));
     QVERIFY(ReadBookFingerprint(path).isEmpty());
     QVERIFY(!BookChangedSince(path, written));
+}
+
+// The start-up keeps a scratch book only when it is what a new one would be.
+void TestPriceBookFile::blankBookIsKnown()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("NEWData.FDA");
+    QVERIFY(!HoldsBlankBook(path));
+    PriceBook book;
+    LoadPriceBook(book, path, 11);
+    QVERIFY(HoldsBlankBook(path));
+    QByteArray bytes = readAll(path);
+    for (const qsizetype at : {qsizetype(0), qsizetype(431999)}) {
+        QByteArray changed = bytes;
+        changed[at] = static_cast<char>(changed[at] ^ 1);
+        writeRaw(path, changed);
+        QVERIFY(!HoldsBlankBook(path));
+    }
+    writeRaw(path, bytes + QByteArray(1, '\0'));
+    QVERIFY(!HoldsBlankBook(path));
+    writeRaw(path, bytes);
+    QVERIFY(HoldsBlankBook(path));
+    // Blank rows numbered as a save numbers them are not a new book.
+    WritePriceBookFile(path, BlankPriceBook(0), 0);
+    QVERIFY(!HoldsBlankBook(path));
+    QVERIFY(!HoldsBlankBook(dir.path()));
 }
 
 QTEST_APPLESS_MAIN(TestPriceBookFile)
