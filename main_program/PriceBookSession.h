@@ -163,10 +163,10 @@ struct MaterialControls {
 MaterialControls ControlsForMaterial(const WorkSet& work);
 
 // Runs a data-changing command as one change: when it throws, the material
-// (work set and book), `modified` and the undo state are put back. With
-// UndoStep::Taken the change begins by taking the undo snapshot: the state
-// before it, which a material being 67 KB is copied once, into a buffer kept
-// from change to change, and stored as the snapshot when the change succeeds.
+// (work set and book), `modified` and the undo state are put back. The state
+// before the change is copied once (a material is 67 KB) into a buffer kept
+// from change to change; with UndoStep::Taken it becomes the undo snapshot
+// when the change succeeds.
 template <typename Change>
 void PriceBookSession::asOneChange(UndoStep undo, Change&& change)
 {
