@@ -14,6 +14,7 @@
 #include "ValueOverflow.h"
 
 #include <QAction>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
@@ -56,6 +57,7 @@ class TestMainWindowFiles : public QObject {
     Q_OBJECT
 private slots:
     void colleaguesSaveIsNotOverwrittenSilently();
+    void anotherProcessesSaveIsNotOverwrittenSilently();
     void fullDiskKeepsTheEdits();
     void pipeAsCategoryBookAtStartUp();
     void categoryWithoutAFileNamesTheConfiguration();
@@ -108,6 +110,40 @@ void TestMainWindowFiles::colleaguesSaveIsNotOverwrittenSilently()
     a.window->close();
     QVERIFY(!a.window->isVisible());
     QCOMPARE(ReadPriceBookFile(book).row(0, 2).listPrice, units(5));
+    QVERIFY(a.seam.unexpected.isEmpty());
+    QVERIFY(a.seam.errors.isEmpty());
+}
+
+// The other program a process of its own: the command-line tool recomputes
+// and saves the book on the shared folder while the window holds edits.
+void TestMainWindowFiles::anotherProcessesSaveIsNotOverwrittenSilently()
+{
+    Program a("1;1;");
+    const QString book = a.book(1);
+    const QByteArray loaded = FileBytes(book);
+    a.session().StorePrice(ListLevel, 2, units(5));
+    QProcess other;
+    other.start(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/pricebook", {"recompute", book});
+    QVERIFY(other.waitForFinished(60000));
+    QCOMPARE(other.exitCode(), 0);
+    const QByteArray theirs = FileBytes(book);
+    QVERIFY(theirs != loaded); // numbered from 1 as its save numbers them
+
+    QStringList texts;
+    a.seam.dialogAnswers.push_back(Press("button2", &texts)); // キャンセル: keep theirs
+    QVERIFY_THROWS_EXCEPTION(CommandCancelled, a.window->N1->trigger());
+    QCOMPARE(FileBytes(book), theirs);
+    a.seam.dialogAnswers.push_back(Press("button1", &texts)); // 実行: overwrite
+    a.seam.dialogAnswers.push_back(Press("button1")); // the notice after the save
+    a.window->N1->trigger();
+    QCOMPARE(ReadPriceBookFile(book).row(0, 2).listPrice, units(5));
+    // Nobody wrote it since: the next save asks nothing.
+    a.session().StorePrice(ListLevel, 2, units(6));
+    a.seam.dialogAnswers.push_back(Press("button1")); // the notice after the save
+    a.window->N1->trigger();
+    QCOMPARE(ReadPriceBookFile(book).row(0, 2).listPrice, units(6));
+    QCOMPARE(texts.size(), 2);
+    QVERIFY(texts[0].contains(book));
     QVERIFY(a.seam.unexpected.isEmpty());
     QVERIFY(a.seam.errors.isEmpty());
 }

@@ -13,3 +13,4 @@ kavrel_add_test(test_first_layout SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestFirstLay
 add_dependencies(test_first_layout kavrel_data)
 kavrel_add_test(test_main_window_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindowFiles.cpp ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h
     LIBS main_window_fixture GUI SCREEN 1280x1024)
+add_dependencies(test_main_window_files pricebook)
