@@ -134,6 +134,11 @@ void TestTextHelpers::decodeFlushesALoneLeadByte()
     QCOMPARE(text.left(1), QString::fromUtf8("給"));
     QCOMPARE(ShiftJis::decode(QByteArray("\x82\xa0")), QString::fromUtf8("あ"));
     QCOMPARE(ShiftJis::decode(QByteArray()), QString());
+    // Nothing of one field reaches the next: a trail byte alone stays alone.
+    const QString trailAlone = ShiftJis::decode(QByteArray("\xa0"));
+    QVERIFY(trailAlone != QString::fromUtf8("あ"));
+    ShiftJis::decode(QByteArray("\x82"));
+    QCOMPARE(ShiftJis::decode(QByteArray("\xa0")), trailAlone);
 }
 
 void TestTextHelpers::windows31jMapping_data()
@@ -157,6 +162,8 @@ void TestTextHelpers::windows31jMapping()
     QCOMPARE(ShiftJis::encode(text), bytes);
     // A character outside Windows-31J is written as "?".
     QCOMPARE(ShiftJis::encode(text + QChar(0x301C) + "a"), bytes + "?a");
+    // The character that failed does not fail the next text.
+    QCOMPARE(ShiftJis::encode(text), bytes);
 }
 
 void TestTextHelpers::encodeWithinKeepsWholeCharacters_data()
