@@ -6,6 +6,7 @@
 // back as its value to the decimals shown.
 #include "FuzzSupport.h"
 
+#include "ExactMath.h"
 #include "TNValEdit.h"
 #include "TNValEditC.h"
 
@@ -95,7 +96,7 @@ void CheckField(const Field& field, Field& reader)
         std::int64_t unit = 1;
         for (int d = edit.decimalCount(); d < 4; ++d)
             unit *= 10;
-        const __int128 difference = static_cast<__int128>(back) - raw;
+        const exact::Int difference = static_cast<exact::Int>(back) - raw;
         FUZZ_CHECK(2 * (difference < 0 ? -difference : difference) <= unit);
     } else {
         FUZZ_CHECK(std::fabs(shown - value) <= halfUnit * (1 + 1e-9) + std::fabs(value) * 1e-15);

@@ -116,8 +116,13 @@ double NumericEditCore::zeroThreshold() const
 
 double NumericEditCore::maximum() const
 {
+    // The last unit is one the type can hold: with more fixed decimals than
+    // it keeps, a limit like 9.9999999 would be stored rounded up to 10.
+    int lastDecimal = fixDecimal_;
+    if (typeDecimals() >= 0)
+        lastDecimal = std::min(lastDecimal, typeDecimals());
     const double limit = fixDecimal_ < 0 ? std::pow(10.0, maxDigits_) - 1
-                                         : std::pow(10.0, maxDigits_ - fixDecimal_) - std::pow(10.0, -fixDecimal_);
+                                         : std::pow(10.0, maxDigits_ - fixDecimal_) - std::pow(10.0, -lastDecimal);
     return std::min(limit, typeMaximum());
 }
 

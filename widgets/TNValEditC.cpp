@@ -97,7 +97,10 @@ void TNValEditC::negateStored()
 
 void TNValEditC::setValueFromText(const QString& cleaned)
 {
-    setValue(Currency::fromRaw(cleaned.isEmpty() ? 0 : parseRaw(cleaned).value_or(0)));
+    // A number too large for the type is held at its limit, and from there at
+    // the field's maximum, as the double field does; text that is no number
+    // reads as 0.
+    setValue(Currency::fromRaw(cleaned.isEmpty() ? 0 : parseRaw(cleaned, Beyond::Limit).value_or(0)));
 }
 
 double TNValEditC::typeMaximum() const
@@ -105,7 +108,7 @@ double TNValEditC::typeMaximum() const
     return static_cast<double>(std::numeric_limits<std::int64_t>::max()) / Currency::Scale;
 }
 
-std::optional<std::int64_t> TNValEditC::parseRaw(const QString& plain)
+std::optional<std::int64_t> TNValEditC::parseRaw(const QString& plain, Beyond beyond)
 {
     qsizetype i = 0;
     bool negative = false;
@@ -117,6 +120,7 @@ std::optional<std::int64_t> TNValEditC::parseRaw(const QString& plain)
     int decimals = -1; // -1 until the point
     bool anyDigit = false;
     bool roundUp = false;
+    bool tooLarge = false;
     for (; i < plain.size(); ++i) {
         const QChar c = plain[i];
         if (c == u'.' && decimals < 0) {
@@ -128,9 +132,11 @@ std::optional<std::int64_t> TNValEditC::parseRaw(const QString& plain)
         anyDigit = true;
         const int d = c.unicode() - u'0';
         if (decimals < 0) {
-            magnitude = magnitude * 10 + static_cast<unsigned>(d);
-            if (magnitude > pow10(19))
-                return std::nullopt;
+            // Digits past the range are still read, to tell a number from
+            // text that is none.
+            if (!tooLarge)
+                magnitude = magnitude * 10 + static_cast<unsigned>(d);
+            tooLarge = tooLarge || magnitude > pow10(19);
         } else if (decimals < 4) {
             magnitude = magnitude * 10 + static_cast<unsigned>(d);
             ++decimals;
@@ -141,12 +147,15 @@ std::optional<std::int64_t> TNValEditC::parseRaw(const QString& plain)
     }
     if (!anyDigit)
         return std::nullopt;
-    magnitude *= pow10(4 - std::clamp(decimals, 0, 4));
-    if (roundUp)
-        ++magnitude;
     const exact::UInt limit = static_cast<exact::UInt>(std::numeric_limits<std::int64_t>::max());
-    if (magnitude > limit)
+    if (!tooLarge) {
+        magnitude *= pow10(4 - std::clamp(decimals, 0, 4));
+        if (roundUp)
+            ++magnitude;
+        tooLarge = magnitude > limit;
+    }
+    if (tooLarge && beyond == Beyond::Nothing)
         return std::nullopt;
-    const auto value = static_cast<std::int64_t>(magnitude);
+    const auto value = static_cast<std::int64_t>(tooLarge ? limit : magnitude);
     return negative ? -value : value;
 }

@@ -44,6 +44,8 @@ private slots:
     void settingValue_data();
     void settingValue();
     void fixedPointKeepsExactValue();
+    void fixedPointMaximum_data();
+    void fixedPointMaximum();
     void paste_data();
     void paste();
     void assignedTextIsConverted();
@@ -224,6 +226,39 @@ void TestNValEdit::fixedPointKeepsExactValue()
     QCOMPARE(e.text(), QString());
 }
 
+// The largest value is one the field's four decimals can hold: with more
+// fixed decimals than that, the nearest such value would round past it.
+void TestNValEdit::fixedPointMaximum_data()
+{
+    QTest::addColumn<int>("maxDigits");
+    QTest::addColumn<int>("fixDecimal");
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("raw");
+
+    QTest::newRow("two decimals") << 5 << 2 << "1234.5" << "999.99" << qint64(9999900);
+    QTest::newRow("four decimals, the type's own") << 6 << 4 << "123" << "99.9999" << qint64(999999);
+    QTest::newRow("five decimals") << 6 << 5 << "12" << "9.99990" << qint64(99999);
+    QTest::newRow("seven decimals") << 8 << 7 << "673" << "9.9999000" << qint64(99999);
+    QTest::newRow("fourteen decimals, negative") << 15 << 14 << "-12" << "-9.99990000000000" << qint64(-99999);
+}
+
+void TestNValEdit::fixedPointMaximum()
+{
+    QFETCH(int, maxDigits);
+    QFETCH(int, fixDecimal);
+    QFETCH(QString, set);
+    QFETCH(QString, text);
+    QFETCH(qint64, raw);
+
+    TNValEditC e;
+    e.setMaxDigits(maxDigits);
+    e.setFixDecimal(fixDecimal);
+    e.setText(set);
+    QCOMPARE(e.text(), text);
+    QCOMPARE(e.value().raw(), raw);
+}
+
 void TestNValEdit::paste_data()
 {
     QTest::addColumn<QString>("clip");
@@ -247,6 +282,10 @@ void TestNValEdit::paste_data()
     QTest::newRow("two signs") << "+-5" << 0.0;
     QTest::newRow("exponent") << "1e5" << 0.0;
     QTest::newRow("limited") << "12,345,678,901" << 999999999.0;
+    // Beyond what the money field's type holds: limited all the same.
+    QTest::newRow("beyond the fixed-point type") << "1,000,000,000,000,000" << 999999999.0;
+    QTest::newRow("beyond twenty digits") << "99,999,999,999,999,999,999" << 999999999.0;
+    QTest::newRow("negative beyond the type") << "-922337203685478" << -999999999.0;
 }
 
 void TestNValEdit::paste()
