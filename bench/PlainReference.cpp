@@ -1,6 +1,8 @@
 #include "PlainReference.h"
 
 #include "MaterialSettings.h"
+#include "PriceArithmetic.h"
+#include "PriceSteps.h"
 #include "Rounding.h"
 
 namespace {
@@ -31,6 +33,20 @@ Int roundSignificant(Int v, Currency mode, Int addend)
         return v;
     }
     return (v + addend * step) / (step * Scale) * (step * Scale);
+}
+
+// The seven components of a level, step by step, each factor × rate rounded by q.
+template <bool Refrigerant, typename Q>
+void components(Int p, Int b, const std::array<Currency, RateInputs>& rates, const Q& q,
+                std::array<Int, RateInputs>& c)
+{
+    const auto worked = [&](std::size_t j) { return c[j]; };
+    ForEachComponentStep<Refrigerant>([&](auto j, auto factor) {
+        if constexpr (factor() == Factor::None)
+            c[j] = 0;
+        else
+            c[j] = q(FactorValue<PlainArithmetic, factor()>(p, b, worked) * rates[j].raw());
+    });
 }
 
 void computeRow(WorkSet& work, int n, bool ratePricing)
@@ -66,14 +82,11 @@ void computeRow(WorkSet& work, int n, bool ratePricing)
     for (int level = Level1; level <= ListLevel; ++level) {
         const Int p = MaterialPrice(row, level).raw();
         const Int b = BaseLabourCost(work.labourRow(), level).raw();
-        Int c[7];
-        c[0] = q(p * row.rate[0].raw());
-        c[1] = q(p * row.rate[1].raw());
-        c[2] = q(p * row.rate[2].raw());
-        c[4] = q(b * row.rate[4].raw());
-        c[3] = refrigerant ? q((c[0] + c[1] + c[2]) * row.rate[3].raw()) : q(p * row.rate[3].raw());
-        c[5] = refrigerant ? 0 : q(c[4] * row.rate[5].raw());
-        c[6] = q((c[4] + c[5]) * row.rate[6].raw());
+        std::array<Int, RateInputs> c{};
+        if (refrigerant)
+            components<true>(p, b, row.rate, q, c);
+        else
+            components<false>(p, b, row.rate, q, c);
         Int sum = 0;
         for (int j = 0; j < 7; ++j) {
             row.breakdown[static_cast<std::size_t>(level - 1)][static_cast<std::size_t>(j)] = Currency::fromRaw(c[j]);

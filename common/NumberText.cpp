@@ -52,53 +52,67 @@ QString RemoveCommas(const QString& text)
     return result;
 }
 
+std::optional<Currency> ReadDecimal(QStringView text, BeyondRange beyond)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    // The magnitude in ten-thousandths; past 2^64 it is only "too large",
+    // while the rest of the text is still read to tell a number from none.
+    constexpr exact::Int tooLarge = static_cast<exact::Int>(1) << 64;
+    exact::Int magnitude = 0;
+    int decimals = -1; // -1 until the point
+    bool anyDigit = false;
+    bool roundUp = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        anyDigit = true;
+        const int d = c.unicode() - u'0';
+        if (decimals >= 4) {
+            if (decimals == 4)
+                roundUp = d >= 5; // the fifth decimal decides
+            ++decimals;
+            continue;
+        }
+        if (magnitude <= tooLarge)
+            magnitude = magnitude * 10 + d;
+        if (decimals >= 0)
+            ++decimals;
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    if (magnitude <= tooLarge) {
+        for (int k = decimals < 0 ? 0 : decimals; k < 4; ++k)
+            magnitude *= 10;
+        if (roundUp)
+            ++magnitude;
+    }
+    // The range is not symmetric: the most negative value has no positive twin.
+    const exact::Int limit = negative ? -static_cast<exact::Int>(INT64_MIN) : INT64_MAX;
+    if (magnitude > limit) {
+        if (beyond == BeyondRange::Reject)
+            return std::nullopt;
+        magnitude = limit;
+    }
+    return Currency::fromRaw(static_cast<std::int64_t>(negative ? -magnitude : magnitude));
+}
+
 Currency ParseCurrency(const QString& text)
 {
     const QString t = RemoveCommas(text).trimmed();
     if (t.isEmpty())
         return Currency();
-    int i = 0;
-    bool negative = false;
-    if (t[0] == QLatin1Char('-') || t[0] == QLatin1Char('+')) {
-        negative = t[0] == QLatin1Char('-');
-        ++i;
-    }
-    exact::Int raw = 0;
-    int digits = 0;
-    int decimals = -1; // -1 until the point is seen
-    bool roundUp = false;
-    constexpr exact::Int limit = static_cast<exact::Int>(1) << 64;
-    for (; i < t.size(); ++i) {
-        const QChar c = t[i];
-        if (c == QLatin1Char('.') && decimals < 0) {
-            decimals = 0;
-            continue;
-        }
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            throw ConversionError(text);
-        ++digits;
-        const int d = c.unicode() - '0';
-        if (decimals >= 4) {
-            if (decimals == 4)
-                roundUp = d >= 5;
-            ++decimals;
-            continue;
-        }
-        raw = raw * 10 + d;
-        if (raw > limit)
-            throw ConversionError(text);
-        if (decimals >= 0)
-            ++decimals;
-    }
-    if (digits == 0)
+    const std::optional<Currency> value = ReadDecimal(t);
+    if (!value)
         throw ConversionError(text);
-    for (int k = decimals < 0 ? 0 : decimals; k < 4; ++k)
-        raw *= 10;
-    if (roundUp)
-        ++raw;
-    if (negative)
-        raw = -raw;
-    if (raw > INT64_MAX || raw < INT64_MIN)
-        throw ConversionError(text);
-    return Currency::fromRaw(static_cast<std::int64_t>(raw));
+    return *value;
 }

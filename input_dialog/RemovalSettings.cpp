@@ -3,6 +3,7 @@
 #include "ExactMath.h"
 #include "FileError.h"
 #include "NumberText.h"
+#include "Rounding.h"
 #include "SettingsLines.h"
 
 #include <QDir>
@@ -77,8 +78,10 @@ Currency RemovalRate(Currency rate, Currency factor, int decimals, int rounding)
 {
     const int places = decimals >= 1 && decimals <= 3 ? decimals : 1;
     const exact::Int q = exact::pow10(places);
-    // Addends in ten-thousandths: 0.5, 0.9, 0.
-    const exact::Int addend = rounding == RemovalSettings::Up ? 9000 : rounding == RemovalSettings::Truncate ? 0 : 5000;
+    const RoundingChoice choice = rounding == RemovalSettings::Up         ? RoundingChoice::Up
+                                  : rounding == RemovalSettings::Truncate ? RoundingChoice::Truncate
+                                                                          : RoundingChoice::Half;
+    const exact::Int addend = RoundingAddend(choice).raw(); // in ten-thousandths
     // factor · rate carries eight decimals; q and the addend are brought to them.
     const exact::Int scaled = exact::add(exact::mul(exact::times(factor, rate).num, q), exact::mul(addend, 10000));
     const exact::Int whole = exact::div(scaled, exact::pow10(8));

@@ -1,8 +1,10 @@
 #include "Tftankacalc.h"
+#include "GuardedApplication.h"
 
 #include "ApplicationTitle.h"
 #include "TBorRadio.h"
 #include "DialogTitleStrip.h"
+#include "Rounding.h"
 #include "TGradPan.h"
 #include "TNValEdit.h"
 
@@ -15,6 +17,11 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The rounding of bc1 … bc3: 四捨五入, 切り上げ, 切り捨て. This dialog lists
+// round half first, unlike the material settings.
+constexpr std::array<RoundingChoice, 3> RoundingButtonChoices = {RoundingChoice::Half, RoundingChoice::Up,
+                                                                 RoundingChoice::Truncate};
 
 // The steps of bd1 … bd5.
 std::int64_t RepriceStep(int index)
@@ -93,8 +100,8 @@ Tftankacalc::Tftankacalc(QWidget* parent)
         button->setCursor(Qt::PointingHandCursor);
         button->setMinimumWidth(96);
     }
-    connect(Button1, &QPushButton::clicked, this, &Tftankacalc::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &Tftankacalc::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Button2Click(); }); });
 
     bc[0]->setChecked(true);
     bd[0]->setChecked(true);
@@ -121,12 +128,10 @@ RepriceChoices Tftankacalc::choices() const
     c.method = CheckBox2->isChecked() ? RepriceChoices::FromCost : RepriceChoices::FromList;
     for (int i = 0; i < 5; ++i)
         c.percent[i] = Currency::fromDouble(Lev[i]->value());
-    // 四捨五入, 切り上げ, 切り捨て
-    const Currency addends[] = {Currency::fromRaw(5000), Currency::fromRaw(9000), Currency()};
-    c.addend = addends[0];
-    for (int i = 0; i < 3; ++i) {
+    c.addend = RoundingAddend(RoundingButtonChoices[0]);
+    for (std::size_t i = 0; i < bc.size(); ++i) {
         if (bc[i]->isChecked())
-            c.addend = addends[i];
+            c.addend = RoundingAddend(RoundingButtonChoices[i]);
     }
     c.step = 1;
     for (int i = 0; i < 5; ++i) {

@@ -4,6 +4,7 @@
 #include "PlainArithmeticBound.h"
 #include "PriceArithmetic.h"
 #include "PriceOverflow.h"
+#include "PriceSteps.h"
 
 #include <algorithm>
 
@@ -86,28 +87,23 @@ Currency ratePrice(Currency list, Currency percent, MaterialSettings settings)
     return price_rounding::roundSignificant<A>(truncated, settings.ratePriceStep(), settings.ratePriceStepAddend());
 }
 
-// M is the component multiplier.
-template <typename A, std::int64_t M>
+// M is the component multiplier; Refrigerant the mode.
+template <typename A, std::int64_t M, bool Refrigerant>
 void computeLevel(WorkRow& row, int level, Currency baseLabour, const LineRules& rules)
 {
-    const Currency p = MaterialPrice(row, level);
+    using Int = typename A::Int;
+    const Int p = MaterialPrice(row, level).raw();
     const Currency addend = rules.rounding.addend;
-    auto q = [&](typename A::Int product) { return price_rounding::quantizeBy<A, M>(product, addend); };
-    auto times = [](typename A::Int a, Currency b) { return A::mul(a, b.raw()); };
     std::array<Currency, RateInputs>& c = row.breakdown[static_cast<std::size_t>(level - 1)];
-    c[0] = q(times(p.raw(), row.rate[0]));
-    c[1] = q(times(p.raw(), row.rate[1]));
-    c[2] = q(times(p.raw(), row.rate[2]));
-    c[4] = q(times(baseLabour.raw(), row.rate[4]));
-    if (rules.refrigerant) {
-        const typename A::Int sum123 = A::add(A::add(c[0].raw(), c[1].raw()), c[2].raw());
-        c[3] = q(times(sum123, row.rate[3]));
-        c[5] = Currency();
-    } else {
-        c[3] = q(times(p.raw(), row.rate[3]));
-        c[5] = q(times(c[4].raw(), row.rate[5]));
-    }
-    c[6] = q(times(A::add(c[4].raw(), c[5].raw()), row.rate[6]));
+    const auto worked = [&](std::size_t j) -> Int { return c[j].raw(); };
+    ForEachComponentStep<Refrigerant>([&](auto j, auto factor) {
+        if constexpr (factor() == Factor::None) {
+            c[j] = Currency();
+        } else {
+            const Int f = FactorValue<A, factor()>(p, baseLabour.raw(), worked);
+            c[j] = price_rounding::quantizeBy<A, M>(A::mul(f, row.rate[j].raw()), addend);
+        }
+    });
 
     typename A::Int sum = 0;
     for (const Currency& component : c)
@@ -129,7 +125,7 @@ void computeLevel(WorkRow& row, int level, Currency baseLabour, const LineRules&
     }
 }
 
-template <typename A, std::int64_t M>
+template <typename A, std::int64_t M, bool Refrigerant>
 void computeRow(MaterialInBook target, int n, bool ratePricing, const LineRules& rules)
 {
     WorkSet& work = target.work;
@@ -152,7 +148,7 @@ void computeRow(MaterialInBook target, int n, bool ratePricing, const LineRules&
         setComputedToZero(row);
     } else {
         for (int level = Level1; level <= ListLevel; ++level)
-            computeLevel<A, M>(row, level, BaseLabourCost(work.labourRow(), level), rules);
+            computeLevel<A, M, Refrigerant>(row, level, BaseLabourCost(work.labourRow(), level), rules);
     }
 
     WriteBackRow(work, target.book, target.material, n);
@@ -162,16 +158,22 @@ void computeRow(MaterialInBook target, int n, bool ratePricing, const LineRules&
 template <typename A>
 void computeLines(MaterialInBook target, int first, int last, bool ratePricing, const LineRules& rules)
 {
-    price_rounding::withMultiplier(rules.rounding.multiplier, [&](auto m) {
+    const auto lines = [&](auto m, auto refrigerant) {
         for (int n = first; n <= last; ++n) {
             if (n == SettingsRowNumber)
                 continue;
             try {
-                computeRow<A, m()>(target, n, ratePricing, rules);
+                computeRow<A, m(), refrigerant()>(target, n, ratePricing, rules);
             } catch (const ValueOverflow&) {
                 throw PriceOverflow(target.material, n);
             }
         }
+    };
+    price_rounding::withMultiplier(rules.rounding.multiplier, [&](auto m) {
+        if (rules.refrigerant)
+            lines(m, std::true_type());
+        else
+            lines(m, std::false_type());
     });
 }
 

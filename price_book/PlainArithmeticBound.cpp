@@ -2,6 +2,7 @@
 
 #include "ExactMath.h"
 #include "MaterialSettings.h"
+#include "PriceSteps.h"
 
 #include <algorithm>
 #include <limits>
@@ -53,6 +54,25 @@ bool componentFits(Bound f, Bound r, Bound a, Bound& component)
     return true;
 }
 
+// Sums of bounds, which each stay within 64 bits before they are summed.
+struct BoundArithmetic {
+    using Int = Bound;
+    static constexpr Int add(Int a, Int b) { return a + b; }
+};
+
+// Bounds of the components of a factor of at most f, in the mode Refrigerant.
+template <bool Refrigerant>
+bool componentsFit(Bound f, Bound r, Bound a, std::array<Bound, RateInputs>& components)
+{
+    bool fits = true;
+    const auto worked = [&](std::size_t j) { return components[j]; };
+    ForEachComponentStep<Refrigerant>([&](auto j, auto factor) {
+        if constexpr (factor() != Factor::None)
+            fits = fits && componentFits(FactorValue<BoundArithmetic, factor()>(f, f, worked), r, a, components[j]);
+    });
+    return fits;
+}
+
 } // namespace
 
 void LineMagnitudes::add(const RowFields& line)
@@ -90,14 +110,15 @@ bool FitsPlainArithmetic(const LineMagnitudes& lines, const WorkSet& work, bool 
         price = std::max(price, rounded);
     }
 
-    // Components 1 to 5 and 4 in piping mode take a price or a base labour
-    // cost as factor; component 4 in refrigerant mode c1 + c2 + c3, 6 takes
-    // c5, and 7 takes c5 + c6.
-    Bound direct = 0, refrigerant4 = 0, chipping = 0, other = 0;
-    if (!componentFits(price, rate, addend, direct) || !componentFits(3 * direct, rate, addend, refrigerant4) ||
-        !componentFits(direct, rate, addend, chipping) || !componentFits(direct + chipping, rate, addend, other))
+    // The components step by step, a price and a base labour cost alike
+    // bounded by `price`; the composite is at most their sum plus the addend.
+    std::array<Bound, RateInputs> components{};
+    if (!(settings.refrigerantMode() ? componentsFit<true>(price, rate, addend, components)
+                                     : componentsFit<false>(price, rate, addend, components)))
         return false;
-    const Bound sum = 7 * std::max({direct, refrigerant4, chipping, other}) + addend;
+    Bound sum = addend;
+    for (Bound c : components)
+        sum += c;
     Bound adopted = 0;
     return sum <= Limit && roundingFits(sum, addend, adopted);
 }

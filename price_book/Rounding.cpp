@@ -35,6 +35,15 @@ int digitCount(std::uint64_t v)
 
 } // namespace
 
+std::optional<RoundingChoice> RoundingChoiceOf(Currency addend)
+{
+    for (const RoundingRule& rule : RoundingRules) {
+        if (rule.addend == addend)
+            return rule.choice;
+    }
+    return std::nullopt;
+}
+
 int PlainTextLength(Currency value)
 {
     const std::int64_t raw = value.raw();

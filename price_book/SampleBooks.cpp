@@ -2,6 +2,7 @@
 
 #include "CompositePrice.h"
 #include "MaterialSettings.h"
+#include "Rounding.h"
 
 #include <array>
 #include <cassert>
@@ -133,21 +134,22 @@ const SheetStyle SheetStyles[Sheets] = {
 };
 
 // Three ways of setting up the price levels and roundings, taken in turn by
-// the materials of a category. Addends are in tenths (9 up, 5 half, 0 down).
+// the materials of a category.
 struct PricingStyle {
     std::array<int, SubmissionLevels + 1> percent; // LEVEL1..LEVEL5, cost
     int ratePriceStep;
-    int ratePriceDecimalAddend;
-    int ratePriceStepAddend;
+    RoundingChoice ratePriceDecimalRounding;
+    RoundingChoice ratePriceStepRounding;
     int adoptedStep;
-    int adoptedStepAddend;
-    int componentAddend;
+    RoundingChoice adoptedStepRounding;
+    RoundingChoice componentRounding;
     int componentDecimals;
 };
+using R = RoundingChoice;
 const PricingStyle PricingStyles[] = {
-    {{95, 90, 85, 80, 75, 65}, 10, 0, 5, 10, 5, 0, 0},
-    {{90, 85, 80, 75, 70, 60}, 1, 5, 0, 3, 0, 5, 1},
-    {{85, 80, 75, 70, 65, 55}, 4, 9, 9, 100, 9, 0, 2},
+    {{95, 90, 85, 80, 75, 65}, 10, R::Truncate, R::Half, 10, R::Half, R::Truncate, 0},
+    {{90, 85, 80, 75, 70, 60}, 1, R::Half, R::Truncate, 3, R::Truncate, R::Half, 1},
+    {{85, 80, 75, 70, 65, 55}, 4, R::Up, R::Up, 100, R::Up, R::Truncate, 2},
 };
 
 // Base labour cost per man-day, LEVEL1..LEVEL5 and cost.
@@ -155,7 +157,6 @@ const std::array<int, SubmissionLevels + 1> BaseLabourYen = {26000, 24500, 23000
 
 Currency yen(std::int64_t v) { return Currency::fromUnits(v); }
 Currency percent(int p) { return Currency::fromRaw(p * Currency::Scale / 100); }
-Currency tenths(int t) { return Currency::fromRaw(t * Currency::Scale / 10); }
 
 // yen × p / 100, to the nearest 10 yen as price lists quote them.
 std::int64_t tenYenOf(std::int64_t yen, int p) { return (yen * p + 500) / 1000 * 10; }
@@ -172,12 +173,12 @@ void fillSettings(RowFields& settingsRow, const PricingStyle& style, bool ratePr
     for (int level = Level1; level <= CostLevel; ++level)
         s.ratePercent(level) = yen(style.percent[level - 1]);
     s.ratePriceStep() = yen(style.ratePriceStep);
-    s.ratePriceDecimalAddend() = tenths(style.ratePriceDecimalAddend);
-    s.ratePriceStepAddend() = tenths(style.ratePriceStepAddend);
+    s.ratePriceDecimalAddend() = RoundingAddend(style.ratePriceDecimalRounding);
+    s.ratePriceStepAddend() = RoundingAddend(style.ratePriceStepRounding);
     s.ratePricingFlag() = yen(ratePricing ? 1 : 0);
     s.adoptedStep() = yen(style.adoptedStep);
-    s.adoptedStepAddend() = tenths(style.adoptedStepAddend);
-    s.componentAddend() = tenths(style.componentAddend);
+    s.adoptedStepAddend() = RoundingAddend(style.adoptedStepRounding);
+    s.componentAddend() = RoundingAddend(style.componentRounding);
     s.componentDecimals() = yen(style.componentDecimals);
     s.mode() = yen(refrigerant ? 2 : 0);
 }

@@ -6,7 +6,6 @@
 namespace {
 
 constexpr std::array<std::int64_t, 6> RatePriceSteps = {1, 10, 100, 1000, 3, 4};
-constexpr std::array<Currency, 3> Addends = {RoundUpAddend, TruncateAddend, RoundHalfAddend};
 
 // Sets the slot of row n in the work set and in the book alike.
 template <typename Slot>
@@ -23,9 +22,10 @@ Currency RatePriceStepForItem(int item)
     return Currency::fromUnits(RatePriceSteps.at(static_cast<std::size_t>(item)));
 }
 
+// The rounding combo boxes list the choices in the order of the rules.
 Currency AddendForItem(int item)
 {
-    return Addends.at(static_cast<std::size_t>(item));
+    return RoundingRules.at(static_cast<std::size_t>(item)).addend;
 }
 
 int ItemForRatePriceStep(Currency step)
@@ -41,8 +41,8 @@ int ItemForRatePriceStep(Currency step)
 
 int ItemForAddend(Currency addend)
 {
-    for (std::size_t i = 0; i < Addends.size(); ++i) {
-        if (addend == Addends[i])
+    for (std::size_t i = 0; i < RoundingRules.size(); ++i) {
+        if (addend == RoundingRules[i].addend)
             return static_cast<int>(i);
     }
     return CapturedControls::NoItem;

@@ -1,6 +1,7 @@
 #include "TNValEditC.h"
 
 #include "ExactMath.h"
+#include "NumberText.h"
 
 #include <algorithm>
 #include <limits>
@@ -83,10 +84,10 @@ void TNValEditC::storeNumber(double value)
 
 bool TNValEditC::storeText(const QString& plain)
 {
-    const std::optional<std::int64_t> raw = parseRaw(plain);
-    if (!raw)
+    const std::optional<Currency> value = ReadDecimal(plain);
+    if (!value)
         return false;
-    raw_ = *raw;
+    raw_ = value->raw();
     return true;
 }
 
@@ -100,62 +101,10 @@ void TNValEditC::setValueFromText(const QString& cleaned)
     // A number too large for the type is held at its limit, and from there at
     // the field's maximum, as the double field does; text that is no number
     // reads as 0.
-    setValue(Currency::fromRaw(cleaned.isEmpty() ? 0 : parseRaw(cleaned, Beyond::Limit).value_or(0)));
+    setValue(cleaned.isEmpty() ? Currency() : ReadDecimal(cleaned, BeyondRange::Saturate).value_or(Currency()));
 }
 
 double TNValEditC::typeMaximum() const
 {
     return static_cast<double>(std::numeric_limits<std::int64_t>::max()) / Currency::Scale;
-}
-
-std::optional<std::int64_t> TNValEditC::parseRaw(const QString& plain, Beyond beyond)
-{
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < plain.size() && (plain[i] == u'+' || plain[i] == u'-')) {
-        negative = plain[i] == u'-';
-        ++i;
-    }
-    exact::UInt magnitude = 0;
-    int decimals = -1; // -1 until the point
-    bool anyDigit = false;
-    bool roundUp = false;
-    bool tooLarge = false;
-    for (; i < plain.size(); ++i) {
-        const QChar c = plain[i];
-        if (c == u'.' && decimals < 0) {
-            decimals = 0;
-            continue;
-        }
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        anyDigit = true;
-        const int d = c.unicode() - u'0';
-        if (decimals < 0) {
-            // Digits past the range are still read, to tell a number from
-            // text that is none.
-            if (!tooLarge)
-                magnitude = magnitude * 10 + static_cast<unsigned>(d);
-            tooLarge = tooLarge || magnitude > pow10(19);
-        } else if (decimals < 4) {
-            magnitude = magnitude * 10 + static_cast<unsigned>(d);
-            ++decimals;
-        } else if (decimals == 4) {
-            roundUp = d >= 5; // the fifth decimal decides, halves away from zero
-            ++decimals;
-        }
-    }
-    if (!anyDigit)
-        return std::nullopt;
-    const exact::UInt limit = static_cast<exact::UInt>(std::numeric_limits<std::int64_t>::max());
-    if (!tooLarge) {
-        magnitude *= pow10(4 - std::clamp(decimals, 0, 4));
-        if (roundUp)
-            ++magnitude;
-        tooLarge = magnitude > limit;
-    }
-    if (tooLarge && beyond == Beyond::Nothing)
-        return std::nullopt;
-    const auto value = static_cast<std::int64_t>(tooLarge ? limit : magnitude);
-    return negative ? -value : value;
 }

@@ -3,8 +3,6 @@
 #include "Currency.h"
 #include "NumericEditCore.h"
 
-#include <optional>
-
 // The number field with a four-decimal fixed-point value (the quantities of
 // the input dialog). The value is kept exactly: texts are read and written
 // digit by digit, never through a double. It takes at most four decimals by
@@ -34,13 +32,6 @@ protected:
     int typeDecimals() const override { return 4; }
 
 private:
-    // What a value beyond the type's range reads as.
-    enum class Beyond { Nothing, Limit };
-    // "-12.345" to ten-thousandths, halves away from zero; nothing when the
-    // text is no plain number, and for a value that does not fit, nothing or
-    // the type's limit of its sign.
-    static std::optional<std::int64_t> parseRaw(const QString& plain, Beyond beyond = Beyond::Nothing);
-
     std::int64_t raw_ = 0;
     std::int64_t entry_ = 0;
 };

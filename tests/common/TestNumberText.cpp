@@ -17,6 +17,8 @@ private slots:
     void parse();
     void parseRejects_data();
     void parseRejects();
+    void readDecimal_data();
+    void readDecimal();
     void fromDouble_data();
     void fromDouble();
 };
@@ -76,6 +78,18 @@ void TestNumberText::parse_data()
     QTest::newRow("fifth decimal below half") << "0.00004" << raw(0);
     QTest::newRow("leading point") << ".5" << raw(5000);
     QTest::newRow("blanks around") << " 12 " << raw(120000);
+    QTest::newRow("line break after") << "12\r\n" << raw(120000);
+    QTest::newRow("minus zero") << "-0" << raw(0);
+    QTest::newRow("four decimals kept") << "1.2345" << raw(12345);
+    QTest::newRow("fifth decimal at half") << "1.23445" << raw(12345);
+    QTest::newRow("fifth decimal half, negative") << "-1.23455" << raw(-12346);
+    QTest::newRow("sixth decimal ignored") << "0.000049999" << raw(0);
+    QTest::newRow("commas anywhere") << "1,2,3,4" << raw(12340000);
+    QTest::newRow("plus sign") << "+7" << raw(70000);
+    QTest::newRow("trailing point") << "5." << raw(50000);
+    QTest::newRow("largest") << "922,337,203,685,477.5807" << raw(INT64_MAX);
+    QTest::newRow("largest by rounding") << "922337203685477.58069" << raw(INT64_MAX);
+    QTest::newRow("lowest") << "-922337203685477.5808" << raw(INT64_MIN);
     QTest::newRow("round trip of the plain form") << PlainText(raw(-98765432101)) << raw(-98765432101);
 }
 
@@ -95,6 +109,44 @@ void TestNumberText::parseRejects_data()
     QTest::newRow("point only") << ".";
     QTest::newRow("out of range") << "99999999999999999999";
     QTest::newRow("full-width digits") << QString::fromUtf8("１２");
+    QTest::newRow("exponent") << "1e3";
+    QTest::newRow("blank inside") << "- 5";
+    QTest::newRow("one above the largest") << "922337203685477.5808";
+    QTest::newRow("rounding past the largest") << "922337203685477.58075";
+    QTest::newRow("one below the lowest") << "-922337203685477.5809";
+}
+
+// The bare reading under both answers to a number out of range: nothing, or
+// the end of the range of its sign. Anything but sign, digits and one point
+// is no number either way.
+void TestNumberText::readDecimal_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QVariant>("rejecting");
+    QTest::addColumn<QVariant>("saturating");
+    const QVariant none;
+    const QVariant max = qint64(INT64_MAX), min = qint64(INT64_MIN);
+    QTest::newRow("in range") << "-12.5" << QVariant(qint64(-125000)) << QVariant(qint64(-125000));
+    QTest::newRow("largest") << "922337203685477.5807" << max << max;
+    QTest::newRow("one above") << "922337203685477.5808" << none << max;
+    QTest::newRow("lowest") << "-922337203685477.5808" << min << min;
+    QTest::newRow("one below") << "-922337203685477.5809" << none << min;
+    QTest::newRow("far beyond, decimals after") << "99999999999999999999999.5" << none << max;
+    QTest::newRow("far below") << "-99999999999999999999999" << none << min;
+    QTest::newRow("letter after many digits") << "99999999999999999999999x" << none << none;
+    QTest::newRow("blank") << " 12" << none << none;
+    QTest::newRow("comma") << "1,234" << none << none;
+    QTest::newRow("empty") << "" << none << none;
+}
+
+void TestNumberText::readDecimal()
+{
+    QFETCH(QString, text);
+    QFETCH(QVariant, rejecting);
+    QFETCH(QVariant, saturating);
+    const auto asVariant = [](std::optional<Currency> v) { return v ? QVariant(qint64(v->raw())) : QVariant(); };
+    QCOMPARE(asVariant(ReadDecimal(text)), rejecting);
+    QCOMPARE(asVariant(ReadDecimal(text, BeyondRange::Saturate)), saturating);
 }
 
 void TestNumberText::parseRejects()

@@ -1,6 +1,7 @@
 // The engine computes in plain 64-bit arithmetic where a bound on the inputs
 // proves it exact; these compare it with 128-bit arithmetic on every line.
 #include "CompositePrice.h"
+#include "DataFileConfig.h"
 #include "MaterialSettings.h"
 #include "PlainArithmeticBound.h"
 #include "PriceOverflow.h"
@@ -266,7 +267,7 @@ void TestPlainArithmetic::linesAtTheBoundAgree()
 
 void TestPlainArithmetic::sampleBooksTakeThePlainArithmetic()
 {
-    for (int category = 0; category < 10; ++category) {
+    for (int category = 0; category < CategoryCount; ++category) {
         const PriceBook book = SampleBook(category);
         for (int m = 0; m < Materials; ++m) {
             for (bool ratePricing : {false, true})

@@ -1,9 +1,11 @@
 #include "NumberText.h"
 #include "Rounding.h"
+#include "SettingsCapture.h"
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(Currency)
+Q_DECLARE_METATYPE(RoundingChoice)
 
 namespace {
 Currency units(double v) { return Currency::fromDouble(v); }
@@ -18,6 +20,8 @@ private slots:
     void plainTextLengthMatchesThePlainForm();
     void quantizeComponent_data();
     void quantizeComponent();
+    void roundingChoices_data();
+    void roundingChoices();
 };
 
 void TestRounding::roundSignificant_data()
@@ -115,6 +119,40 @@ void TestRounding::quantizeComponent()
     QFETCH(Currency, addend);
     QFETCH(Currency, result);
     QCOMPARE(QuantizeComponent(exact::times(a, b), {multiplier, addend}), result);
+}
+
+// Each choice's addend at the edges of its rounding, and the item of the
+// settings lists that stands for it, both ways.
+void TestRounding::roundingChoices_data()
+{
+    QTest::addColumn<RoundingChoice>("choice");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<Currency>("value");
+    QTest::addColumn<Currency>("whole");
+    const RoundingChoice up = RoundingChoice::Up, down = RoundingChoice::Truncate, half = RoundingChoice::Half;
+    QTest::newRow("up raises a tenth") << up << 0 << units(1.1) << units(2);
+    QTest::newRow("up keeps less than a tenth") << up << 0 << units(1.0999) << units(1);
+    QTest::newRow("up keeps a whole value") << up << 0 << units(7) << units(7);
+    QTest::newRow("up on a negative value truncates the sum") << up << 0 << units(-1.1) << units(0);
+    QTest::newRow("truncate just below the next") << down << 1 << units(1.9999) << units(1);
+    QTest::newRow("truncate negative toward zero") << down << 1 << units(-1.9999) << units(-1);
+    QTest::newRow("half at half") << half << 2 << units(1.5) << units(2);
+    QTest::newRow("half just below") << half << 2 << units(1.4999) << units(1);
+    QTest::newRow("half negative at half") << half << 2 << units(-1.5) << units(-1);
+}
+
+void TestRounding::roundingChoices()
+{
+    QFETCH(RoundingChoice, choice);
+    QFETCH(int, item);
+    QFETCH(Currency, value);
+    QFETCH(Currency, whole);
+    const Currency addend = RoundingAddend(choice);
+    QCOMPARE(TruncateWithAddend(value.raw(), addend), whole);
+    QCOMPARE(RoundingChoiceOf(addend), std::optional<RoundingChoice>(choice));
+    QCOMPARE(AddendForItem(item), addend);
+    QCOMPARE(ItemForAddend(addend), item);
+    QVERIFY(!RoundingChoiceOf(Currency::fromRaw(addend.raw() + 1)));
 }
 
 QTEST_APPLESS_MAIN(TestRounding)

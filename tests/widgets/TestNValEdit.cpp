@@ -241,6 +241,12 @@ void TestNValEdit::fixedPointMaximum_data()
     QTest::newRow("five decimals") << 6 << 5 << "12" << "9.99990" << qint64(99999);
     QTest::newRow("seven decimals") << 8 << 7 << "673" << "9.9999000" << qint64(99999);
     QTest::newRow("fourteen decimals, negative") << 15 << 14 << "-12" << "-9.99990000000000" << qint64(-99999);
+    // The ends of the type itself: its lowest value is held exactly, as any
+    // other text that fits, and a text beyond it is held at it.
+    QTest::newRow("the type's lowest") << 15 << -1 << "-922337203685477.5808" << "-922,337,203,685,478"
+                                        << qint64(INT64_MIN);
+    QTest::newRow("below the type's lowest") << 15 << -1 << "-922337203685477.5809" << "-922,337,203,685,478"
+                                              << qint64(INT64_MIN);
 }
 
 void TestNValEdit::fixedPointMaximum()
