@@ -13,3 +13,15 @@ QString NthField(const QString& text, int n)
     }
     return field;
 }
+
+int FieldNumber(const QString& field, int fallback)
+{
+    bool ok = false;
+    const int value = field.toInt(&ok);
+    return ok ? value : fallback;
+}
+
+int NthFieldNumber(const QString& text, int n, int fallback)
+{
+    return FieldNumber(NthField(text, n), fallback);
+}

@@ -6,3 +6,8 @@
 // terminated field the last one is repeated; with none the field is empty.
 // So "3;5;" gives "3", "5"; "3;" gives "3", "3"; "3" gives "", "".
 QString NthField(const QString& text, int n);
+
+// A field read as a whole number: `fallback` when it is empty or no number.
+// Both programs read their command-line numbers by this one rule.
+int FieldNumber(const QString& field, int fallback);
+int NthFieldNumber(const QString& text, int n, int fallback);

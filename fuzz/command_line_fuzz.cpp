@@ -46,19 +46,19 @@ void CheckMainProgram(const QString& argument)
 void CheckInputDialog(const QString& argument)
 {
     const CallerArguments caller = ParseCallerArgument(argument);
-    FUZZ_CHECK(caller.modeText == NthField(argument, 1) && caller.systemName == NthField(argument, 4));
+    FUZZ_CHECK(caller.mode == ParseCallerMode(NthField(argument, 1)) && caller.systemName == NthField(argument, 4));
     const int level = LevelOfIndex(caller.levelIndex);
     FUZZ_CHECK(level >= Level1 && level <= Level5);
-    EstimateTarget(caller.modeText);
+    FUZZ_CHECK(EstimateTarget(caller.mode.target).has_value() == (caller.mode.target != CallerTarget::None));
 
     EstimateLine line;
     line.materialName = caller.systemName;
-    line.sizeText = caller.modeText;
+    line.sizeText = caller.mode.text;
     line.remark = caller.systemName;
     line.sizeName = caller.systemName;
-    line.constructionRemark = caller.modeText;
+    line.constructionRemark = caller.mode.text;
     line.systemNumber = caller.systemNumber;
-    line.flag = FlagValue(Currency(), Currency(), true, caller.modeText);
+    line.flag = FlagValue(Currency(), Currency(), true, caller.mode);
     // The last line of the last category: the largest code there is.
     line.lineCode = LineCode(LineNumber(10, Materials - 1, Sheets - 1, PriceLines - 1), caller.systemNumber);
     const QString record = EstimateRecordText(line);

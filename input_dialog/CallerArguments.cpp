@@ -2,28 +2,31 @@
 
 #include "Fields.h"
 
-namespace {
-
-int fieldNumber(const QString& argument, int n)
+CallerMode ParseCallerMode(const QString& modeText)
 {
-    bool ok = false;
-    const int value = NthField(argument, n).toInt(&ok);
-    return ok ? value : 0;
+    CallerMode mode;
+    mode.text = modeText;
+    switch (FieldNumber(modeText, 0)) {
+    case 0:
+        mode.target = CallerTarget::Estimate;
+        break;
+    case 1:
+        mode.target = CallerTarget::Pickup;
+        break;
+    default:
+        mode.target = CallerTarget::None;
+        break;
+    }
+    mode.pickupMarked = modeText == QLatin1String("1");
+    return mode;
 }
-
-} // namespace
 
 CallerArguments ParseCallerArgument(const QString& argument)
 {
     CallerArguments a;
-    a.modeText = NthField(argument, 1);
-    a.levelIndex = fieldNumber(argument, 2);
-    a.systemNumber = fieldNumber(argument, 3);
+    a.mode = ParseCallerMode(NthField(argument, 1));
+    a.levelIndex = NthFieldNumber(argument, 2, 0);
+    a.systemNumber = NthFieldNumber(argument, 3, 0);
     a.systemName = NthField(argument, 4);
     return a;
-}
-
-bool IsPickupMode(const QString& modeText)
-{
-    return modeText == QLatin1String("1");
 }

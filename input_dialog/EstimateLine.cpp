@@ -1,9 +1,7 @@
 #include "EstimateLine.h"
 
-#include "CallerArguments.h"
 #include "ExactMath.h"
 #include "PriceBookFile.h"
-#include "PriceLookup.h"
 
 namespace {
 
@@ -29,19 +27,19 @@ std::optional<QString> RefuseEstimateChoice(const EstimateChoice& choice)
     return std::nullopt;
 }
 
-int FlagValue(Currency offerQuantity, Currency netQuantity, bool remarkOn, const QString& modeText)
+int FlagValue(Currency offerQuantity, Currency netQuantity, bool remarkOn, const CallerMode& mode)
 {
     int flag = HasFraction(offerQuantity) || HasFraction(netQuantity) ? 20 : 10;
     if (remarkOn)
         flag += 5;
-    if (IsPickupMode(modeText))
+    if (mode.pickupMarked)
         flag += 100;
     return flag;
 }
 
 int LineNumber(int category, int material, int sheet, int row)
 {
-    return (category - 1) * BookRows + LineRecord(material, sheet, row) + 1;
+    return (category - 1) * BookRows + RowNumber(material, sheet, row + 1);
 }
 
 Currency LineCode(int lineNumber, int systemNumber)
@@ -83,7 +81,7 @@ EstimateLine DeriveEstimateLine(const EstimateChoice& choice, PriceRow record)
     line.offerQuantity = choice.offerQuantity;
     line.compositeCost = record.compositeCost;
     line.adoptedPrice = record.adoptedLevel[level - 1];
-    line.flag = FlagValue(choice.offerQuantity, choice.netQuantity, choice.remarkOn, choice.modeText);
+    line.flag = FlagValue(choice.offerQuantity, choice.netQuantity, choice.remarkOn, choice.mode);
     line.lineCode = LineCode(LineNumber(choice.category, choice.material, choice.sheet, choice.row), choice.systemNumber);
     if (choice.appendConstruction)
         line.constructionRemark = choice.constructionType;
@@ -100,6 +98,6 @@ EstimateLine DeriveEstimateLine(const EstimateChoice& choice, PriceRow record)
 EstimateLine LookupEstimateLine(const EstimateChoice& choice)
 {
     const PriceRow record = ReadPriceRecord(choice.bookPath.trimmed(),
-                                            LineRecord(choice.material, choice.sheet, choice.row));
+                                            RowNumber(choice.material, choice.sheet, choice.row + 1));
     return DeriveEstimateLine(choice, record);
 }

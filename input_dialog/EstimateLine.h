@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CallerArguments.h"
 #include "Currency.h"
 #include "PriceRow.h"
 #include "RemovalSettings.h"
@@ -31,7 +32,7 @@ struct EstimateChoice {
     QString netQuantityText; // as the field shows it: empty while 0
     Currency netQuantity;
     Currency offerQuantity;
-    QString modeText;
+    CallerMode mode;
     int systemNumber = 0;
     RemovalSettings removal;
 };
@@ -65,7 +66,7 @@ std::optional<QString> RefuseEstimateChoice(const EstimateChoice& choice);
 
 // 10, or 20 when a quantity has a fraction; plus 5 with the remark option;
 // plus 100 for the pickup program.
-int FlagValue(Currency offerQuantity, Currency netQuantity, bool remarkOn, const QString& modeText);
+int FlagValue(Currency offerQuantity, Currency netQuantity, bool remarkOn, const CallerMode& mode);
 
 // The record's position over all ten categories, from 1.
 int LineNumber(int category, int material, int sheet, int row);

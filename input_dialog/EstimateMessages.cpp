@@ -1,6 +1,7 @@
 #include "EstimateMessages.h"
 
 #include "CopyDataFrame.h"
+#include "EstimateRecordFields.h"
 #include "Fields.h"
 #include "NumberText.h"
 
@@ -8,15 +9,47 @@
 
 namespace {
 
-QString Integer(int value)
+QString FieldText(const EstimateLine& line, const EstimateRecordField& field)
 {
-    return QString::number(value);
-}
-
-void AddZeros(QStringList& fields, int count)
-{
-    for (int i = 0; i < count; ++i)
-        fields << QStringLiteral("0");
+    switch (field.value) {
+    case RecordValue::Literal:
+        return QString::fromUtf8(field.literal);
+    case RecordValue::MaterialName:
+        return RecordField(line.materialName);
+    case RecordValue::SizeText:
+        return RecordField(line.sizeText);
+    case RecordValue::PriceA:
+        return PlainText(line.priceA);
+    case RecordValue::PriceB:
+        return PlainText(line.priceB);
+    case RecordValue::NetQuantity:
+        return PlainText(line.netQuantity);
+    case RecordValue::OfferQuantity:
+        return PlainText(line.offerQuantity);
+    case RecordValue::CompositeCost:
+        return PlainText(line.compositeCost);
+    case RecordValue::AdoptedPrice:
+        return PlainText(line.adoptedPrice);
+    case RecordValue::Flag:
+        return QString::number(line.flag);
+    case RecordValue::LineCode:
+        return PlainText(line.lineCode);
+    case RecordValue::ConstructionRemark:
+        return RecordField(line.constructionRemark);
+    case RecordValue::FitterRate:
+        return PlainText(line.fitterRate);
+    case RecordValue::ListPrice:
+        return PlainText(line.listPrice);
+    case RecordValue::SystemNumber:
+        return QString::number(line.systemNumber);
+    case RecordValue::Remark:
+        return RecordField(line.remark);
+    case RecordValue::SizeName:
+        return RecordField(line.sizeName);
+    case RecordValue::Sheet:
+        return QString::number(line.sheet);
+    }
+    return QString();
 }
 
 } // namespace
@@ -28,36 +61,23 @@ QString RecordField(const QString& text)
 
 QString EstimateRecordText(const EstimateLine& line)
 {
-    const QString size = RecordField(line.sizeName);
     QStringList fields;
-    fields << QStringLiteral("WM_DATAWRITE") << RecordField(line.materialName) << RecordField(line.sizeText)
-           << QStringLiteral("ｍ") << PlainText(line.priceA) << PlainText(line.priceB);
-    AddZeros(fields, 2);
-    fields << PlainText(line.netQuantity) << PlainText(line.offerQuantity) << PlainText(line.compositeCost)
-           << PlainText(line.adoptedPrice) << Integer(line.flag) << PlainText(line.lineCode)
-           << RecordField(line.constructionRemark) << QString() << PlainText(line.fitterRate)
-           << PlainText(line.listPrice) << Integer(line.systemNumber) << QStringLiteral("2")
-           << RecordField(line.remark);
-    AddZeros(fields, 4);
-    fields << size << Integer(line.systemNumber) << size << size;
-    AddZeros(fields, 2);
-    fields << Integer(line.sheet);
-    AddZeros(fields, 10);
+    for (const EstimateRecordField& field : EstimateRecordFields)
+        fields << FieldText(line, field);
     return fields.join(QLatin1Char(';')) + QLatin1Char(';');
 }
 
-std::optional<QString> EstimateTarget(const QString& modeText)
+std::optional<QString> EstimateTarget(CallerTarget target)
 {
-    bool ok = false;
-    const int mode = modeText.toInt(&ok);
-    switch (ok ? mode : 0) {
-    case 0:
+    switch (target) {
+    case CallerTarget::Estimate:
         return QStringLiteral("TFESTIMATE");
-    case 1:
+    case CallerTarget::Pickup:
         return QStringLiteral("TFPICKUP");
-    default:
-        return std::nullopt;
+    case CallerTarget::None:
+        break;
     }
+    return std::nullopt;
 }
 
 DialogCommand IncomingCommand(const CopyDataBlock& block)

@@ -14,9 +14,8 @@ QString EstimateRecordText(const EstimateLine& line);
 // and shift every later one, so it goes as the full-width "；".
 QString RecordField(const QString& text);
 
-// The window class of the caller's mode read as a number: 0 (or no number)
-// the estimate program, 1 the pickup program, anything else none.
-std::optional<QString> EstimateTarget(const QString& modeText);
+// The window class the lines go to; none for a caller that names no program.
+std::optional<QString> EstimateTarget(CallerTarget target);
 
 // What the estimate program may ask of the dialog.
 enum class DialogCommand { None, Close, Restore };

@@ -29,6 +29,25 @@ TBoxLabel* CaptionBox(QWidget* parent, const QString& name, const QString& text)
 
 } // namespace
 
+std::array<QString, 4> DesignSheetNames()
+{
+    return {QStringLiteral("屋内一般"), QStringLiteral("機械室"), QStringLiteral("地中"), QStringLiteral("屋外")};
+}
+
+std::array<QString, 15> DesignSizeNames()
+{
+    return {QStringLiteral("15A"),  QStringLiteral("20A"),  QStringLiteral("25A"),  QStringLiteral("32A"),
+            QStringLiteral("40A"),  QStringLiteral("50A"),  QStringLiteral("60A"),  QStringLiteral("80A"),
+            QStringLiteral("100A"), QStringLiteral("125A"), QStringLiteral("150A"), QStringLiteral("200A"),
+            QStringLiteral("250A"), QStringLiteral("300A"), QString()};
+}
+
+std::array<QString, 6> ConstructionTypes()
+{
+    return {QStringLiteral("屋内一般"), QStringLiteral("露出"),     QStringLiteral("床下"),
+            QStringLiteral("機械室"),   QStringLiteral("屋外架空"), QStringLiteral("地中配管")};
+}
+
 QStringList RemovalDecimalsCaptions()
 {
     return {QStringLiteral("第１位まで"), QStringLiteral("第２位まで"), QStringLiteral("第３位まで")};

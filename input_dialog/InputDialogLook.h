@@ -13,6 +13,12 @@ class TGradPan;
 // chosen, and that of the removal settings.
 QString DesignCaption();
 
+// What the sheet and size buttons offer until a material names its own, and
+// the construction types; the fifteenth size has no name.
+std::array<QString, 4> DesignSheetNames();
+std::array<QString, 15> DesignSizeNames();
+std::array<QString, 6> ConstructionTypes();
+
 // The captions of the removal rate's decimals 1..3 and rounding modes 1..3.
 QStringList RemovalDecimalsCaptions();
 QStringList RemovalRoundingCaptions();

@@ -9,14 +9,8 @@
 // Single records of a price book, read by position: the file is opened
 // read-only for each read and closed again, never held.
 
-// Record positions (0-based) of what the input dialog reads.
-constexpr int MaterialNameRecord(int material) { return RowsPerMaterial * material; }
-constexpr int SheetNameRecord(int material, int sheet) { return RowsPerMaterial * material + LinesPerSheet * (sheet + 1) - 1; }
-constexpr int SizeNameRecord(int material, int row) { return RowsPerMaterial * material + row; }
-constexpr int MaterialSettingsRecord(int material) { return RowsPerMaterial * material + LinesPerSheet - 1; }
-constexpr int LineRecord(int material, int sheet, int row) { return RowsPerMaterial * material + LinesPerSheet * sheet + row; }
-
-// The goods names of the 20 materials (line 1 of sheet 1 of each).
+// The goods names of the 20 materials (line 1 of sheet 1 of each), as the
+// material list shows them.
 QStringList ReadMaterialNames(const QString& path);
 
 // What choosing a material shows: its four sheet names, the size names of

@@ -36,6 +36,8 @@ TFKANZAI::TFKANZAI(const QString& programFolder, const QStringList& arguments, Q
     : QWidget(parent)
     , programFolder_(programFolder)
     , argument_(arguments.value(0))
+    , sheetNames_(DesignSheetNames())
+    , sizeNames_(DesignSizeNames())
     , answerTimeoutMs_(CopyData::AnswerTimeoutMs)
 {
     setObjectName(QStringLiteral("FKANZAI"));
@@ -108,16 +110,17 @@ void TFKANZAI::hideEvent(QHideEvent* event)
 void TFKANZAI::FormShow()
 {
     const CallerArguments caller = ParseCallerArgument(argument_);
-    modeText_ = caller.modeText;
-    statusPanels[0]->setText(modeText_);
+    mode_ = caller.mode;
+    statusPanels[0]->setText(mode_.text);
     Level_box->setCurrentIndex(caller.levelIndex >= 0 && caller.levelIndex < Level_box->count() ? caller.levelIndex : -1);
     showSystem(caller.systemNumber, caller.systemName);
-    if (IsPickupMode(modeText_)) {
+    if (mode_.pickupMarked) {
         CheckBox3->setEnabled(false);
         CheckBox1->setEnabled(false);
     }
 
     ListBox1->clear();
+    materialNames_.clear();
     MANYIN->setCaption(QString());
     nmanyin->setValue(Currency());
     gmanyin->setValue(Currency());

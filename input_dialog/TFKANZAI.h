@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFileConfig.h"
 #include "EstimateLine.h"
 #include "RemovalSettings.h"
 
@@ -59,8 +60,8 @@ public:
     TGradPan* GradPan1 = nullptr;
     TGradBtn* user_sel = nullptr;
     TBoxLabel* Keito = nullptr;
-    std::array<TIconButton*, 10> ib{};     // ib1 … ib10
-    std::array<TBoxLabel*, 10> DISKBTN{};  // DISKBTN1 … DISKBTN10
+    std::array<TIconButton*, CategoryCount> ib{};     // ib1 … ib10
+    std::array<TBoxLabel*, CategoryCount> DISKBTN{};  // DISKBTN1 … DISKBTN10
     TBoxLabel* FILEPL = nullptr;
     QLabel* FILENAMEPL = nullptr;          // hidden
     TBoxLabel* select_data = nullptr;
@@ -137,7 +138,7 @@ private:
     void setBookPath(const QString& path);
     void loadMaterialList();
     void showMaterial(int material);
-    void setSize(int row, const QString& caption);
+    void setSize(int row, const QString& name);
     void showRemovalSettings();
     void showSystem(int number, const QString& name);
     // The keypad entry as a quantity; refuses an empty entry with its message.
@@ -156,12 +157,18 @@ private:
 
     QString programFolder_;
     QString argument_;
-    std::array<QString, 10> categoryPaths_;
+    std::array<QString, CategoryCount> categoryPaths_;
     QString bookPath_;
     int categoryNumber_ = 0;
+    // The choices as made; the labels and buttons only show them.
+    QStringList materialNames_;         // the material list, as read
+    QString materialName_;              // shown in select_data
+    std::array<QString, 4> sheetNames_; // the sheet buttons' captions
+    std::array<QString, 15> sizeNames_; // the size buttons' captions
     int sizeRow_ = 0;
-    QString sizeName_;
-    QString modeText_;
+    QString sizeShown_;                 // shown in sizename
+    QString sizeName_;                  // at most 10 characters
+    CallerMode mode_;
     int systemNumber_ = 0;
     RemovalSettings removal_;
     bool openStepsPending_ = true;

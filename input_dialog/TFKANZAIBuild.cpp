@@ -29,9 +29,6 @@ namespace {
 // Sizes for a finger as much as for the mouse.
 constexpr int TouchHeight = 38;
 
-const char* const SizeCaptions[15] = {"15A", "20A", "25A", "32A", "40A", "50A", "60A", "80A",
-                                      "100A", "125A", "150A", "200A", "250A", "300A", ""};
-const char* const ConstructionTypes[6] = {"屋内一般", "露出", "床下", "機械室", "屋外架空", "地中配管"};
 
 TBoxLabel* ShowLabel(QWidget* parent, const QString& name, const QString& caption = QString())
 {
@@ -188,7 +185,7 @@ QWidget* TFKANZAI::buildCategories()
     group->setObjectName(QStringLiteral("GroupBox1"));
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(2);
-    for (int n = 1; n <= 10; ++n) {
+    for (int n = 1; n <= CategoryCount; ++n) {
         ib[n - 1] = IconButton(group, QStringLiteral("ib%1").arg(n), NumberedDisk(n));
         DISKBTN[n - 1] = ShowLabel(group, QStringLiteral("DISKBTN%1").arg(n));
         DISKBTN[n - 1]->setColor(palette().color(QPalette::Button));
@@ -217,9 +214,8 @@ QWidget* TFKANZAI::buildMaterials()
     auto* sheets = new QGroupBox(QStringLiteral("細　目"), box);
     sheets->setObjectName(QStringLiteral("GroupBox2"));
     auto* sheetGrid = new QGridLayout(sheets);
-    const char* const sheetCaptions[4] = {"屋内一般", "機械室", "地中", "屋外"};
     for (int i = 0; i < 4; ++i) {
-        tanka_opt[i] = Radio(sheets, QStringLiteral("tanka_opt_%1").arg(i + 1), QString::fromUtf8(sheetCaptions[i]));
+        tanka_opt[i] = Radio(sheets, QStringLiteral("tanka_opt_%1").arg(i + 1), sheetNames_[i]);
         sheetGrid->addWidget(tanka_opt[i], i / 2, i % 2);
     }
     tanka_opt[0]->setChecked(true);
@@ -228,7 +224,7 @@ QWidget* TFKANZAI::buildMaterials()
     construction->setObjectName(QStringLiteral("GroupBox4"));
     auto* constructionGrid = new QGridLayout(construction);
     for (int i = 0; i < 6; ++i) {
-        data_opt[i] = Radio(construction, QStringLiteral("data_opt_%1").arg(i + 1), QString::fromUtf8(ConstructionTypes[i]));
+        data_opt[i] = Radio(construction, QStringLiteral("data_opt_%1").arg(i + 1), ConstructionTypes()[i]);
         constructionGrid->addWidget(data_opt[i], i / 2, i % 2);
     }
     data_opt[0]->setChecked(true);
@@ -251,7 +247,7 @@ QWidget* TFKANZAI::buildSizes()
     auto* sizeGrid = new QGridLayout(sizes);
     sizeGrid->setSpacing(4);
     for (int i = 0; i < 15; ++i) {
-        size_bt[i] = GradButton(sizes, QStringLiteral("size_bt_%1").arg(i + 1), QString::fromUtf8(SizeCaptions[i]));
+        size_bt[i] = GradButton(sizes, QStringLiteral("size_bt_%1").arg(i + 1), sizeNames_[i]);
         sizeGrid->addWidget(size_bt[i], i / 3, i % 3);
     }
 

@@ -44,7 +44,7 @@ QString TFKANZAI::messageName() const
 
 bool TFKANZAI::deliverLine(const EstimateLine& line)
 {
-    const std::optional<QString> target = EstimateTarget(modeText_);
+    const std::optional<QString> target = EstimateTarget(mode_.target);
     if (!target) {
         InfoBox(QStringLiteral("送り先のプログラムがありません。"), Confirm);
         return false;

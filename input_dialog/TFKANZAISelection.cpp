@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace {
 
@@ -52,6 +53,7 @@ void TFKANZAI::ibClick(int category)
     categoryNumber_ = category;
     FILEPL->setCaption(DISKBTN[category - 1]->caption());
     const QSignalBlocker quiet(ListBox1);
+    materialNames_ = names;
     ListBox1->clear();
     ListBox1->addItems(names);
 }
@@ -79,40 +81,45 @@ void TFKANZAI::ListBox1Click(int material)
         ListBox1->clearSelection();
         throw;
     }
+    sheetNames_ = view.sheetNames;
+    std::copy(view.sizeNames.begin(), view.sizeNames.end(), sizeNames_.begin());
     for (int i = 0; i < 4; ++i) {
         tanka_opt[i]->setEnabled(true);
-        tanka_opt[i]->setText(view.sheetNames[i]);
+        tanka_opt[i]->setText(sheetNames_[i]);
         if (i > 0)
             SetCaptionColor(tanka_opt[i], Qt::black);
     }
     for (int row = 0; row < PriceLines; ++row)
-        size_bt[row]->setText(view.sizeNames[row]);
+        size_bt[row]->setText(sizeNames_[row]);
     if (view.refrigerantMode) {
+        sheetNames_[0] = QStringLiteral("一般");
         tanka_opt[0]->setChecked(true);
-        tanka_opt[0]->setText(QStringLiteral("一般"));
+        tanka_opt[0]->setText(sheetNames_[0]);
         for (int i = 0; i < 4; ++i) {
             tanka_opt[i]->setEnabled(false);
             if (i > 0)
                 SetCaptionColor(tanka_opt[i], QColor(128, 128, 128));
         }
     }
-    select_data->setCaption(ListBox1->item(material)->text());
+    materialName_ = materialNames_.value(material);
+    select_data->setCaption(materialName_);
     // A size chosen before stays chosen, under the new material's name for it.
     if (!sizeName_.isEmpty())
-        setSize(sizeRow_, size_bt[sizeRow_]->text());
+        setSize(sizeRow_, sizeNames_[sizeRow_]);
 }
 
 void TFKANZAI::size_btClick(int row)
 {
-    setSize(row, size_bt[row]->text());
+    setSize(row, sizeNames_[row]);
     nmanyin->setFocus();
 }
 
-void TFKANZAI::setSize(int row, const QString& caption)
+void TFKANZAI::setSize(int row, const QString& name)
 {
     sizeRow_ = row;
-    sizeName_ = caption.left(10);
-    sizename->setCaption(caption);
+    sizeShown_ = name;
+    sizeName_ = name.left(10);
+    sizename->setCaption(name);
 }
 
 // --- Quantities and sending ----------------------------------------------
@@ -181,18 +188,18 @@ EstimateChoice TFKANZAI::currentChoice() const
     EstimateChoice c;
     c.bookPath = bookPath_;
     c.category = categoryNumber_;
-    c.materialShown = select_data->caption();
+    c.materialShown = materialName_;
     const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
     c.material = selected.isEmpty() ? -1 : ListBox1->row(selected.first());
     c.sheet = CheckedIndex(tanka_opt, 0);
-    c.sheetCaption = tanka_opt[c.sheet]->text();
+    c.sheetCaption = sheetNames_[c.sheet];
     c.row = sizeRow_;
-    c.sizeShown = sizename->caption();
+    c.sizeShown = sizeShown_;
     c.sizeName = sizeName_;
     const WorkKind kinds[] = {WorkKind::General, WorkKind::Removal, WorkKind::RemovalReuse};
     c.work = kinds[CheckedIndex(CALC_OPT1, 0)];
     const int construction = CheckedIndex(data_opt, -1);
-    c.constructionType = construction >= 0 ? data_opt[construction]->text() : QString();
+    c.constructionType = construction >= 0 ? ConstructionTypes()[construction] : QString();
     c.levelIndex = Level_box->currentIndex();
     c.useComposite = CheckBox1->isChecked();
     c.appendSheet = CheckBox2->isChecked();
@@ -202,7 +209,7 @@ EstimateChoice TFKANZAI::currentChoice() const
     c.netQuantityText = nmanyin->text();
     c.netQuantity = nmanyin->value();
     c.offerQuantity = gmanyin->value();
-    c.modeText = modeText_;
+    c.mode = mode_;
     c.systemNumber = systemNumber_;
     c.removal = removal_;
     return c;

@@ -8,10 +8,10 @@ PriceBook BlankPriceBook(std::int64_t recordBase)
     return book;
 }
 
-QString MaterialLabel(const ShortText<80>& goodsName)
+QString MaterialLabel(const QString& goodsName)
 {
-    const QString label = goodsName.text().trimmed();
+    const QString label = goodsName.trimmed();
     return label.isEmpty() ? QStringLiteral("----") : label;
 }
 
-QString MaterialLabel(const PriceBook& book, int material) { return MaterialLabel(book.row(material, 1).headerText); }
+QString MaterialLabel(const PriceBook& book, int material) { return MaterialLabel(book.row(material, 1).headerText.text()); }

@@ -12,13 +12,32 @@ constexpr int PriceLines = 14;
 constexpr int RowsPerMaterial = Sheets * LinesPerSheet;
 constexpr int BookRows = Materials * RowsPerMaterial;
 
-// Row k of material m (0..19), sheet s (0..3), line l (1..15): 1..1200.
+// How the rows of a book are numbered, in memory and in the file alike;
+// every reader and writer of a row by its place goes through these.
+
+// Row n within a material (1..60) of sheet s (0..3) and line l (1..15).
+constexpr int MaterialRowNumber(int sheet, int line) { return LinesPerSheet * sheet + line; }
+// Row k of the book (1..1200) of material m (0..19) and its row n (1..60).
+constexpr int RowNumber(int material, int materialRow) { return RowsPerMaterial * material + materialRow; }
+// Row k of material m, sheet s, line l.
 constexpr int RowNumber(int material, int sheet, int line)
 {
-    return RowsPerMaterial * material + LinesPerSheet * sheet + line;
+    return RowNumber(material, MaterialRowNumber(sheet, line));
 }
-// Row n within a material (1..60) of sheet s and line l.
-constexpr int MaterialRowNumber(int sheet, int line) { return LinesPerSheet * sheet + line; }
+
+// The place of row k: material 0..19, sheet 0..3, line 1..15.
+struct RowPlace {
+    int material;
+    int sheet;
+    int line;
+
+    bool operator==(const RowPlace&) const = default;
+};
+constexpr RowPlace PlaceOfRow(int k)
+{
+    const int n = (k - 1) % RowsPerMaterial; // 0..59
+    return {(k - 1) / RowsPerMaterial, n / LinesPerSheet, n % LinesPerSheet + 1};
+}
 
 // The 1200 rows of one category's price book.
 class PriceBook {
@@ -36,11 +55,8 @@ public:
         assert(k >= 1 && k <= BookRows);
         return rows_[static_cast<std::size_t>(k - 1)];
     }
-    PriceRow& row(int material, int materialRow) { return row(RowsPerMaterial * material + materialRow); }
-    const PriceRow& row(int material, int materialRow) const
-    {
-        return row(RowsPerMaterial * material + materialRow);
-    }
+    PriceRow& row(int material, int materialRow) { return row(RowNumber(material, materialRow)); }
+    const PriceRow& row(int material, int materialRow) const { return row(RowNumber(material, materialRow)); }
 
     bool operator==(const PriceBook&) const = default;
 
@@ -55,4 +71,4 @@ PriceBook BlankPriceBook(std::int64_t recordBase);
 // The label of a material in the tree and the menu: the goods name (the
 // header text of its line 1), trimmed, or "----" when there is none.
 QString MaterialLabel(const PriceBook& book, int material);
-QString MaterialLabel(const ShortText<80>& goodsName);
+QString MaterialLabel(const QString& goodsName);

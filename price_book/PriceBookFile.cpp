@@ -47,10 +47,10 @@ QByteArray readRecordBytes(QFile& file, const QString& path)
                               .arg(PriceBookFileSize));
 }
 
-// The bytes of record `index` (0..1199) of an opened file.
-QByteArray readRecordAt(QFile& file, const QString& path, int index)
+// The bytes of row k's record (1..1200) of an opened file.
+QByteArray readRecordAt(QFile& file, const QString& path, int k)
 {
-    if (!file.seek(static_cast<qint64>(index) * RecordSize))
+    if (!file.seek(RecordOffset(k)))
         throw FileError(path, file.errorString());
     QByteArray bytes = file.read(RecordSize);
     if (file.error() != QFileDevice::NoError)
@@ -73,19 +73,27 @@ PriceBook ReadPriceBookFile(const QString& path, BookFingerprint* fingerprint)
     return book;
 }
 
-std::array<QString, Materials> ReadMaterialLabels(const QString& path)
+std::array<QString, Materials> ReadGoodsNames(const QString& path, BookLength length)
 {
     QFile file;
     OpenRegularFile(file, path);
     // The 20 records alone: reading all 432000 bytes of ten books was a
     // tenth of the start-up.
-    if (file.size() < PriceBookFileSize)
+    if (length == BookLength::Whole && file.size() < PriceBookFileSize)
         tooShort(path, file.size());
-    std::array<QString, Materials> labels;
+    std::array<QString, Materials> names;
     for (int m = 0; m < Materials; ++m) {
-        const QByteArray record = readRecordAt(file, path, RowNumber(m, 0, 1) - 1);
-        labels[static_cast<std::size_t>(m)] = MaterialLabel(DecodeHeaderText(record.constData()));
+        const QByteArray record = readRecordAt(file, path, RowNumber(m, 0, 1));
+        names[static_cast<std::size_t>(m)] = DecodeHeaderText(record.constData()).text();
     }
+    return names;
+}
+
+std::array<QString, Materials> ReadMaterialLabels(const QString& path)
+{
+    std::array<QString, Materials> labels = ReadGoodsNames(path, BookLength::Whole);
+    for (QString& label : labels)
+        label = MaterialLabel(label);
     return labels;
 }
 
@@ -95,7 +103,7 @@ PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes)
         tooShort(path, bytes.size());
     PriceBook book;
     for (int k = 1; k <= BookRows; ++k)
-        DecodeRecordInto(bytes.constData() + static_cast<qsizetype>(k - 1) * RecordSize, book.row(k));
+        DecodeRecordInto(bytes.constData() + RecordOffset(k), book.row(k));
     return book;
 }
 
@@ -114,7 +122,7 @@ QByteArray PriceBookBytes(const PriceBook& book, std::int64_t recordBase)
     QByteArray bytes(PriceBookFileSize, '\0');
     for (int k = 1; k <= BookRows; ++k)
         EncodeRecord(book.row(k), Currency::fromUnits(recordBase + k),
-                     bytes.data() + static_cast<qsizetype>(k - 1) * RecordSize);
+                     bytes.data() + RecordOffset(k));
     return bytes;
 }
 
@@ -157,11 +165,11 @@ bool HoldsBlankBook(const QString& path)
     }
 }
 
-PriceRow ReadPriceRecord(const QString& path, int index)
+PriceRow ReadPriceRecord(const QString& path, int k)
 {
-    if (index < 0 || index >= BookRows)
-        throw FileError(path, QStringLiteral("record %1 is outside the price book").arg(index + 1));
+    if (k < 1 || k > BookRows)
+        throw FileError(path, QStringLiteral("record %1 is outside the price book").arg(k));
     QFile file;
     OpenRegularFile(file, path);
-    return DecodeRecord(readRecordAt(file, path, index).constData());
+    return DecodeRecord(readRecordAt(file, path, k).constData());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PriceBook.h"
+#include "RecordCodec.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -8,8 +9,16 @@
 #include <array>
 
 constexpr qint64 PriceBookFileSize = 432000;
+// Where row k's record (1..1200) starts in the file.
+constexpr qint64 RecordOffset(int k) { return static_cast<qint64>(k - 1) * RecordSize; }
+static_assert(RecordOffset(BookRows + 1) == PriceBookFileSize);
 // The record number base a missing file is created with (records -1199..0).
 constexpr std::int64_t BlankRecordBase = -1200;
+// The record base codes of LoadPriceBook: category books number their records
+// from 0; a file the user chose, and the blank scratch book of the start, from
+// 13200.
+constexpr int CategoryRecordBaseCode = 0;
+constexpr int UserFileRecordBaseCode = 11;
 
 // What tells whether a price book file was written since it was read: a
 // hash of its records' bytes and its size. Empty for a missing file.
@@ -23,9 +32,16 @@ PriceBook ReadPriceBookFile(const QString& path, BookFingerprint* fingerprint = 
 // FileError naming `path`.
 PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes);
 
-// The labels of the 20 materials (MaterialLabel) of a price book file, with
-// the errors of ReadPriceBookFile; only the materials' first lines are read,
-// which is what the tree needs of every book at start-up.
+// The goods names of the 20 materials of a price book file, as stored: the
+// header texts of their first lines, the only records read. `Whole` refuses
+// a file shorter than a book first, as loading it would; `RecordsRead` asks
+// only for the records read.
+enum class BookLength { Whole, RecordsRead };
+std::array<QString, Materials> ReadGoodsNames(const QString& path, BookLength length);
+
+// The labels of the 20 materials (MaterialLabel) of a whole price book file,
+// with the errors of ReadPriceBookFile: what the tree needs of every book at
+// start-up.
 std::array<QString, Materials> ReadMaterialLabels(const QString& path);
 
 // Writes the 1200 rows with record numbers recordBase + k, replacing the file
@@ -53,5 +69,5 @@ std::int64_t LoadPriceBook(PriceBook& book, const QString& path, int recordBaseC
 // (LoadPriceBook); false also when it cannot be read.
 bool HoldsBlankBook(const QString& path);
 
-// Reads the single record at 0-based index (0..1199) without loading the book.
-PriceRow ReadPriceRecord(const QString& path, int index);
+// Reads the single record of row k (1..1200) without loading the book.
+PriceRow ReadPriceRecord(const QString& path, int k);

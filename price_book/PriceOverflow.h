@@ -22,8 +22,9 @@ public:
     int line() const { return lineOf(n_); }    // 1..15
 
 private:
-    static int sheetOf(int n) { return (n - 1) / LinesPerSheet; }
-    static int lineOf(int n) { return (n - 1) % LinesPerSheet + 1; }
+    // A material row is numbered as the book's row of the first material.
+    static int sheetOf(int n) { return PlaceOfRow(n).sheet; }
+    static int lineOf(int n) { return PlaceOfRow(n).line; }
 
     int material_;
     int n_;

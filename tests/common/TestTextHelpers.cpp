@@ -16,6 +16,8 @@ class TestTextHelpers : public QObject {
 private slots:
     void nthField_data();
     void nthField();
+    void fieldNumber_data();
+    void fieldNumber();
     void settingsLineSplit_data();
     void settingsLineSplit();
     void settingsFileRoundTrip();
@@ -52,6 +54,34 @@ void TestTextHelpers::nthField()
     QFETCH(int, n);
     QFETCH(QString, field);
     QCOMPARE(NthField(text, n), field);
+}
+
+void TestTextHelpers::fieldNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("number");
+    // The fallback is -7, a value no row gives by itself.
+    QTest::newRow("second") << "3;5;" << 2 << 5;
+    QTest::newRow("past the end repeats the last") << "3;" << 2 << 3;
+    QTest::newRow("no terminator") << "3" << 1 << -7;
+    QTest::newRow("empty field") << ";5;" << 1 << -7;
+    QTest::newRow("negative") << "-2;" << 1 << -2;
+    QTest::newRow("plus sign") << "+4;" << 1 << 4;
+    QTest::newRow("leading zero") << "01;" << 1 << 1;
+    QTest::newRow("blanks around") << " 1 ;" << 1 << 1;
+    QTest::newRow("trailing letter") << "1a;" << 1 << -7;
+    QTest::newRow("decimal") << "3.0;" << 1 << -7;
+    QTest::newRow("largest int") << "2147483647;" << 1 << 2147483647;
+    QTest::newRow("beyond int") << "2147483648;" << 1 << -7;
+    QTest::newRow("full-width digit") << QString::fromUtf8("３;") << 1 << -7;
+}
+
+void TestTextHelpers::fieldNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(int, n);
+    QTEST(NthFieldNumber(text, n, -7), "number");
 }
 
 void TestTextHelpers::settingsLineSplit_data()

@@ -25,7 +25,7 @@ EstimateChoice Choice()
     c.levelIndex = 1;
     c.netQuantityText = QStringLiteral("3");
     c.netQuantity = c.offerQuantity = C("3");
-    c.modeText = QStringLiteral("0");
+    c.mode = ParseCallerMode(QStringLiteral("0"));
     c.systemNumber = 3;
     c.removal.recycleFactor = C("0.5");
     return c;
@@ -58,8 +58,8 @@ private slots:
     void record_data();
     void record();
     void recordBytes();
-    void target_data();
-    void target();
+    void callerMode_data();
+    void callerMode();
     void incomingCommand_data();
     void incomingCommand();
 };
@@ -86,7 +86,7 @@ void TestEstimateMessages::record_data()
 
     c = Choice();
     c.work = WorkKind::RemovalReuse;
-    c.modeText = QStringLiteral("1");
+    c.mode = ParseCallerMode(QStringLiteral("1"));
     c.levelIndex = 4;
     // 0.5 x 0.45: trunc(2.25 + 0.5) / 10.
     QTest::newRow("reuse, pickup, LEVEL5") << c
@@ -134,22 +134,36 @@ void TestEstimateMessages::recordBytes()
     QCOMPARE(block.data.indexOf('\0'), block.data.size() - 1);
 }
 
-void TestEstimateMessages::target_data()
+// Where a line goes is the mode read as a number; whether it is marked as
+// the pickup program's (flag +100, two options off) is the text "1" alone.
+void TestEstimateMessages::callerMode_data()
 {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("target");
-    QTest::newRow("no mode") << "" << "TFESTIMATE";
-    QTest::newRow("estimate") << "0" << "TFESTIMATE";
-    QTest::newRow("pickup") << "1" << "TFPICKUP";
-    QTest::newRow("not a number") << "x" << "TFESTIMATE";
-    QTest::newRow("two") << "2" << "";
-    QTest::newRow("negative") << "-1" << "";
+    QTest::addColumn<bool>("pickup");
+    QTest::newRow("no mode") << "" << "TFESTIMATE" << false;
+    QTest::newRow("estimate") << "0" << "TFESTIMATE" << false;
+    QTest::newRow("pickup") << "1" << "TFPICKUP" << true;
+    QTest::newRow("leading zero") << "01" << "TFPICKUP" << false;
+    QTest::newRow("leading blank") << " 1" << "TFPICKUP" << false;
+    QTest::newRow("not a number") << "x" << "TFESTIMATE" << false;
+    QTest::newRow("number and letter") << "1a" << "TFESTIMATE" << false;
+    QTest::newRow("two") << "2" << "" << false;
+    QTest::newRow("negative") << "-1" << "" << false;
 }
 
-void TestEstimateMessages::target()
+void TestEstimateMessages::callerMode()
 {
     QFETCH(QString, mode);
-    QTEST(EstimateTarget(mode).value_or(QString()), "target");
+    QFETCH(bool, pickup);
+    // Read as the dialog reads its command line, and as a line carries it.
+    const CallerMode parsed = ParseCallerArgument(mode + QLatin1Char(';')).mode;
+    QCOMPARE(parsed.text, mode);
+    QTEST(EstimateTarget(parsed.target).value_or(QString()), "target");
+    QCOMPARE(parsed.pickupMarked, pickup);
+    EstimateChoice c = Choice();
+    c.mode = parsed;
+    QCOMPARE(DeriveEstimateLine(c, Record()).flag, pickup ? 110 : 10);
 }
 
 void TestEstimateMessages::incomingCommand_data()

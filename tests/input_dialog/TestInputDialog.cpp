@@ -54,6 +54,7 @@ private slots:
     void keypadIgnoresTheLocale();
     void enterKeys();
     void sentLine();
+    void lineFromTheChoicesNotTheCaptions();
     void remarkHistory();
     void closeSavesTheRemarks();
     void closeWhenTheRemarksCannotBeSaved();
@@ -500,6 +501,38 @@ void TestInputDialog::sentLine()
     QCOMPARE(d.currentChoice().work, WorkKind::RemovalReuse);
     QCOMPARE(d.currentChoice().constructionType, QStringLiteral("機械室"));
     QCOMPARE(d.Level_box->currentIndex(), 3);
+}
+
+// The captions only show what was chosen: a caption changed behind the
+// dialog's back (a style, a translation, an elided text) changes no line.
+void TestInputDialog::lineFromTheChoicesNotTheCaptions()
+{
+    ScriptedModalSeam seam;
+    TFKANZAI d(folder_->path(), {});
+    QSignalSpy lines(&d, &TFKANZAI::EstimateLineBuilt);
+    d.show();
+    d.ib[0]->click();
+    ClickMaterial(d, 1);
+    d.tanka_opt[2]->click();
+    d.data_opt[3]->click();
+    d.CheckBox2->setChecked(true);
+    d.CheckBox3->setChecked(true);
+    d.size_bt[4]->click();
+    Type(d, QStringLiteral("2"));
+    d.net_bt->click();
+    const QString other = QStringLiteral("x");
+    d.select_data->setCaption(other);
+    d.tanka_opt[2]->setText(other);
+    d.data_opt[3]->setText(other);
+    d.sizename->setCaption(other);
+    d.size_bt[4]->setText(other);
+    d.IconButton3->click();
+    QCOMPARE(lines.count(), 1);
+    const EstimateLine line = lines.takeFirst().at(0).value<EstimateLine>();
+    QCOMPARE(line.materialName, QStringLiteral("硬質塩化ビニルライニング鋼管"));
+    QCOMPARE(line.sizeText, QStringLiteral("51SU 地中"));
+    QCOMPARE(line.sizeName, QStringLiteral("51SU"));
+    QCOMPARE(line.constructionRemark, QStringLiteral("機械室"));
 }
 
 void TestInputDialog::remarkHistory()

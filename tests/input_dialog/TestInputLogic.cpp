@@ -46,7 +46,7 @@ EstimateChoice SampleChoice()
     c.netQuantityText = QStringLiteral("2");
     c.netQuantity = C("2");
     c.offerQuantity = C("2");
-    c.modeText = QStringLiteral("0");
+    c.mode = ParseCallerMode(QStringLiteral("0"));
     c.systemNumber = 3;
     return c;
 }
@@ -100,11 +100,11 @@ void TestInputLogic::callerArgument()
 {
     QFETCH(QString, argument);
     const CallerArguments a = ParseCallerArgument(argument);
-    QTEST(a.modeText, "mode");
+    QTEST(a.mode.text, "mode");
     QTEST(a.levelIndex, "level");
     QTEST(a.systemNumber, "system");
     QTEST(a.systemName, "name");
-    QTEST(IsPickupMode(a.modeText), "pickup");
+    QTEST(a.mode.pickupMarked, "pickup");
 }
 
 void TestInputLogic::removalRate_data()
@@ -215,7 +215,7 @@ void TestInputLogic::flagValue()
     QFETCH(QString, net);
     QFETCH(bool, remark);
     QFETCH(QString, mode);
-    QTEST(FlagValue(ParseCurrency(offer), ParseCurrency(net), remark, mode), "flag");
+    QTEST(FlagValue(ParseCurrency(offer), ParseCurrency(net), remark, ParseCallerMode(mode)), "flag");
 }
 
 void TestInputLogic::lineCode_data()
@@ -346,7 +346,7 @@ void TestInputLogic::deriveLineTexts()
     c.appendSheet = true;
     c.appendConstruction = true;
     c.remarkOn = true;
-    c.modeText = QStringLiteral("1");
+    c.mode = ParseCallerMode(QStringLiteral("1"));
     line = DeriveEstimateLine(c, SampleRecord());
     QCOMPARE(line.sizeText, QStringLiteral("20A 地中"));
     QCOMPARE(line.sizeName, QStringLiteral("20A"));

@@ -49,7 +49,11 @@ private slots:
     void failedLoadReplacesNothing_data();
     void failedLoadReplacesNothing();
     void longerFileLoadsItsFirstRecords();
+    void rowAddress_data();
+    void rowAddress();
     void singleRecordByPosition();
+    void goodsNames_data();
+    void goodsNames();
     void fingerprintFollowsTheBytes();
     void blankBookIsKnown();
 };
@@ -78,8 +82,8 @@ void TestPriceBookFile::saveNumbersRecordsFromTheBase_data()
 {
     QTest::addColumn<int>("recordBaseCode");
     QTest::addColumn<int>("first");
-    QTest::newRow("after the start-up load") << 0 << 1;
-    QTest::newRow("after a load from the data load command") << 11 << 13201;
+    QTest::newRow("after the start-up load") << CategoryRecordBaseCode << 1;
+    QTest::newRow("after a load from the data load command") << UserFileRecordBaseCode << 13201;
 }
 
 void TestPriceBookFile::saveNumbersRecordsFromTheBase()
@@ -164,23 +168,108 @@ void TestPriceBookFile::longerFileLoadsItsFirstRecords()
     QCOMPARE(QFileInfo(path).size(), 432000);
 }
 
+void TestPriceBookFile::rowAddress_data()
+{
+    QTest::addColumn<int>("material");
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<qint64>("offset");
+    QTest::newRow("first") << 0 << 0 << 1 << 1 << qint64(0);
+    QTest::newRow("settings line of the first sheet") << 0 << 0 << 15 << 15 << qint64(5040);
+    QTest::newRow("wrap to the next sheet") << 0 << 1 << 1 << 16 << qint64(5400);
+    QTest::newRow("last of a material") << 0 << 3 << 15 << 60 << qint64(21240);
+    QTest::newRow("wrap to the next material") << 1 << 0 << 1 << 61 << qint64(21600);
+    QTest::newRow("material 1, sheet 2, line 14") << 1 << 2 << 14 << 104 << qint64(37080);
+    QTest::newRow("last") << 19 << 3 << 15 << 1200 << qint64(431640);
+}
+
+// One numbering for the book in memory, the file and the single-record reads.
+void TestPriceBookFile::rowAddress()
+{
+    QFETCH(int, material);
+    QFETCH(int, sheet);
+    QFETCH(int, line);
+    QFETCH(int, k);
+    QCOMPARE(RowNumber(material, sheet, line), k);
+    QCOMPARE(RowNumber(material, MaterialRowNumber(sheet, line)), k);
+    QCOMPARE(PlaceOfRow(k), (RowPlace{material, sheet, line}));
+    QTEST(RecordOffset(k), "offset");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan2.FDA");
+    const QByteArray file = numberedFile(1200);
+    writeRaw(path, file);
+    QCOMPARE(ReadPriceRecord(path, k).listPrice, Currency::fromUnits(k));
+    const PriceBook book = PriceBookFromBytes(path, file);
+    QCOMPARE(book.row(material, MaterialRowNumber(sheet, line)).listPrice, Currency::fromUnits(k));
+    QCOMPARE(PriceBookBytes(book, 0).mid(RecordOffset(k) + 208, 8), file.mid(RecordOffset(k) + 208, 8));
+}
+
 void TestPriceBookFile::singleRecordByPosition()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("haikan2.FDA");
     writeRaw(path, numberedFile(1200));
-    // Material 1, sheet 2, line 14 is record 104.
-    QCOMPARE(RowNumber(1, 2, 14), 104);
-    QCOMPARE(ReadPriceRecord(path, 103).listPrice, Currency::fromUnits(104));
-    QCOMPARE(ReadPriceRecord(path, 1199).listPrice, Currency::fromUnits(1200));
-    QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(path, 1200));
+    QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(path, 0));
+    QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(path, 1201));
     writeRaw(dir.filePath("short.FDA"), numberedFile(10));
-    QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(dir.filePath("short.FDA"), 10));
-    QCOMPARE(ReadPriceRecord(dir.filePath("short.FDA"), 9).listPrice, Currency::fromUnits(10));
+    QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(dir.filePath("short.FDA"), 11));
+    QCOMPARE(ReadPriceRecord(dir.filePath("short.FDA"), 10).listPrice, Currency::fromUnits(10));
     // The input dialog reads records one by one: a pipe must not stop it.
     const QString pipe = dir.filePath("pipe.FDA");
     QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
-    QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(pipe, 0));
+    QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(pipe, 1));
+}
+
+void TestPriceBookFile::goodsNames_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<bool>("namesRead");
+    QTest::addColumn<bool>("labelsRead");
+    QTest::newRow("whole book") << 1200 << true << true;
+    QTest::newRow("one record short") << 1199 << true << false;
+    QTest::newRow("up to the last material's first line") << 1141 << true << false;
+    QTest::newRow("without it") << 1140 << false << false;
+}
+
+// The material list of the input dialog reads the records it needs; the
+// tree of the main window takes a book only whole, as loading it would.
+void TestPriceBookFile::goodsNames()
+{
+    QFETCH(int, records);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan3.FDA");
+    QByteArray file = numberedFile(1200);
+    // Material 0 blank (the numbered file names no goods), 1 with blanks
+    // around its name, 19 named.
+    const auto setName = [&](int material, const QByteArray& name) {
+        const qint64 at = RecordOffset(RowNumber(material, 0, 1)) + 4;
+        file[at] = char(name.size());
+        file.replace(at + 1, name.size(), name);
+    };
+    setName(1, " A; B ");
+    setName(19, "Last");
+    writeRaw(path, file.left(RecordOffset(records + 1)));
+
+    QFETCH(bool, namesRead);
+    if (!namesRead) {
+        QVERIFY_THROWS_EXCEPTION(FileError, ReadGoodsNames(path, BookLength::RecordsRead));
+    } else {
+        const std::array<QString, Materials> names = ReadGoodsNames(path, BookLength::RecordsRead);
+        QCOMPARE(names[0], QString());
+        QCOMPARE(names[1], QStringLiteral(" A; B "));
+        QCOMPARE(names[19], QStringLiteral("Last"));
+    }
+    QFETCH(bool, labelsRead);
+    if (!labelsRead) {
+        QVERIFY_THROWS_EXCEPTION(FileError, ReadMaterialLabels(path));
+    } else {
+        const std::array<QString, Materials> labels = ReadMaterialLabels(path);
+        QCOMPARE(labels[0], QStringLiteral("----"));
+        QCOMPARE(labels[1], QStringLiteral("A; B"));
+        QCOMPARE(labels[19], QStringLiteral("Last"));
+    }
 }
 
 // A save must know whether someone else wrote the file since it was read:

@@ -70,7 +70,7 @@ void readRecords(const BadInput& input, const QString& path, QMap<QString, QStri
                 continue;
             const auto [k, field] = rowAndField(name, QStringLiteral("record"));
             try {
-                const PriceRow row = ReadPriceRecord(path, k - 1);
+                const PriceRow row = ReadPriceRecord(path, k);
                 v[name] = field.isEmpty() ? QStringLiteral("ok") : rowField(row, field);
             } catch (const FileError& e) {
                 QCOMPARE(e.file(), path);

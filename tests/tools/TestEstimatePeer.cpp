@@ -1,6 +1,7 @@
 #include "ApplicationTitle.h"
 #include "CopyDataFrame.h"
 #include "CopyDataSend.h"
+#include "EstimateMessages.h"
 #include "InputDialogFixture.h"
 #include "MessageTestSupport.h"
 #include "RecordReport.h"
@@ -78,6 +79,8 @@ private slots:
     void init();
     void cleanup() { runtime_.reset(); }
     void report();
+    void reportOfTheDialogsRecord_data();
+    void reportOfTheDialogsRecord();
     void reportOfOtherBlocks_data();
     void reportOfOtherBlocks();
     void lineFromTheDialogAndCloseFromThePeer();
@@ -111,6 +114,52 @@ void TestEstimatePeer::report()
     QCOMPARE(lines[32], QStringLiteral("32 sheet index: 32"));
     QCOMPARE(lines[42], QStringLiteral("42 zero 42: 42"));
     QCOMPARE(lines.last(), QStringLiteral("end of block"));
+}
+
+void TestEstimatePeer::reportOfTheDialogsRecord_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("record") << 1 << "01 record: WM_DATAWRITE";
+    QTest::newRow("material name") << 2 << "02 material name: 鋼管";
+    QTest::newRow("size and sheet") << 3 << "03 size and sheet: 20A 機械室";
+    QTest::newRow("unit") << 4 << "04 unit: ｍ";
+    QTest::newRow("price B") << 6 << "06 price B: 2.5";
+    QTest::newRow("offer quantity") << 10 << "10 offer quantity: 4";
+    QTest::newRow("flag") << 13 << "13 flag: 125";
+    QTest::newRow("line code") << 14 << "14 line code: 1217.3";
+    QTest::newRow("construction type") << 15 << "15 construction type: 露出";
+    QTest::newRow("empty") << 16 << "16 empty 16: ";
+    QTest::newRow("list price") << 18 << "18 list price: 10";
+    QTest::newRow("remark with a separator") << 21 << "21 remark: a；b";
+    QTest::newRow("size name") << 26 << "26 size name: 20A";
+    QTest::newRow("system number again") << 27 << "27 system number 27: 3";
+    QTest::newRow("sheet index") << 32 << "32 sheet index: 1";
+    QTest::newRow("last") << 42 << "42 zero 42: 0";
+}
+
+// What the dialog writes in each field is what the peer names it: one table.
+void TestEstimatePeer::reportOfTheDialogsRecord()
+{
+    EstimateLine line;
+    line.materialName = QStringLiteral("鋼管");
+    line.sizeText = QStringLiteral("20A 機械室");
+    line.priceA = Currency::fromRaw(15000);
+    line.priceB = Currency::fromRaw(25000);
+    line.netQuantity = Currency::fromUnits(3);
+    line.offerQuantity = Currency::fromUnits(4);
+    line.flag = 125;
+    line.lineCode = Currency::fromRaw(12173000);
+    line.constructionRemark = QStringLiteral("露出");
+    line.listPrice = Currency::fromUnits(10);
+    line.systemNumber = 3;
+    line.remark = QStringLiteral("a;b");
+    line.sizeName = QStringLiteral("20A");
+    line.sheet = 1;
+    const QStringList lines = RecordReport(CopyDataBlock::fromText(EstimateRecordText(line), QStringLiteral("TFKANZAI")));
+    QCOMPARE(lines.size(), 1 + 42 + 1); // no warning either
+    QFETCH(int, n);
+    QTEST(lines[n], "line");
 }
 
 void TestEstimatePeer::reportOfOtherBlocks_data()

@@ -32,12 +32,10 @@ void addAll(QStringList& fields, const char* name, const std::array<Currency, N>
 
 QString DumpRecord(const PriceRow& row, int k)
 {
-    const int material = (k - 1) / RowsPerMaterial;
-    const int n = (k - 1) % RowsPerMaterial + 1;
+    const RowPlace place = PlaceOfRow(k);
     QStringList f;
-    f << QStringLiteral("record=%1").arg(k) << QStringLiteral("material=%1").arg(material + 1)
-      << QStringLiteral("sheet=%1").arg((n - 1) / LinesPerSheet + 1)
-      << QStringLiteral("line=%1").arg((n - 1) % LinesPerSheet + 1);
+    f << QStringLiteral("record=%1").arg(k) << QStringLiteral("material=%1").arg(place.material + 1)
+      << QStringLiteral("sheet=%1").arg(place.sheet + 1) << QStringLiteral("line=%1").arg(place.line);
     f << QStringLiteral("reserved0=%1").arg(row.reserved0) << QStringLiteral("headerText=") + quoted(row.headerText.text())
       << QStringLiteral("sheetName=") + quoted(row.sheetName.text())
       << QStringLiteral("recordNo=") + PlainText(row.recordNo)
