@@ -27,7 +27,7 @@ struct Folder {
     {
         QDir(dir.path()).mkpath("kanzai");
         if (books == Books::Sample) {
-            for (int k = 0; k < 10; ++k)
+            for (int k = 0; k < CategoryCount; ++k)
                 WritePriceBookFile(dir.filePath(QStringLiteral("kanzai/haikan%1.FDA").arg(k + 1)), SampleBook(k), 0);
             return;
         }
@@ -35,7 +35,7 @@ struct Folder {
         Tkvconfig config(dir.path(), &window);
         window.setConfigDialog(&config);
         window.show();
-        for (int k = 1; k < 10; ++k)
+        for (int k = 1; k < CategoryCount; ++k)
             emit window.TreeView1->itemClicked(window.TreeView1->topLevelItem(k), 0);
         window.close();
     }
@@ -70,7 +70,7 @@ void BM_StartUpToFirstMaterial(benchmark::State& state)
         window.setConfigDialog(&config);
         window.show();
         QCoreApplication::processEvents(); // the first paint
-        benchmark::DoNotOptimize(window.session().currentMaterial);
+        benchmark::DoNotOptimize(window.session().currentMaterial());
         state.PauseTiming();
         window.hide();
         state.ResumeTiming();
@@ -83,7 +83,7 @@ void BM_CategorySwitch(benchmark::State& state)
     Window window(booksOf(state));
     int k = 0;
     for (auto _ : state) {
-        k = (k + 1) % 10;
+        k = (k + 1) % CategoryCount;
         emit window->TreeView1->itemClicked(window->TreeView1->topLevelItem(k), 0);
         QCoreApplication::processEvents();
     }

@@ -28,21 +28,42 @@ QString PriceBookSession::scratchFile() const
     return ProgramFiles::scratchFile(programFolder_);
 }
 
-void PriceBookSession::LoadPriceBook(const QString& path)
+void PriceBookSession::loadBook(const QString& path, int recordBaseCode)
 {
     BookFingerprint fingerprint;
-    recordBase_ = ::LoadPriceBook(book, path, recordBaseCode, &fingerprint);
+    recordBase_ = ::LoadPriceBook(book_, path, recordBaseCode, &fingerprint);
     knownFile_ = path;
     knownFingerprint_ = fingerprint;
 }
 
-void PriceBookSession::LoadBlankScratchBook()
+void PriceBookSession::bookReplaced()
 {
+    // The steps belong to the book that was replaced.
+    undo_.clear();
+    redo_.clear();
+    version_ = savedVersion_ = ++lastVersion_;
+}
+
+void PriceBookSession::StartWithBlankScratchBook()
+{
+    work_ = WorkSet();
+    currentPath_ = scratchFile();
     // One left blank by the last start is kept as it is: writing and
     // syncing it again took a tenth of the start-up.
     if (!HoldsBlankBook(scratchFile()))
         QFile::remove(scratchFile());
-    LoadPriceBook(scratchFile());
+    loadBook(scratchFile(), UserFileRecordBaseCode);
+    recordBaseCode_ = CategoryRecordBaseCode;
+    currentMaterial_ = 0;
+    currentSheet_ = 0;
+    enabledPaste_.reset(); // nothing is copied yet
+    bookReplaced();
+}
+
+void PriceBookSession::ReloadCurrentBook()
+{
+    loadBook(currentPath_, recordBaseCode_);
+    bookReplaced();
 }
 
 bool PriceBookSession::changedByOthers(const QString& path) const
@@ -53,7 +74,7 @@ bool PriceBookSession::changedByOthers(const QString& path) const
 bool PriceBookSession::SavePriceBook(const QString& path)
 {
     QString target = path;
-    if (recordBaseCode != 11 && path == scratchFile() && chooseSaveName) {
+    if (recordBaseCode_ != UserFileRecordBaseCode && path == scratchFile() && chooseSaveName) {
         const QString chosen = chooseSaveName();
         if (!chosen.isEmpty())
             target = chosen;
@@ -64,167 +85,182 @@ bool PriceBookSession::SavePriceBook(const QString& path)
     // load is only replaced when the user says so.
     if (changedByOthers(target) && !(confirmOverwriteChanged && confirmOverwriteChanged(target)))
         throw CommandCancelled();
-    knownFingerprint_ = WritePriceBookFile(target, book, recordBase_);
+    knownFingerprint_ = WritePriceBookFile(target, book_, recordBase_);
     knownFile_ = target;
-    currentPath = LongPathForm(target);
-    modified = false;
+    currentPath_ = LongPathForm(target);
+    savedVersion_ = version_;
     return true;
 }
 
 void PriceBookSession::LoadUserFile(const QString& path)
 {
-    const int codeBefore = recordBaseCode;
-    recordBaseCode = 11;
-    try {
-        LoadPriceBook(path);
-    } catch (...) {
-        recordBaseCode = codeBefore;
-        throw;
-    }
-    currentPath = LongPathForm(path);
-    modified = false;
-    currentMaterial = 0;
-    undoEnabled = false; // the snapshot belongs to the book that was replaced
+    loadBook(path, UserFileRecordBaseCode);
+    recordBaseCode_ = UserFileRecordBaseCode;
+    currentPath_ = LongPathForm(path);
+    currentMaterial_ = 0;
+    bookReplaced();
 }
 
 void PriceBookSession::SwitchCategory(int category, const QString& path)
 {
-    const bool wasModified = modified;
-    modified = false;
-    try {
-        LoadPriceBook(path);
-    } catch (...) {
-        // The old book stays loaded, so it is still the one a close may save.
-        modified = wasModified;
-        throw;
-    }
-    currentCategory = category;
-    currentPath = path;
-    currentMaterial = 0;
-    undoEnabled = false; // the snapshot belongs to the book that was replaced
+    // On failure the old book stays loaded, so it is still the one a close
+    // may save.
+    loadBook(path, recordBaseCode_);
+    currentCategory_ = category;
+    currentPath_ = path;
+    currentMaterial_ = 0;
+    bookReplaced();
 }
 
 void PriceBookSession::SelectMaterial(int material)
 {
-    currentMaterial = material;
-    currentSheet = 0;
-    undoEnabled = false;
+    currentMaterial_ = material;
+    currentSheet_ = 0;
     MaterialSnapshot stored;
     snapshotInto(stored);
     try {
-        SelectAndComputeMaterial(work, book, material, ratePricing);
+        SelectAndComputeMaterial(work_, book_, material, ratePricing_);
     } catch (...) {
         // Shown as stored, with nothing computed, rather than half computed.
         restore(stored);
-        work = WorkSet();
-        LoadMaterial(work, book, material);
+        work_ = WorkSet();
+        LoadMaterial(work_, book_, material);
         throw;
     }
 }
 
 void PriceBookSession::ChangeSheet(int sheet)
 {
-    currentSheet = sheet;
-    asOneChange(UndoStep::None, [&] { ComputeSheetRows(target(), currentSheet, ratePricing); });
+    currentSheet_ = sheet;
+    // Computing a sheet refreshes computed values only: no step of its own.
+    snapshotInto(before_);
+    try {
+        ComputeSheetRows(target(), currentSheet_, ratePricing_);
+    } catch (...) {
+        restore(before_);
+        throw;
+    }
 }
 
 void PriceBookSession::snapshotInto(MaterialSnapshot& s) const
 {
-    s.work = work;
+    s.material = currentMaterial_;
+    s.work = work_;
     for (int n = 1; n <= RowsPerMaterial; ++n)
-        s.bookRows[static_cast<std::size_t>(n - 1)] = book.row(currentMaterial, n);
-    s.ratePricing = ratePricing;
+        s.bookRows[static_cast<std::size_t>(n - 1)] = book_.row(currentMaterial_, n);
+    s.ratePricing = ratePricing_;
+}
+
+bool PriceBookSession::holds(const MaterialSnapshot& s) const
+{
+    if (s.material != currentMaterial_ || s.ratePricing != ratePricing_ || !(s.work == work_))
+        return false;
+    for (int n = 1; n <= RowsPerMaterial; ++n) {
+        if (!(s.bookRows[static_cast<std::size_t>(n - 1)] == book_.row(currentMaterial_, n)))
+            return false;
+    }
+    return true;
 }
 
 void PriceBookSession::restore(const MaterialSnapshot& saved)
 {
-    work = saved.work;
+    currentMaterial_ = saved.material;
+    work_ = saved.work;
     for (int n = 1; n <= RowsPerMaterial; ++n)
-        book.row(currentMaterial, n) = saved.bookRows[static_cast<std::size_t>(n - 1)];
-    ratePricing = saved.ratePricing;
+        book_.row(currentMaterial_, n) = saved.bookRows[static_cast<std::size_t>(n - 1)];
+    ratePricing_ = saved.ratePricing;
 }
 
-void PriceBookSession::TakeUndoSnapshot()
+void PriceBookSession::stepTo(std::deque<Step>& from, std::deque<Step>& to)
 {
-    snapshotInto(undoSet);
-    undoEnabled = true;
+    if (from.empty())
+        return;
+    // A step of another material comes back where the user can see it.
+    if (from.back().state.material != currentMaterial_)
+        SelectMaterial(from.back().state.material);
+    Step step = std::move(from.back());
+    from.pop_back();
+    Step current;
+    snapshotInto(current.state);
+    current.version = version_;
+    // The snapshot holds computed rows: putting them back is the undo, and
+    // computing them again could only change what the book held before.
+    restore(step.state);
+    version_ = step.version;
+    currentSheet_ = 0;
+    to.push_back(std::move(current));
 }
 
 void PriceBookSession::Undo()
 {
-    if (!undoEnabled)
-        return;
-    // The snapshot holds computed rows: putting them back is the undo, and
-    // computing them again could only change what the book held before.
-    restore(undoSet);
-    currentSheet = 0;
-    modified = true;
-    undoEnabled = false;
+    stepTo(undo_, redo_);
 }
 
-void PriceBookSession::BasicDataClosed()
+void PriceBookSession::Redo()
 {
-    currentSheet = 0;
-    try {
-        ratePricing = MaterialSettings{work.settingsRow()}.ratePricingAfterSelect(ratePricing);
-        ComputeMaterialRows(target(), ratePricing);
-    } catch (...) {
-        // What the dialog stored cannot be computed: the material goes back
-        // to what it was before the dialog opened.
-        restore(undoSet);
-        throw;
-    }
-    modified = true;
+    stepTo(redo_, undo_);
+}
+
+void PriceBookSession::CloseBasicData(const std::optional<BasicData>& stored)
+{
+    currentSheet_ = 0;
+    // Stored or not, the book counts as changed, as it always did after the
+    // dialog.
+    asOneChange(
+        [&] {
+            // The dialog shows a significant-digit unit of 0 as 1, and the
+            // material keeps what it showed.
+            ShowBasicData(work_);
+            if (stored)
+                StoreBasicData(*stored, work_, book_, currentMaterial_);
+            ratePricing_ = MaterialSettings{work_.settingsRow()}.ratePricingAfterSelect(ratePricing_);
+            ComputeMaterialRows(target(), ratePricing_);
+        },
+        true);
 }
 
 void PriceBookSession::RecomputeMaterial(const CapturedControls& controls)
 {
-    asOneChange(UndoStep::Taken, [&] {
-        ratePricing = controls.ratePricing;
+    asOneChange([&] {
+        ratePricing_ = controls.ratePricing;
         ::RecomputeMaterial(target(), controls);
-        modified = true;
     });
 }
 
 void PriceBookSession::RepriceFromLevels(const RepriceChoices& choices)
 {
-    asOneChange(UndoStep::None, [&] {
-        ::RepriceFromLevels(target(), choices, ratePricing);
-        modified = true;
-    });
+    asOneChange([&] { ::RepriceFromLevels(target(), choices, ratePricing_); });
 }
 
 void PriceBookSession::StorePrice(int level, int line, Currency value)
 {
     if (level < Level1 || level > ListLevel)
         throw std::out_of_range("a price table column is a level from 1 to 7");
-    asOneChange(UndoStep::Taken, [&] {
-        modified = true;
+    asOneChange([&] {
         for (int sheet = 0; sheet < Sheets; ++sheet)
-            MaterialPrice(work.row(MaterialRowNumber(sheet, line)), level) = value;
+            MaterialPrice(work_.row(MaterialRowNumber(sheet, line)), level) = value;
         // In sheet order, so that the first sheet's line mirrors its prices
         // into the others before they are computed.
         for (int sheet = 0; sheet < Sheets; ++sheet)
-            ComputeRow(target(), MaterialRowNumber(sheet, line), ratePricing);
+            ComputeRow(target(), MaterialRowNumber(sheet, line), ratePricing_);
     });
 }
 
 void PriceBookSession::StoreRate(int rateColumn, int line, Currency value, bool fillDown)
 {
-    asOneChange(UndoStep::Taken, [&] {
-        modified = true;
+    asOneChange([&] {
         const int last = fillDown ? PriceLines : line;
         for (int l = line; l <= last; ++l) {
-            const int n = MaterialRowNumber(currentSheet, l);
-            work.row(n).rate[static_cast<std::size_t>(rateColumn - 1)] = value;
-            ComputeRow(target(), n, ratePricing);
+            const int n = MaterialRowNumber(currentSheet_, l);
+            work_.row(n).rate[static_cast<std::size_t>(rateColumn - 1)] = value;
+            ComputeRow(target(), n, ratePricing_);
         }
     });
 }
 
 bool PriceBookSession::refrigerant() const
 {
-    return ConstMaterialSettings{work.settingsRow()}.refrigerantMode();
+    return ConstMaterialSettings{work_.settingsRow()}.refrigerantMode();
 }
 
 MaterialControls ControlsForMaterial(const WorkSet& work)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "BasicData.h"
 #include "ClipCommands.h"
+#include "PriceBookFile.h"
 #include "Reprice.h"
 #include "SettingsCapture.h"
 #include "SheetTabs.h"
@@ -8,12 +10,15 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 
-// What an undo puts back: the material's working rows, its 60 rows in the
-// book and the rate pricing state they were computed with.
+// One material as an undo or redo puts it back: its working rows, its 60 rows
+// in the book and the rate pricing state they were computed with.
 struct MaterialSnapshot {
+    int material = 0;
     WorkSet work;
     std::array<PriceRow, RowsPerMaterial> bookRows{};
     bool ratePricing = false;
@@ -22,11 +27,15 @@ struct MaterialSnapshot {
 };
 
 // The price book the main window works on and everything it knows about it:
-// the loaded category and file, the material in the work set, the undo
-// snapshot and the modified flag. Window-free, so that every command can be
-// driven and tested without a window.
+// the loaded category and file, the material in the work set, the undo and
+// redo steps and whether the book differs from its file. Window-free, so that
+// every command can be driven and tested without a window. The state is read
+// through the accessors and changed only through the commands.
 class PriceBookSession {
 public:
+    // How many changes undo can go back; a material is about 67 kB.
+    static constexpr std::size_t UndoDepth = 200;
+
     explicit PriceBookSession(QString programFolder);
 
     // Asked when a save goes to the scratch file while loads number records
@@ -41,30 +50,34 @@ public:
     const QString& programFolder() const { return programFolder_; }
     QString scratchFile() const;
 
-    PriceBook book;
-    WorkSet work;
-    MaterialSnapshot undoSet;
-    bool undoEnabled = false;
-    bool modified = false;
-    int currentCategory = 0;
-    int pendingCategory = 0;
-    int currentMaterial = 0;
-    int currentSheet = 0;
-    QString currentPath;   // in its long form
-    int recordBaseCode = 0;
+    const PriceBook& book() const { return book_; }
+    const WorkSet& work() const { return work_; }
+    int currentCategory() const { return currentCategory_; }
+    int currentMaterial() const { return currentMaterial_; }
+    int currentSheet() const { return currentSheet_; }
+    const QString& currentPath() const { return currentPath_; } // in its long form
     // The rate pricing check box of the window, which the computation follows.
-    bool ratePricing = false;
+    bool ratePricing() const { return ratePricing_; }
+    // 11 once a file the user chose is loaded: saves then number records
+    // from 13200; 0 otherwise.
+    int recordBaseCode() const { return recordBaseCode_; }
+    // True while the book differs from what was last loaded or saved: every
+    // change counts, and an undo back to the saved state takes it back.
+    bool modified() const { return version_ != savedVersion_; }
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+    // The copy buffer, which outlives material and category changes and the
+    // loading of another file, and the one paste the last copy allows.
+    const ClipSet& clipSet() const { return clipSet_; }
+    bool pasteEnabled(CopyKind kind) const { return enabledPaste_ == kind; }
+    bool refrigerant() const;
 
-    // The copy buffer and the one paste the last copy allows. Both outlive
-    // material and category changes and the loading of another file.
-    ClipSet clipSet;
-    std::optional<CopyKind> enabledPaste;
-
-    // Replaces the book with the file's (created blank when missing). On
-    // failure nothing changes and FileError is thrown.
-    void LoadPriceBook(const QString& path);
-    // Loads the scratch book blank, as every start does.
-    void LoadBlankScratchBook();
+    // The start: an empty work set, nothing to undo or paste, and the scratch
+    // book loaded blank (numbered as the user's own files are, then reloaded
+    // by the caller's first load).
+    void StartWithBlankScratchBook();
+    // Loads the file of the current path again, numbering records from 0.
+    void ReloadCurrentBook();
     // Writes the book; the scratch file may be renamed through chooseSaveName.
     // Returns false when no name was left to write to. A failed write throws
     // FileError and leaves the path and `modified` as they were. A file
@@ -72,6 +85,7 @@ public:
     // confirmOverwriteChanged agrees; otherwise nothing is written, the book
     // stays modified and CommandCancelled is thrown.
     bool SavePriceBook(const QString& path);
+    bool SaveCurrentBook() { return SavePriceBook(currentPath_); }
 
     // Loads a file the user chose in place of the current category's book;
     // from then on loads number records from 13200. Only a load that
@@ -87,53 +101,67 @@ public:
     // fit, the material stays as stored, with nothing computed, and the
     // error is rethrown.
     void SelectMaterial(int material);
+    // Shows another sheet and computes it.
     void ChangeSheet(int sheet);
+    // Shows another sheet as it is, as the tabs do for a material that has
+    // fewer sheets than the one shown before.
+    void ShowSheet(int sheet) { currentSheet_ = sheet; }
 
-    void TakeUndoSnapshot();
-    // Puts the material, in the work set and in the book, back exactly as the
-    // snapshot holds it, and shows the first sheet.
+    // Undo puts the material changed last back as it was before the change
+    // (selecting it first when another one is shown) and shows its first
+    // sheet; redo does the change again. Each does nothing without a step.
     void Undo();
+    void Redo();
 
-    // What follows the basic data dialog, whether it stored or not: the
-    // current material is shown on its first sheet, its rows 1 to 59 are
-    // computed and the book counts as modified.
-    void BasicDataClosed();
-
-    // The commands that change data; each takes the undo snapshot first,
-    // computes what it changed and sets `modified`. One that fails (a value
-    // that does not fit, a text that is no number) leaves the work set, the
-    // book, the undo snapshot and `modified` as they were, and rethrows.
+    // The commands that change data; each is one undoable step, computes
+    // what it changed and counts as a change of the book. One that fails (a
+    // value that does not fit, a text that is no number) leaves the work set,
+    // the book, the steps and `modified` as they were, and rethrows.
     void RecomputeMaterial(const CapturedControls& controls);
-    void RepriceFromLevels(const RepriceChoices& choices); // snapshot taken by the caller
+    void RepriceFromLevels(const RepriceChoices& choices);
     // Stores a price of level 1..7 into the line of all four sheets and
     // computes each of them.
     void StorePrice(int level, int line, Currency value);
     void StoreRate(int rateColumn, int line, Currency value, bool fillDown);
+    // What follows the basic data dialog: with data, stores it into the
+    // current material; stored or not, the material is shown on its first
+    // sheet, its rows 1 to 59 are computed and the book counts as changed.
+    void CloseBasicData(const std::optional<BasicData>& stored);
 
     // The copy commands: they change no data and allow their own paste only.
     void Copy(CopyKind kind);
-    bool pasteEnabled(CopyKind kind) const { return enabledPaste == kind; }
     // Pastes the buffer into the current material or sheet and computes it;
     // one whose copy was not the last does nothing. A paste that writes the
     // settings line takes its rate pricing state, as a selection does.
     void Paste(CopyKind kind);
     // The fill of sheets 2 to 4 from the first one, and the same for unit
     // prices only (which also allows no paste any more). Each shows the
-    // material again as on selection, so neither can be undone.
+    // material again as on selection.
     void FillFromFirstSheet();
     void CopyUnitPricesFromFirstSheet();
     // Clears the material in the book and the work set and computes it.
     void ClearMaterial();
 
-    bool refrigerant() const;
-    MaterialInBook target() { return {work, book, currentMaterial}; }
-
 private:
+    struct Step {
+        MaterialSnapshot state;
+        std::uint64_t version = 0;
+    };
+
+    MaterialInBook target() { return {work_, book_, currentMaterial_}; }
+    void loadBook(const QString& path, int recordBaseCode);
+    // A new book: nothing to undo or redo, and it matches its file.
+    void bookReplaced();
     void snapshotInto(MaterialSnapshot& s) const;
     void restore(const MaterialSnapshot& saved);
-    enum class UndoStep { None, Taken };
+    // Whether the current material is exactly as the snapshot holds it.
+    bool holds(const MaterialSnapshot& s) const;
+    void stepTo(std::deque<Step>& from, std::deque<Step>& to);
+    // Runs a data-changing command as one undoable step: when it throws, the
+    // material (work set and book) is put back and nothing else changed; when
+    // it changed nothing, no step is kept.
     template <typename Change>
-    void asOneChange(UndoStep undo, Change&& change);
+    void asOneChange(Change&& change, bool alwaysCounts = false);
     // Changes the material in the book, then shows it again as on selection.
     template <typename Change>
     void changeAndReselect(Change&& change);
@@ -141,10 +169,29 @@ private:
     bool changedByOthers(const QString& path) const;
 
     QString programFolder_;
+    PriceBook book_;
+    WorkSet work_;
+    int currentCategory_ = 0;
+    int currentMaterial_ = 0;
+    int currentSheet_ = 0;
+    QString currentPath_;
+    bool ratePricing_ = false;
+    ClipSet clipSet_;
+    std::optional<CopyKind> enabledPaste_;
+
+    int recordBaseCode_ = CategoryRecordBaseCode;
     std::int64_t recordBase_ = 0;
     // The file whose bytes the book last matched on disk, and their fingerprint.
     QString knownFile_;
     QByteArray knownFingerprint_;
+
+    std::deque<Step> undo_;
+    std::deque<Step> redo_;
+    // Every change gives the book a new version; it is modified while its
+    // version is not the one last loaded or saved.
+    std::uint64_t version_ = 0;
+    std::uint64_t savedVersion_ = 0;
+    std::uint64_t lastVersion_ = 0;
     MaterialSnapshot before_; // the material before the change under way
 };
 
@@ -162,27 +209,23 @@ struct MaterialControls {
 
 MaterialControls ControlsForMaterial(const WorkSet& work);
 
-// Runs a data-changing command as one change: when it throws, the material
-// (work set and book), `modified` and the undo state are put back. The state
-// before the change is copied once (a material is 67 KB) into a buffer kept
-// from change to change; with UndoStep::Taken it becomes the undo snapshot
-// when the change succeeds.
 template <typename Change>
-void PriceBookSession::asOneChange(UndoStep undo, Change&& change)
+void PriceBookSession::asOneChange(Change&& change, bool alwaysCounts)
 {
+    // The state before the change is copied once (a material is 67 kB) into
+    // a buffer kept from change to change.
     snapshotInto(before_);
-    const bool wasModified = modified;
-    const bool undoWasEnabled = undoEnabled;
-    if (undo == UndoStep::Taken)
-        undoEnabled = true;
     try {
         change();
     } catch (...) {
         restore(before_);
-        modified = wasModified;
-        undoEnabled = undoWasEnabled;
         throw;
     }
-    if (undo == UndoStep::Taken)
-        undoSet = before_;
+    if (!alwaysCounts && holds(before_))
+        return;
+    undo_.push_back({before_, version_});
+    if (undo_.size() > UndoDepth)
+        undo_.pop_front();
+    redo_.clear();
+    version_ = ++lastVersion_;
 }

@@ -6,35 +6,33 @@
 
 void PriceBookSession::Copy(CopyKind kind)
 {
-    CopyToClip(clipSet, work, book, currentMaterial, currentSheet, kind);
-    enabledPaste = kind;
+    CopyToClip(clipSet_, work_, book_, currentMaterial_, currentSheet_, kind);
+    enabledPaste_ = kind;
 }
 
 void PriceBookSession::Paste(CopyKind kind)
 {
     if (!pasteEnabled(kind))
         return;
-    asOneChange(UndoStep::Taken, [&] {
-        const bool settingsPasted = PasteFromClip(clipSet, target(), currentSheet, kind);
+    asOneChange([&] {
+        const bool settingsPasted = PasteFromClip(clipSet_, target(), currentSheet_, kind);
         if (settingsPasted && kind.group == FieldGroup::AllContents)
-            ratePricing = MaterialSettings{work.settingsRow()}.ratePricingAfterSelect(ratePricing);
+            ratePricing_ = MaterialSettings{work_.settingsRow()}.ratePricingAfterSelect(ratePricing_);
         if (kind == CopyKind{ClipScope::Sheet, FieldGroup::UnitPrices}) {
             for (int n = 1; n <= LinesPerSheet; ++n)
-                ComputeRow(target(), n, ratePricing);
+                ComputeRow(target(), n, ratePricing_);
         } else {
-            ComputeMaterialRows(target(), ratePricing);
+            ComputeMaterialRows(target(), ratePricing_);
         }
-        modified = true;
     });
 }
 
 template <typename Change>
 void PriceBookSession::changeAndReselect(Change&& change)
 {
-    asOneChange(UndoStep::Taken, [&] {
-        change(book, currentMaterial);
-        modified = true;
-        SelectMaterial(currentMaterial);
+    asOneChange([&] {
+        change(book_, currentMaterial_);
+        SelectMaterial(currentMaterial_);
     });
 }
 
@@ -48,15 +46,14 @@ void PriceBookSession::FillFromFirstSheet()
 void PriceBookSession::CopyUnitPricesFromFirstSheet()
 {
     changeAndReselect(::CopyUnitPricesFromFirstSheet);
-    enabledPaste.reset();
+    enabledPaste_.reset();
 }
 
 void PriceBookSession::ClearMaterial()
 {
-    asOneChange(UndoStep::Taken, [&] {
-        ClearMaterialRows(book, currentMaterial);
-        LoadMaterial(work, book, currentMaterial);
-        ComputeMaterialRows(target(), ratePricing);
-        modified = true;
+    asOneChange([&] {
+        ClearMaterialRows(book_, currentMaterial_);
+        LoadMaterial(work_, book_, currentMaterial_);
+        ComputeMaterialRows(target(), ratePricing_);
     });
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "DataFileConfig.h"
 #include "DisplaySettings.h"
+#include "GuardedApplication.h"
 #include "MaterialExport.h"
 #include "PriceBookSession.h"
 #include "TableRows.h"
@@ -73,6 +75,7 @@ public:
     QAction* SaveAs = nullptr;
     QAction* N1 = nullptr;
     QAction* N2 = nullptr;
+    QAction* redoItem = nullptr; // "やり直し"
     QAction* N21 = nullptr;
     QAction* N30 = nullptr;
     QAction* N34 = nullptr;
@@ -84,8 +87,8 @@ public:
     QAction* item_paste_5 = nullptr;
     QAction* N22 = nullptr;
     QMenu* net_work = nullptr;
-    std::array<QMenu*, 10> categoryMenus{};                    // x1, x22, … x190
-    std::array<std::array<QAction*, 20>, 10> materialItems{};  // x2 …
+    std::array<QMenu*, CategoryCount> categoryMenus{};                    // x1, x22, … x190
+    std::array<std::array<QAction*, Materials>, CategoryCount> materialItems{};  // x2 …
     std::array<QAction*, PasteItems> pasteItems{}; // all_paste_1..4, item_paste_1..4
 
     // The cell last changed through the editor, one per editable table, so
@@ -105,6 +108,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Every handler runs its command here: an error that ends it is reported
+    // through the modal seam, and the edit menus follow the session after it.
+    template <typename Command>
+    void runCommand(Command&& command)
+    {
+        RunCommand(this, command);
+        updateUndoItem();
+        updatePasteItems();
+    }
+    // A handler for a signal or hook that runs `command` through runCommand.
+    template <typename Command>
+    auto handler(Command command)
+    {
+        return [this, command] { runCommand(command); };
+    }
+
     // Building the window.
     void buildControls();
     QWidget* buildSideControls();
@@ -149,6 +168,9 @@ private:
     void TreeView1Rename(QTreeWidgetItem* item);
     void materialItemClick(int material);
     void renameGroup(int category);
+    // The name of a category in the tree, the category menu and the data
+    // file configuration, which is saved.
+    void RenameCategory(int category, const QString& name);
 
     // Tables.
     TableModes tableModes() const;
@@ -183,6 +205,9 @@ private:
     void item_copy_5Click();
     void N22Click();
     void N2Click();
+    void redoClick();
+    // Undo or redo, then the material it changed as a selection shows it.
+    void stepClick(void (PriceBookSession::*step)());
     void updateUndoItem();
     // The paste items mirror the one paste the session allows.
     void updatePasteItems();
@@ -201,8 +226,12 @@ private:
 
     // Output: the CSV file, the clipboard and the print job. The level
     // dialog's choice moves the price table's selection; the export text
-    // comes back only when the user confirmed it.
-    std::optional<QString> exportMaterial(ExportMode mode);
+    // and the level come back only when the user confirmed them.
+    struct Export {
+        QString text;
+        int level;
+    };
+    std::optional<Export> exportMaterial(ExportMode mode);
     void CSV1Click();
     void N19Click();
     void N8Click();
@@ -220,7 +249,8 @@ private:
     bool followingRow_ = false;
     QSize outerSize_;    // as read from the window position file, else the work area
     QSize unfittedSize_; // the client size until the outer size is fitted
+    int pendingCategory_ = 0; // the category whose menu was opened last
     int treeWidth_ = DisplaySettings().treeWidth; // the tree's width while it is hidden
-    std::array<QString, 10> categoryPaths_;
+    std::array<QString, CategoryCount> categoryPaths_;
     Tkvconfig* kvconfig_ = nullptr;
 };

@@ -7,13 +7,11 @@
 
 void TFTANKAREGIST::user_selClick()
 {
-    session_.TakeUndoSnapshot();
-    updateUndoItem();
+    std::optional<BasicData> stored;
     {
-        Tfsheetset dialog(session_.work, session_.book, this);
-        dialog.nopanel->setText(QString::number(session_.currentMaterial));
+        Tfsheetset dialog(session_.work(), session_.currentMaterial(), this);
         dialog.Execute();
-        session_.currentMaterial = dialog.material();
+        stored = dialog.storedData();
     }
     // Stored or not, the window shows the material afresh and the book counts
     // as changed.
@@ -22,9 +20,8 @@ void TFTANKAREGIST::user_selClick()
         ShowMaterialSettings();
         showLabourRows();
         showPriceRows();
-        const int first = RowsPerMaterial * session_.currentMaterial;
+        const int first = RowsPerMaterial * session_.currentMaterial();
         RefreshMaterialLabels(first, first + RowsPerMaterial);
-        updateUndoItem();
-    });
-    session_.BasicDataClosed();
+        });
+    session_.CloseBasicData(stored);
 }

@@ -143,8 +143,8 @@ void TFTANKAREGIST::buildControls()
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int k = 0; k < 10; ++k) {
-        auto* category = new QTreeWidgetItem(TreeView1, {k < 9 ? QStringLiteral("ｸﾞﾙ-ﾌﾟ%1").arg(k + 1) : QStringLiteral("冷媒")});
+    for (int k = 0; k < CategoryCount; ++k) {
+        auto* category = new QTreeWidgetItem(TreeView1, {k < CategoryCount - 1 ? QStringLiteral("ｸﾞﾙ-ﾌﾟ%1").arg(k + 1) : QStringLiteral("冷媒")});
         for (int m = 0; m < Materials; ++m)
             new QTreeWidgetItem(category, {QStringLiteral("管材%1").arg(m + 1)});
     }
@@ -194,18 +194,22 @@ void TFTANKAREGIST::buildControls()
     }
     setStatusBar(StatusBar1);
 
-    connect(TabControl1, &QTabBar::currentChanged, this, [this](int t) { TabControl1Change(t); });
-    connect(TreeView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { TreeView1Click(item); });
-    connect(IconButton11, &QAbstractButton::clicked, this, [this] { IconButton11Click(); });
-    connect(user_sel, &QPushButton::clicked, this, [this] { user_selClick(); });
-    StrColGrid1->OnClick = [this](QObject*) { StrColGrid1Click(); };
-    StrColGrid2->OnClick = [this](QObject*) { StrColGrid2Click(); };
-    StrColGrid3->OnClick = [this](QObject*) { StrColGrid3Click(); };
+    connect(TabControl1, &QTabBar::currentChanged, this, [this](int t) { runCommand([&] { TabControl1Change(t); }); });
+    connect(TreeView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { runCommand([&] { TreeView1Click(item); }); });
+    connect(IconButton11, &QAbstractButton::clicked, this, handler([this] { IconButton11Click(); }));
+    connect(user_sel, &QPushButton::clicked, this, handler([this] { user_selClick(); }));
+    StrColGrid1->OnClick = [this](QObject*) { runCommand([this] { StrColGrid1Click(); }); };
+    StrColGrid2->OnClick = [this](QObject*) { runCommand([this] { StrColGrid2Click(); }); };
+    StrColGrid3->OnClick = [this](QObject*) { runCommand([this] { StrColGrid3Click(); }); };
     for (TStrColGrid* grid : {StrColGrid1, StrColGrid2, StrColGrid3}) {
         grid->OnRowChanged = [this, grid](QObject*, int, int row) { currentRowChanged(grid, row); };
     }
-    StrColGrid1->OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers shift) { StrColGrid1KeyDown(key, shift); };
-    StrColGrid2->OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers shift) { StrColGrid2KeyDown(key, shift); };
+    StrColGrid1->OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers shift) {
+        runCommand([&] { StrColGrid1KeyDown(key, shift); });
+    };
+    StrColGrid2->OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers shift) {
+        runCommand([&] { StrColGrid2KeyDown(key, shift); });
+    };
     for (TStrColGrid* grid : {StrColGrid1, StrColGrid2, StrColGrid3}) {
         grid->OnKeyPress = [](QObject*, QChar& key) {
             if (key == QLatin1Char('\r'))
@@ -252,7 +256,7 @@ QWidget* TFTANKAREGIST::buildSideControls()
                          rounding);
     for (QComboBox* box : {ComboBox2, ComboBox1, ComboBox3}) {
         roundingColumn->addWidget(box);
-        connect(box, &QComboBox::activated, this, [this] { RecomputeMaterial(); });
+        connect(box, &QComboBox::activated, this, handler([this] { RecomputeMaterial(); }));
     }
     column->addWidget(rounding);
 
@@ -269,6 +273,6 @@ QWidget* TFTANKAREGIST::buildSideControls()
     }
     column->addWidget(labour);
     column->addStretch(1);
-    connect(CheckGroupBox1, &TCheckCustomGroupBox::CheckBoxClick, this, [this] { CheckGroupBox1Click(); });
+    connect(CheckGroupBox1, &TCheckCustomGroupBox::CheckBoxClick, this, handler([this] { CheckGroupBox1Click(); }));
     return side;
 }

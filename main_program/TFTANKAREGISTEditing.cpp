@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QScopeGuard>
+#include <QTreeWidget>
 
 // The copy, paste, fill, clear and undo commands of the two edit menus.
 
@@ -49,27 +50,40 @@ void TFTANKAREGIST::N22Click()
 
 void TFTANKAREGIST::N2Click()
 {
-    if (!session_.undoEnabled)
-        return;
-    session_.Undo();
-    showChangedMaterial(true);
+    stepClick(&PriceBookSession::Undo);
+}
+
+void TFTANKAREGIST::redoClick()
+{
+    stepClick(&PriceBookSession::Redo);
+}
+
+void TFTANKAREGIST::stepClick(void (PriceBookSession::*step)())
+{
+    const auto show = qScopeGuard([this] {
+        // A step of another material selects it, in the tree too.
+        TreeView1->setCurrentItem(
+            TreeView1->topLevelItem(session_.currentCategory())->child(session_.currentMaterial()));
+        showChangedMaterial(true);
+    });
+    (session_.*step)();
 }
 
 void TFTANKAREGIST::showChangedMaterial(bool settingControls)
 {
-    showMaterialLook(session_.currentSheet);
+    showMaterialLook(session_.currentSheet());
     if (settingControls)
         showSettingControls();
     showLabourRows();
     showPriceRows();
-    const int line1 = RowNumber(session_.currentMaterial, 0, 1);
+    const int line1 = RowNumber(session_.currentMaterial(), 0, 1);
     RefreshMaterialLabels(line1, line1);
-    updateUndoItem();
 }
 
 void TFTANKAREGIST::updateUndoItem()
 {
-    N2->setEnabled(session_.undoEnabled);
+    N2->setEnabled(session_.canUndo());
+    redoItem->setEnabled(session_.canRedo());
 }
 
 void TFTANKAREGIST::updatePasteItems()

@@ -21,7 +21,7 @@ void TFTANKAREGIST::file_readClick()
     // The answer saves or not; `modified` stays until a load replaces the
     // book, so a cancelled or failed load loses nothing.
     askToSave();
-    const QString chosen = ModalSeam::current().openFileName(this, ApplicationTitle(), folderOf(session_.currentPath),
+    const QString chosen = ModalSeam::current().openFileName(this, ApplicationTitle(), folderOf(session_.currentPath()),
                                                              PriceBookFileFilter());
     if (chosen.isEmpty())
         return;
@@ -32,7 +32,7 @@ void TFTANKAREGIST::file_readClick()
 
 void TFTANKAREGIST::SaveAsClick()
 {
-    const QString chosen = ModalSeam::current().saveFileName(this, ApplicationTitle(), folderOf(session_.currentPath),
+    const QString chosen = ModalSeam::current().saveFileName(this, ApplicationTitle(), folderOf(session_.currentPath()),
                                                              PriceBookFileFilter(), QStringLiteral("FDA"));
     if (chosen.isEmpty())
         return;
@@ -43,15 +43,15 @@ void TFTANKAREGIST::SaveAsClick()
 void TFTANKAREGIST::N1Click()
 {
     // Only a file really written is reported as saved.
-    if (!session_.SavePriceBook(session_.currentPath))
+    if (!session_.SavePriceBook(session_.currentPath()))
         return;
     showStatusPath();
-    InfoBox(QStringLiteral("保存しました。\r\n") + session_.currentPath, QStringLiteral("確認"));
+    InfoBox(QStringLiteral("保存しました。\r\n") + session_.currentPath(), QStringLiteral("確認"));
 }
 
 void TFTANKAREGIST::IconButton11Click()
 {
-    session_.SavePriceBook(session_.currentPath);
+    session_.SavePriceBook(session_.currentPath());
     showStatusPath();
 }
 

@@ -124,16 +124,16 @@ void TFTANKAREGIST::showEvent(QShowEvent* event)
     if (started_)
         return;
     started_ = true;
-    StartUp();
+    runCommand([this] { StartUp(); });
 }
 
 void TFTANKAREGIST::StartUp()
 {
     QStringList paths;
-    for (int k = 0; k < 10; ++k)
+    for (int k = 0; k < CategoryCount; ++k)
         paths << (kvconfig_ ? kvconfig_->fileName(k) : QString());
     const QStringList longPaths = LongPathForms(paths); // the books mostly share one folder
-    for (int k = 0; k < 10; ++k) {
+    for (int k = 0; k < CategoryCount; ++k) {
         const QString name = kvconfig_ ? kvconfig_->groupName(k) : QString();
         const QString& path = paths[k];
         categoryPaths_[static_cast<std::size_t>(k)] = longPaths[k];
@@ -143,34 +143,23 @@ void TFTANKAREGIST::StartUp()
     }
     readDisplaySettings();
 
-    session_.modified = false;
-    session_.work = WorkSet();
-    session_.undoSet = MaterialSnapshot();
-    session_.currentPath = session_.scratchFile();
-    session_.recordBaseCode = 11;
-    session_.LoadBlankScratchBook();
-    session_.currentMaterial = 0;
+    session_.StartWithBlankScratchBook();
     clearTables();
     ShowMaterialSettings();
     showLabourRows();
     showPriceRows();
-    session_.recordBaseCode = 0;
-    session_.enabledPaste.reset(); // nothing is copied yet
     updatePasteItems();
     showStatusPath();
 
     const StartupChoice choice = ParseStartupArgument(arguments_.value(0));
-    const bool category = choice.category >= 1 && choice.category <= 10;
+    const bool category = choice.category >= 1 && choice.category <= CategoryCount;
     // The scratch book too is loaded again, now that records count from 0 as
     // a save numbers them.
     bool loaded = false;
     if (category) {
         try {
-            withCategoryBook(choice.category - 1, [&](const QString& path) {
-                session_.LoadPriceBook(path);
-                session_.currentPath = path;
-            });
-            session_.currentCategory = choice.category - 1;
+            withCategoryBook(choice.category - 1,
+                             [&](const QString& path) { session_.SwitchCategory(choice.category - 1, path); });
             loaded = true;
         } catch (const FileError& e) {
             // Reported, and the start-up goes on with the scratch book, so
@@ -179,20 +168,19 @@ void TFTANKAREGIST::StartUp()
         }
     }
     if (!loaded)
-        session_.LoadPriceBook(session_.currentPath);
+        session_.ReloadCurrentBook();
     try {
         SelectMaterial(choice.material - 1);
     } catch (const ValueOverflow& e) {
         // Shown as stored; the start-up still ends with a whole window.
         ModalSeam::current().errorReport(this, ApplicationTitle(), e.message());
     }
-    TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(choice.material - 1));
+    TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory())->child(choice.material - 1));
     if (edition_ == 1)
         label9->setText(ApplicationTitle() + QStringLiteral("-Network版"));
     labourEdit = EditCell();
     priceEdit = EditCell();
     markCurrentRow(1);
-    session_.modified = false;
     showStatusPath();
 }
 
@@ -262,15 +250,9 @@ DisplaySettings TFTANKAREGIST::currentDisplaySettings() const
 
 void TFTANKAREGIST::closeEvent(QCloseEvent* event)
 {
-    try {
-        askToSave();
-    } catch (const CommandCancelled&) {
-        // The user kept the edits rather than overwrite a colleague's save.
-        event->ignore();
-        return;
-    } catch (const FileError& e) {
-        // The prices are not saved: the window stays open with them.
-        ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
+    // A save that failed, or that the user cancelled rather than overwrite a
+    // colleague's save, keeps the window open with the prices.
+    if (!RunCommand(this, [this] { askToSave(); })) {
         event->ignore();
         return;
     }
@@ -314,5 +296,5 @@ void TFTANKAREGIST::writeSettingsFiles()
 
 void TFTANKAREGIST::showStatusPath()
 {
-    statusPanels[5]->setText(session_.currentPath);
+    statusPanels[5]->setText(session_.currentPath());
 }

@@ -33,11 +33,11 @@ QString headerLine(const WorkSet& work, int line) { return work.row(line).header
 
 void TFTANKAREGIST::askToSave()
 {
-    if (session_.modified
-        && ChoiceBox(QStringLiteral("現在の編集内容を保存しますか？\r\n") + session_.currentPath, QStringLiteral("実行"),
+    if (session_.modified()
+        && ChoiceBox(QStringLiteral("現在の編集内容を保存しますか？\r\n") + session_.currentPath(), QStringLiteral("実行"),
                      QStringLiteral("キャンセル"))
                == 6)
-        session_.SavePriceBook(session_.currentPath);
+        session_.SaveCurrentBook();
 }
 
 void TFTANKAREGIST::SwitchCategory(int category)
@@ -77,7 +77,6 @@ void TFTANKAREGIST::showSelectedMaterial()
     ShowMaterialSettings();
     showLabourRows();
     showPriceRows();
-    updateUndoItem();
 }
 
 void TFTANKAREGIST::clearTables()
@@ -104,11 +103,10 @@ void TFTANKAREGIST::showMaterialLook(int sheet)
     const bool updating = displayUpdating_;
     displayUpdating_ = true;
     const QStringList headers = LabourHeaders(session_.refrigerant());
-    const int columns[5] = {5, 6, 7, 9, 10};
-    for (int i = 0; i < 5; ++i)
-        StrColGrid1->SetCells(columns[i], 0, headers[i]);
+    for (std::size_t i = 0; i < ModeHeaderColumns.size(); ++i)
+        StrColGrid1->SetCells(ModeHeaderColumns[i], 0, headers[static_cast<int>(i)]);
 
-    const QStringList tabs = SheetTabCaptions(session_.work);
+    const QStringList tabs = SheetTabCaptions(session_.work());
     if (sheet >= tabs.size())
         sheet = 0;
     {
@@ -119,7 +117,7 @@ void TFTANKAREGIST::showMaterialLook(int sheet)
             TabControl1->addTab(tab);
         TabControl1->setCurrentIndex(sheet);
     }
-    session_.currentSheet = sheet;
+    session_.ShowSheet(sheet);
     // The fill from the first sheet needs the four sheets of piping mode.
     const bool piping = tabs.size() == Sheets;
     item_paste_5->setEnabled(piping);
@@ -134,7 +132,7 @@ void TFTANKAREGIST::showSettingControls()
 {
     const bool updating = displayUpdating_;
     displayUpdating_ = true;
-    const MaterialControls c = ControlsForMaterial(session_.work);
+    const MaterialControls c = ControlsForMaterial(session_.work());
     const auto setItem = [](QComboBox* box, int item) {
         if (item != CapturedControls::NoItem)
             box->setCurrentIndex(item);
@@ -144,7 +142,7 @@ void TFTANKAREGIST::showSettingControls()
     setItem(ComboBox3, c.ratePriceStepAddendItem);
     // The session keeps the state the computation follows: the setting, or
     // for a setting neither on nor off the state the box was left in.
-    CheckGroupBox1->setBoxChecked(session_.ratePricing);
+    CheckGroupBox1->setBoxChecked(session_.ratePricing());
     for (std::size_t i = 0; i < 5; ++i) {
         GPAYDAY[i]->setValue(c.levelLabour[i]);
         avr[i]->setValue(c.levelRates[i]);
@@ -156,7 +154,7 @@ void TFTANKAREGIST::showSettingControls()
 
 void TFTANKAREGIST::showMaterialCaption()
 {
-    const WorkSet& work = session_.work;
+    const WorkSet& work = session_.work();
     const QString goods = headerLine(work, 1);
     const QString sheet = TabControl1->tabText(TabControl1->currentIndex());
     kanname->setText(goods + QStringLiteral(":") + sheet + QStringLiteral("    ") + headerLine(work, 2) + QStringLiteral(" ")
@@ -204,7 +202,7 @@ void TFTANKAREGIST::RefreshMaterialLabels(int first, int last)
     for (int m = 0; m < Materials; ++m) {
         const int line1 = RowNumber(m, 0, 1);
         if (line1 >= first && line1 <= last)
-            setMaterialLabel(session_.currentCategory, m, MaterialLabel(session_.book, m));
+            setMaterialLabel(session_.currentCategory(), m, MaterialLabel(session_.book(), m));
     }
 }
 
@@ -219,12 +217,12 @@ void TFTANKAREGIST::TreeView1Click(QTreeWidgetItem* item)
     QTreeWidgetItem* parent = item->parent();
     const int category = TreeView1->indexOfTopLevelItem(parent ? parent : item);
     const int material = parent ? parent->indexOfChild(item) : 0;
-    if (category != session_.currentCategory) {
+    if (category != session_.currentCategory()) {
         try {
             SwitchCategory(category);
         } catch (...) {
             // The loaded book stays; so does the selection that names it.
-            TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(session_.currentMaterial));
+            TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory())->child(session_.currentMaterial()));
             throw;
         }
     }
@@ -233,10 +231,10 @@ void TFTANKAREGIST::TreeView1Click(QTreeWidgetItem* item)
 
 void TFTANKAREGIST::materialItemClick(int material)
 {
-    if (session_.currentCategory != session_.pendingCategory)
-        SwitchCategory(session_.pendingCategory);
+    if (session_.currentCategory() != pendingCategory_)
+        SwitchCategory(pendingCategory_);
     SelectMaterial(material);
-    TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory)->child(material));
+    TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory())->child(material));
 }
 
 void TFTANKAREGIST::TreeView1Rename(QTreeWidgetItem* item)
@@ -245,14 +243,10 @@ void TFTANKAREGIST::TreeView1Rename(QTreeWidgetItem* item)
         this, ApplicationTitle(), QStringLiteral("名称を入力してください"), item->text(0));
     if (!name)
         return;
-    item->setText(0, *name);
-    if (item->parent() || !kvconfig_)
-        return; // a material label lasts until the labels are read again
-    const int category = TreeView1->indexOfTopLevelItem(item);
-    kvconfig_->setGroupName(category, *name);
-    for (int k = 0; k < 10; ++k)
-        categoryMenus[static_cast<std::size_t>(k)]->setTitle(kvconfig_->groupName(k));
-    kvconfig_->saveConfiguration();
+    if (item->parent())
+        item->setText(0, *name); // a material label lasts until the labels are read again
+    else
+        RenameCategory(TreeView1->indexOfTopLevelItem(item), *name);
 }
 
 void TFTANKAREGIST::renameGroup(int category)
@@ -262,10 +256,17 @@ void TFTANKAREGIST::renameGroup(int category)
     const std::optional<QString> name =
         ModalSeam::current().inputText(this, ApplicationTitle(),
                                        QStringLiteral("グル－プ名を入力してください"), kvconfig_->groupName(category));
-    if (!name)
+    if (name)
+        RenameCategory(category, *name);
+}
+
+void TFTANKAREGIST::RenameCategory(int category, const QString& name)
+{
+    TreeView1->topLevelItem(category)->setText(0, name);
+    if (!kvconfig_)
         return;
-    kvconfig_->setGroupName(category, *name);
-    TreeView1->topLevelItem(category)->setText(0, *name);
+    kvconfig_->setGroupName(category, name);
+    categoryMenus[static_cast<std::size_t>(category)]->setTitle(name);
     kvconfig_->saveConfiguration();
 }
 
@@ -283,7 +284,7 @@ bool TFTANKAREGIST::eventFilter(QObject* watched, QEvent* event)
         if (release && (mouse->modifiers() & Qt::ShiftModifier) && TreeView1->currentItem()) {
             // The click selects first; the rename follows it.
             QTreeWidgetItem* item = TreeView1->currentItem();
-            QMetaObject::invokeMethod(this, [this, item] { TreeView1Rename(item); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, handler([this, item] { TreeView1Rename(item); }), Qt::QueuedConnection);
         }
         return false;
     }
@@ -293,12 +294,12 @@ bool TFTANKAREGIST::eventFilter(QObject* watched, QEvent* event)
             for (std::size_t i = 0; i < 6; ++i) {
                 TNValEdit* labour = i < 5 ? GPAYDAY[i] : GPAYDAY_N;
                 if (watched == labour) {
-                    gpaydayEnter(static_cast<int>(i));
+                    runCommand([&] { gpaydayEnter(static_cast<int>(i)); });
                     return true;
                 }
             }
             // The rate edits move on by themselves after the recompute.
-            RecomputeMaterial();
+            runCommand([this] { RecomputeMaterial(); });
         }
     }
     return QMainWindow::eventFilter(watched, event);

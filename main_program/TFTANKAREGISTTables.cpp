@@ -51,16 +51,16 @@ TableModes TFTANKAREGIST::tableModes() const
 
 void TFTANKAREGIST::ShowLabourRow(int n)
 {
-    const int r = n - LinesPerSheet * session_.currentSheet;
-    setRow(StrColGrid1, r, 0, LabourRowTexts(session_.work.row(n), tableModes()));
+    const int r = n - LinesPerSheet * session_.currentSheet();
+    setRow(StrColGrid1, r, 0, LabourRowTexts(session_.work().row(n), tableModes()));
 }
 
 void TFTANKAREGIST::ShowPriceRow(int r)
 {
-    const WorkRow& first = session_.work.row(r);
+    const WorkRow& first = session_.work().row(r);
     StrColGrid2->SetCells(0, r, SizeNameText(first));
     setRow(StrColGrid2, r, 1, PriceRowTexts(first));
-    const WorkRow& shown = session_.work.row(MaterialRowNumber(session_.currentSheet, r));
+    const WorkRow& shown = session_.work().row(MaterialRowNumber(session_.currentSheet(), r));
     StrColGrid3->SetCells(0, r, SizeNameText(shown));
     setRow(StrColGrid3, r, 1, CompositeRowTexts(shown, tableModes()));
 }
@@ -68,7 +68,7 @@ void TFTANKAREGIST::ShowPriceRow(int r)
 void TFTANKAREGIST::showLabourRows()
 {
     for (int line = 1; line <= PriceLines; ++line)
-        ShowLabourRow(MaterialRowNumber(session_.currentSheet, line));
+        ShowLabourRow(MaterialRowNumber(session_.currentSheet(), line));
 }
 
 void TFTANKAREGIST::showPriceRows()
@@ -143,10 +143,12 @@ void TFTANKAREGIST::moveEditRowDown(TStrColGrid* grid, EditCell& cell)
 
 void TFTANKAREGIST::StrColGrid2KeyDown(int& key, Qt::KeyboardModifiers shift)
 {
-    if (session_.ratePricing && StrColGrid2->Col() != ListLevel && !isModifier(key)) {
+    if (isModifier(key))
+        return;
+    if (const std::optional<QString> refusal = PriceCellRefusal(StrColGrid2->Col(), session_.ratePricing())) {
         key = 0;
         StrColGrid2->HideEditor();
-        notice(QStringLiteral("単価に掛け率を使用していますので、現在は入力できません。"));
+        notice(*refusal);
         showPriceRows();
         return;
     }
@@ -157,9 +159,8 @@ void TFTANKAREGIST::StrColGrid2KeyDown(int& key, Qt::KeyboardModifiers shift)
     {
         // A refused store shows the line as it still is.
         const auto show = qScopeGuard([this] {
-            ShowLabourRow(MaterialRowNumber(session_.currentSheet, priceEdit.row));
+            ShowLabourRow(MaterialRowNumber(session_.currentSheet(), priceEdit.row));
             ShowPriceRow(priceEdit.row);
-            updateUndoItem();
         });
         session_.StorePrice(priceEdit.col, priceEdit.row, value);
     }
@@ -173,32 +174,22 @@ void TFTANKAREGIST::StrColGrid1KeyDown(int& key, Qt::KeyboardModifiers shift)
     if (!editorKey(StrColGrid1, key, shift, enter))
         return;
     const EditCell cell = labourEdit;
-    const int n = MaterialRowNumber(session_.currentSheet, cell.row);
-    const auto refuse = [&](const QString& text) {
-        notice(text);
-        ShowLabourRow(n);
-    };
-    if (session_.refrigerant() && cell.col == 9)
-        return refuse(QStringLiteral("冷媒モードです。この列のセルは編集できません。"));
-    if (cell.col < 4) {
-        refuse(QStringLiteral("この列のセルは編集できません。"));
-    } else if (N34->isChecked()) {
-        refuse(QStringLiteral("計算結果を表示しています。現在は編集できません。"));
+    const LabourCellTarget target = LabourCellStore(cell.col, tableModes());
+    if (target.rateInput == 0) {
+        notice(target.refusal);
+        ShowLabourRow(MaterialRowNumber(session_.currentSheet(), cell.row));
     } else {
-        if (StrColGrid1->Cells(cell.col, cell.row).isEmpty())
-            StrColGrid1->SetCells(cell.col, cell.row, QStringLiteral("0"));
-        const Currency value = ParseCurrency(StrColGrid1->Cells(cell.col, cell.row));
+        const Currency value = LabourCellValue(StrColGrid1->Cells(cell.col, cell.row));
         const bool fillDown = shift & Qt::ShiftModifier;
         const auto show = qScopeGuard([&] {
             for (int line = cell.row; line <= (fillDown ? PriceLines : cell.row); ++line) {
-                ShowLabourRow(MaterialRowNumber(session_.currentSheet, line));
+                ShowLabourRow(MaterialRowNumber(session_.currentSheet(), line));
                 ShowPriceRow(line);
             }
-            updateUndoItem();
         });
-        session_.StoreRate(cell.col - 3, cell.row, value, fillDown);
+        session_.StoreRate(target.rateInput, cell.row, value, fillDown);
     }
-    if (enter)
+    if (enter && !target.keepsRow)
         moveEditRowDown(StrColGrid1, labourEdit);
 }
 
@@ -250,7 +241,6 @@ void TFTANKAREGIST::RecomputeMaterial()
     }
     showLabourRows();
     showPriceRows();
-    updateUndoItem();
 }
 
 void TFTANKAREGIST::CheckGroupBox1Click()
@@ -269,8 +259,6 @@ void TFTANKAREGIST::gpaydayEnter(int index)
 
 void TFTANKAREGIST::unitPriceCalcClick()
 {
-    session_.TakeUndoSnapshot();
-    updateUndoItem();
     Tftankacalc dialog(this);
     ModalSeam::current().exec(dialog);
     if (dialog.resultTag() != 1)

@@ -58,7 +58,7 @@ QStringList LabourRowTexts(const WorkRow& row, const TableModes& modes)
             texts << plainText(row.rate[static_cast<std::size_t>(j)]);
     }
     if (modes.refrigerant)
-        texts[9].clear();
+        texts[RefrigerantUnusedColumn].clear();
     return texts;
 }
 
@@ -90,4 +90,27 @@ QStringList LabourHeaders(bool refrigerant)
                 QStringLiteral("その他")};
     return {QStringLiteral("継 手 類"), QStringLiteral("接 合 材"), QStringLiteral("支持金物"), QStringLiteral("はつり補修"),
             QStringLiteral("その他")};
+}
+
+LabourCellTarget LabourCellStore(int col, const TableModes& modes)
+{
+    if (modes.refrigerant && col == RefrigerantUnusedColumn)
+        return {0, QStringLiteral("冷媒モードです。この列のセルは編集できません。"), true};
+    if (col < FirstRateColumn || col >= FirstRateColumn + RateInputs)
+        return {0, QStringLiteral("この列のセルは編集できません。"), false};
+    if (modes.labourShowsResults)
+        return {0, QStringLiteral("計算結果を表示しています。現在は編集できません。"), false};
+    return {col - FirstRateColumn + 1, QString(), false};
+}
+
+Currency LabourCellValue(const QString& text)
+{
+    return text.isEmpty() ? Currency() : ParseCurrency(text);
+}
+
+std::optional<QString> PriceCellRefusal(int col, bool ratePricing)
+{
+    if (ratePricing && col != ListLevel)
+        return QStringLiteral("単価に掛け率を使用していますので、現在は入力できません。");
+    return std::nullopt;
 }

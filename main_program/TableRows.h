@@ -3,6 +3,8 @@
 #include "WorkSet.h"
 
 #include <QStringList>
+#include <array>
+#include <optional>
 
 // What the three price tables show in one row; the window only copies the
 // texts into its grids.
@@ -27,3 +29,27 @@ QStringList CompositeRowTexts(const WorkRow& row, const TableModes& modes);
 
 // The header texts of the labour rate table columns that follow the mode.
 QStringList LabourHeaders(bool refrigerant);
+
+// The labour rate table's columns: 0 the size, 1 to 3 the adopted, composite
+// and material price of the level, then the seven rate inputs.
+constexpr int FirstRateColumn = 4;
+// The rate input that refrigerant mode leaves unused.
+constexpr int RefrigerantUnusedColumn = 9;
+// The columns whose headings follow the mode, in the order of LabourHeaders.
+constexpr std::array<int, 5> ModeHeaderColumns = {5, 6, 7, 9, 10};
+
+// Where a store from labour table column `col` goes: the rate input 1..7, or
+// the notice that refuses it.
+struct LabourCellTarget {
+    int rateInput = 0; // 0: refused
+    QString refusal;
+    bool keepsRow = false; // Enter stays on the row after this refusal
+};
+LabourCellTarget LabourCellStore(int col, const TableModes& modes);
+
+// The value a labour table cell stores: an empty cell stores 0.
+Currency LabourCellValue(const QString& text);
+
+// The notice that refuses a store into price table column `col` (a level
+// 1..7), if any: with rate pricing only the list price is typed.
+std::optional<QString> PriceCellRefusal(int col, bool ratePricing);

@@ -1,4 +1,5 @@
 #include "Tflevel_select.h"
+#include "GuardedApplication.h"
 
 #include "ApplicationTitle.h"
 #include "TBorRadio.h"
@@ -50,8 +51,8 @@ Tflevel_select::Tflevel_select(QWidget* parent)
         button->setMinimumWidth(96);
     }
     Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &Tflevel_select::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &Tflevel_select::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Button2Click(); }); });
 
     auto* options = new QHBoxLayout;
     options->addWidget(CheckBox7);

@@ -1,4 +1,5 @@
 #include "Tfsheetset.h"
+#include "GuardedApplication.h"
 
 #include "DialogControls.h"
 #include "DialogTitleStrip.h"
@@ -86,8 +87,8 @@ QPushButton* SpeedButton(QWidget* parent, const QString& name, const QString& ca
 
 } // namespace
 
-Tfsheetset::Tfsheetset(WorkSet& work, PriceBook& book, QWidget* parent)
-    : QDialog(parent), work_(work), book_(book)
+Tfsheetset::Tfsheetset(const WorkSet& work, int material, QWidget* parent)
+    : QDialog(parent), work_(work), material_(material)
 {
     setObjectName(QStringLiteral("fsheetset"));
     setWindowTitle(Heading);
@@ -96,7 +97,7 @@ Tfsheetset::Tfsheetset(WorkSet& work, PriceBook& book, QWidget* parent)
 
     nopanel = new QLabel(this);
     nopanel->setObjectName(QStringLiteral("nopanel"));
-    nopanel->setText(QStringLiteral("0"));
+    nopanel->setText(QString::number(material));
     nopanel->hide();
 
     auto* middle = new QHBoxLayout;
@@ -107,8 +108,8 @@ Tfsheetset::Tfsheetset(WorkSet& work, PriceBook& book, QWidget* parent)
     const StoreAndExit buttons = StoreAndExitButtons(this, QStringLiteral("IconButton6"), QStringLiteral("IconButton4"));
     IconButton6 = buttons.store;
     IconButton4 = buttons.exit;
-    connect(IconButton6, &TIconButton::clicked, this, &Tfsheetset::IconButton6Click);
-    connect(IconButton4, &TIconButton::clicked, this, &Tfsheetset::IconButton4Click);
+    connect(IconButton6, &TIconButton::clicked, this, [this] { RunCommand(this, [this] { IconButton6Click(); }); });
+    connect(IconButton4, &TIconButton::clicked, this, [this] { RunCommand(this, [this] { IconButton4Click(); }); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DialogTitleStrip(this, Heading));
@@ -178,7 +179,7 @@ QWidget* Tfsheetset::buildSizes()
     for (std::size_t i = 0; i < SizePresets.size(); ++i) {
         const SizePreset& preset = SizePresets[i];
         sizeButtons[i] = SpeedButton(group, QString::fromLatin1(preset.button), QString::fromUtf8(preset.caption));
-        connect(sizeButtons[i], &QPushButton::clicked, this, [this, i] { sizeButtonClick(static_cast<int>(i)); });
+        connect(sizeButtons[i], &QPushButton::clicked, this, [this, i] { RunCommand(this, [this, i] { sizeButtonClick(static_cast<int>(i)); }); });
         buttons->addWidget(sizeButtons[i]);
     }
     // The two refrigerant sets differ only in the first size.
@@ -203,8 +204,8 @@ QWidget* Tfsheetset::buildSheetNames()
     }
     SpeedButton5 = SpeedButton(group, QStringLiteral("SpeedButton5"), QStringLiteral(" Set  "));
     SpeedButton6 = SpeedButton(group, QStringLiteral("SpeedButton6"), QStringLiteral("Clear"));
-    connect(SpeedButton5, &QPushButton::clicked, this, &Tfsheetset::SpeedButton5Click);
-    connect(SpeedButton6, &QPushButton::clicked, this, &Tfsheetset::SpeedButton6Click);
+    connect(SpeedButton5, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { SpeedButton5Click(); }); });
+    connect(SpeedButton6, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { SpeedButton6Click(); }); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SpeedButton5);
     buttons->addWidget(SpeedButton6);
@@ -250,7 +251,7 @@ int Tfsheetset::Execute()
 
 int Tfsheetset::material() const
 {
-    return nopanel->text().toInt();
+    return material_;
 }
 
 void Tfsheetset::showEvent(QShowEvent* event)
@@ -279,7 +280,10 @@ bool Tfsheetset::eventFilter(QObject* watched, QEvent* event)
 
 void Tfsheetset::FormShow()
 {
-    showData(ShowBasicData(work_));
+    // Shown as the material will hold it: the caller's work set changes only
+    // through the data stored.
+    WorkSet shown = work_;
+    showData(ShowBasicData(shown));
 }
 
 void Tfsheetset::showData(const BasicData& data)
@@ -346,7 +350,7 @@ void Tfsheetset::textClick(QLineEdit* field, const QString& prompt)
 
 void Tfsheetset::IconButton6Click()
 {
-    StoreBasicData(shownData(), work_, book_, material());
+    stored_ = shownData();
     accept();
 }
 

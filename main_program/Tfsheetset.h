@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -15,16 +16,18 @@ class TStrColGrid;
 
 // The basic data dialog of a material: header texts, unit, sizes, sheet names
 // and the calculation settings. It shows the work set when it becomes
-// visible; "登  録" stores into the work set and the book, "Exit" does not.
+// visible; "登  録" keeps what it shows as the data to store, "Exit" does not.
 class Tfsheetset : public QDialog {
     Q_OBJECT
 public:
-    Tfsheetset(WorkSet& work, PriceBook& book, QWidget* parent = nullptr);
+    Tfsheetset(const WorkSet& work, int material, QWidget* parent = nullptr);
 
     // Shows the dialog modally, centred on the screen.
     int Execute();
-    // The material number the caller put into nopanel.
+    // The material the dialog was opened on, which nopanel shows.
     int material() const;
+    // What "登  録" took from the controls; nothing after "Exit".
+    const std::optional<BasicData>& storedData() const { return stored_; }
 
     QComboBox* GOODSBOX = nullptr;
     QComboBox* ComboBox2 = nullptr;
@@ -64,6 +67,7 @@ private:
     void IconButton6Click();
     void IconButton4Click();
 
-    WorkSet& work_;
-    PriceBook& book_;
+    const WorkSet& work_;
+    int material_;
+    std::optional<BasicData> stored_;
 };

@@ -1,4 +1,5 @@
 #include "Tkvconfig.h"
+#include "GuardedApplication.h"
 
 #include "ApplicationTitle.h"
 #include "DialogControls.h"
@@ -63,7 +64,7 @@ Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setCursor(Qt::PointingHandCursor);
     Button1->setAutoDefault(false);
-    connect(Button1, &QPushButton::clicked, this, &Tkvconfig::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Button1Click(); }); });
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addWidget(group);
     auto* folderRow = new QHBoxLayout;
@@ -77,8 +78,8 @@ Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     const StoreAndExit buttons = StoreAndExitButtons(this, QStringLiteral("IconButton3"), QStringLiteral("IconButton2"));
     IconButton3 = buttons.store;
     IconButton2 = buttons.exit;
-    connect(IconButton3, &TIconButton::clicked, this, &Tkvconfig::IconButton3Click);
-    connect(IconButton2, &TIconButton::clicked, this, &Tkvconfig::IconButton2Click);
+    connect(IconButton3, &TIconButton::clicked, this, [this] { RunCommand(this, [this] { IconButton3Click(); }); });
+    connect(IconButton2, &TIconButton::clicked, this, [this] { RunCommand(this, [this] { IconButton2Click(); }); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
@@ -103,7 +104,7 @@ void Tkvconfig::readConfiguration()
 
 void Tkvconfig::saveConfiguration()
 {
-    WriteDataFileConfig(path_, configuration());
+    WriteDataFileConfig(path_, config_);
     unreadable_ = false;
 }
 
@@ -113,7 +114,7 @@ void Tkvconfig::saveAtClose()
         saveConfiguration();
 }
 
-DataFileConfig Tkvconfig::configuration() const
+DataFileConfig Tkvconfig::shownConfiguration() const
 {
     DataFileConfig config;
     for (int k = 0; k < CategoryCount; ++k) {
@@ -123,34 +124,51 @@ DataFileConfig Tkvconfig::configuration() const
     return config;
 }
 
-void Tkvconfig::setConfiguration(const DataFileConfig& config)
+void Tkvconfig::showConfiguration()
 {
     for (int k = 0; k < CategoryCount; ++k) {
-        BN[k]->setText(config.groupName[k]);
-        fn[k]->setText(config.fileName[k]);
+        BN[k]->setText(config_.groupName[k]);
+        fn[k]->setText(config_.fileName[k]);
     }
+}
+
+void Tkvconfig::setConfiguration(const DataFileConfig& config)
+{
+    config_ = config;
+    showConfiguration();
 }
 
 QString Tkvconfig::groupName(int category) const
 {
-    return category >= 0 && category < CategoryCount ? BN[category]->text() : QString();
+    return category >= 0 && category < CategoryCount ? config_.groupName[category] : QString();
 }
 
 QString Tkvconfig::fileName(int category) const
 {
-    return category >= 0 && category < CategoryCount ? fn[category]->text() : QString();
+    return category >= 0 && category < CategoryCount ? config_.fileName[category] : QString();
 }
 
 void Tkvconfig::setGroupName(int category, const QString& name)
 {
-    if (category >= 0 && category < CategoryCount)
-        BN[category]->setText(name);
+    if (category < 0 || category >= CategoryCount)
+        return;
+    config_.groupName[category] = name;
+    BN[category]->setText(name);
 }
 
 int Tkvconfig::Execute()
 {
     CentreOnScreen(*this);
+    // The fields are the copy the user edits; what was edited but not
+    // stored is kept too, and shown again the next time.
+    showConfiguration();
     return ModalSeam::current().exec(*this);
+}
+
+void Tkvconfig::done(int result)
+{
+    config_ = shownConfiguration();
+    QDialog::done(result);
 }
 
 bool Tkvconfig::eventFilter(QObject* watched, QEvent* event)
@@ -199,6 +217,7 @@ void Tkvconfig::Button1Click()
 
 void Tkvconfig::IconButton3Click()
 {
+    config_ = shownConfiguration();
     saveConfiguration();
     InfoBox(QStringLiteral("フォルダ－の変更にはソフトウェアの再起動が必要です。\r\nVersion2.00"),
             QStringLiteral("確認"), ButtonPointer::Arrow);

@@ -12,8 +12,9 @@ class TFolderDialog;
 class TIconButton;
 
 // The data file settings dialog: the name and price book file of each
-// category. It lives for the whole run and holds the configuration the
-// programs use; edits take effect at the next start.
+// category. It lives for the whole run and holds the program's configuration;
+// its fields are the copy the user edits, handed back when the dialog closes
+// or stores. Edits of the paths take effect at the next start.
 class Tkvconfig : public QDialog {
     Q_OBJECT
 public:
@@ -25,14 +26,14 @@ public:
 
     // Throws FileError when the file exists but cannot be read.
     void readConfiguration();
-    // Writes the fields as they are; throws FileError when it cannot.
+    // Writes the configuration; throws FileError when it cannot.
     void saveConfiguration();
-    // What the program's close writes: the fields, unless the file could not
-    // be read at creation and has not been stored since, since the fields
-    // would then replace its contents with blanks.
+    // What the program's close writes: the configuration, unless the file
+    // could not be read at creation and has not been stored since, since it
+    // would then replace the file's contents with blanks.
     void saveAtClose();
 
-    DataFileConfig configuration() const;
+    const DataFileConfig& configuration() const { return config_; }
     void setConfiguration(const DataFileConfig& config);
     // Category 0..9; other numbers name nothing.
     QString groupName(int category) const;
@@ -51,6 +52,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // However the dialog closes, its fields are handed back.
+    void done(int result) override;
 
 private:
     void BNClick(int category);
@@ -58,8 +61,11 @@ private:
     void Button1Click();
     void IconButton3Click();
     void IconButton2Click();
+    DataFileConfig shownConfiguration() const;
+    void showConfiguration();
 
     QString programFolder_;
     QString path_;
+    DataFileConfig config_;
     bool unreadable_ = false; // the file could not be read at creation
 };

@@ -79,11 +79,16 @@ struct DialogFixture {
     {
         FillMaterial(book, 19);
         LoadMaterial(work, book, 19);
-        dialog = std::make_unique<Tfsheetset>(work, book);
-        dialog->nopanel->setText(QStringLiteral("19"));
+        dialog = std::make_unique<Tfsheetset>(work, 19);
         dialog->show();
     }
-    void store() { dialog->IconButton6->click(); }
+    // Stores as the command does with what the dialog kept.
+    void store()
+    {
+        dialog->IconButton6->click();
+        if (const std::optional<BasicData>& data = dialog->storedData())
+            StoreBasicData(*data, work, book, 19);
+    }
 };
 
 // The main window on a program folder whose category 1 book holds material 20.
@@ -337,12 +342,13 @@ void TestBasicDataDialog::commandStoresAndRedisplays()
     QFETCH(bool, fromMenu);
     Program p;
     TFTANKAREGIST& w = *p.window;
-    QCOMPARE(p.session().currentMaterial, 19);
+    QCOMPARE(p.session().currentMaterial(), 19);
     QVERIFY(w.user_sel->isEnabled());
     auto* n37 = w.findChild<QAction*>(QStringLiteral("N37"));
     QVERIFY(n37->isEnabled());
     w.TabControl1->setCurrentIndex(2);
-    const WorkSet before = p.session().work;
+    const WorkSet before = p.session().work();
+    const QString label = w.TreeView1->topLevelItem(0)->child(19)->text(0);
     QString shownMaterial;
     p.answerDialog(
         [&](Tfsheetset& d) {
@@ -363,37 +369,40 @@ void TestBasicDataDialog::commandStoresAndRedisplays()
         w.user_sel->click();
     QVERIFY(p.seam.unexpected.isEmpty());
     QCOMPARE(shownMaterial, QStringLiteral("19"));
-    QCOMPARE(p.session().currentMaterial, 19);
-    // The snapshot holds the material from before the dialog.
+    QCOMPARE(p.session().currentMaterial(), 19);
     QVERIFY(w.N2->isEnabled());
-    QVERIFY(p.session().undoSet.work == before);
-    QVERIFY(p.session().modified);
+    QVERIFY(p.session().modified());
     QCOMPARE(w.TreeView1->topLevelItem(0)->child(19)->text(0), QString::fromUtf8("冷媒用銅管"));
     QCOMPARE(w.materialItems[0][19]->text(), QString::fromUtf8("冷媒用銅管"));
     QCOMPARE(w.TabControl1->count(), 1);
     QCOMPARE(w.TabControl1->tabText(0), QString::fromUtf8("一般"));
-    QCOMPARE(p.session().currentSheet, 0);
+    QCOMPARE(p.session().currentSheet(), 0);
     QCOMPARE(w.StrColGrid1->Cells(9, 0), QStringLiteral("---"));
     QCOMPARE(w.StrColGrid2->Cells(0, 1), QStringLiteral("15A"));
     QCOMPARE(w.kanname->text().left(6), QString::fromUtf8("冷媒用銅管:"));
-    QCOMPARE(p.session().book.row(19, MaterialRowNumber(3, 1)).sheetName.text(), QString::fromUtf8("地中配管"));
+    QCOMPARE(p.session().book().row(19, MaterialRowNumber(3, 1)).sheetName.text(), QString::fromUtf8("地中配管"));
     // Rows 1 to 59 were computed again: 0.2 man-days at 18,000 on every sheet.
-    QCOMPARE(p.session().work.row(MaterialRowNumber(2, 5)).breakdown[0][4], units(3600));
-    QCOMPARE(p.session().book.row(19, LabourRowNumber).compositeCost, units(15000));
+    QCOMPARE(p.session().work().row(MaterialRowNumber(2, 5)).breakdown[0][4], units(3600));
+    QCOMPARE(p.session().book().row(19, LabourRowNumber).compositeCost, units(15000));
     QCOMPARE(w.GPAYDAY_N->value(), 15000.0);
+    // One step: undo brings back the material from before the dialog.
+    w.N2->trigger();
+    QVERIFY(p.session().work() == before);
+    QCOMPARE(w.TabControl1->count(), 4);
+    QCOMPARE(w.TreeView1->topLevelItem(0)->child(19)->text(0), label);
 }
 
 void TestBasicDataDialog::exitAfterPresetsStillRedisplaysAndMarksModified()
 {
     Program p;
     TFTANKAREGIST& w = *p.window;
-    const PriceBook book = p.session().book;
+    const PriceBook book = p.session().book();
     const QString goods = w.TreeView1->topLevelItem(0)->child(19)->text(0);
     const QString composite = w.StrColGrid3->Cells(1, 3);
     QVERIFY(!composite.isEmpty());
     w.StrColGrid3->SetCells(1, 3, QStringLiteral("stale"));
     w.TabControl1->setCurrentIndex(1);
-    QVERIFY(!p.session().modified);
+    QVERIFY(!p.session().modified());
     p.answerDialog(
         [](Tfsheetset& d) {
             for (QPushButton* preset : d.sizeButtons)
@@ -404,8 +413,8 @@ void TestBasicDataDialog::exitAfterPresetsStillRedisplaysAndMarksModified()
         false);
     w.user_sel->click();
     QVERIFY(p.seam.unexpected.isEmpty());
-    QVERIFY(p.session().book == book);
-    QVERIFY(p.session().modified);
+    QVERIFY(p.session().book() == book);
+    QVERIFY(p.session().modified());
     QVERIFY(w.N2->isEnabled());
     QCOMPARE(w.TreeView1->topLevelItem(0)->child(19)->text(0), goods);
     QCOMPARE(w.TabControl1->count(), 4);

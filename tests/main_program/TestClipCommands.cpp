@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -24,20 +25,24 @@ struct Fixture {
     QTemporaryDir dir;
     PriceBookSession session{dir.path()};
 
-    Fixture()
+    // `prepare` changes category 1's book before it is written.
+    explicit Fixture(const std::function<void(PriceBook&)>& prepare = {})
     {
-        for (int category : {1, 2, 10})
-            WritePriceBookFile(path(category), SampleBook(category - 1), 0);
-        session.currentPath = path(1);
-        session.LoadPriceBook(path(1));
+        for (int category : {1, 2, 10}) {
+            PriceBook book = SampleBook(category - 1);
+            if (category == 1 && prepare)
+                prepare(book);
+            WritePriceBookFile(path(category), book, 0);
+        }
+        session.SwitchCategory(0, path(1));
         session.SelectMaterial(0);
     }
     QString path(int category) const { return dir.filePath(QStringLiteral("haikan%1.FDA").arg(category)); }
-    const RowFields& bookRow(int material, int n) const { return session.book.row(material, n); }
+    const RowFields& bookRow(int material, int n) const { return session.book().row(material, n); }
     QByteArray savedBytes()
     {
-        session.SavePriceBook(session.currentPath);
-        QFile f(session.currentPath);
+        session.SavePriceBook(session.currentPath());
+        QFile f(session.currentPath());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
@@ -135,11 +140,11 @@ void TestClipCommands::eachCopyAllowsItsOwnPasteOnly()
         QCOMPARE(f.session.pasteEnabled(PasteItemKind(i)), i == item);
     // A paste whose copy was not the last changes nothing.
     f.session.SelectMaterial(2);
-    const PriceBook before = f.session.book;
+    const PriceBook before = f.session.book();
     f.session.Paste(PasteItemKind((item + 1) % PasteItems));
-    QVERIFY(f.session.book == before);
-    QVERIFY(!f.session.modified);
-    QVERIFY(!f.session.undoEnabled);
+    QVERIFY(f.session.book() == before);
+    QVERIFY(!f.session.modified());
+    QVERIFY(!f.session.canUndo());
     // The fill of unit prices from the first sheet allows no paste at all.
     f.session.CopyUnitPricesFromFirstSheet();
     for (int i = 0; i < PasteItems; ++i)
@@ -148,34 +153,31 @@ void TestClipCommands::eachCopyAllowsItsOwnPasteOnly()
 
 void TestClipCommands::sheetPasteToAnotherMaterialAndSheet()
 {
-    Fixture f;
     // Material B gets base labour costs of its own, so that its lines cannot
     // keep composite prices computed with those of A.
-    f.session.SelectMaterial(3);
-    f.session.book.row(3, LabourRowNumber).compositeLevel[0] = units(31000);
-    f.session.SelectMaterial(0);
+    Fixture f([](PriceBook& book) { book.row(3, LabourRowNumber).compositeLevel[0] = units(31000); });
     f.session.ChangeSheet(1);
     f.session.Copy(AllOfSheet);
     f.session.SelectMaterial(3);
     f.session.ChangeSheet(2);
     f.session.Paste(AllOfSheet);
 
-    PriceBook expected = f.session.book;
+    PriceBook expected = f.session.book();
     WorkSet recomputed;
-    bool ratePricing = f.session.ratePricing;
+    bool ratePricing = f.session.ratePricing();
     SelectAndComputeMaterial(recomputed, expected, 3, ratePricing);
-    QVERIFY(expected == f.session.book); // B stands computed
+    QVERIFY(expected == f.session.book()); // B stands computed
     for (int line = 1; line <= LinesPerSheet; ++line) {
         const RowFields& a = f.bookRow(0, MaterialRowNumber(1, line));
         const RowFields& b = f.bookRow(3, MaterialRowNumber(2, line));
         QCOMPARE(b.sizeName, a.sizeName);
         QCOMPARE(b.sheetName, a.sheetName);
         QVERIFY(b.rate == a.rate);
-        QCOMPARE(f.session.work.row(MaterialRowNumber(2, line)).sizeName, a.sizeName);
+        QCOMPARE(f.session.work().row(MaterialRowNumber(2, line)).sizeName, a.sizeName);
     }
     QVERIFY(!(f.bookRow(3, MaterialRowNumber(2, 1)).compositeLevel[0] == f.bookRow(0, MaterialRowNumber(1, 1)).compositeLevel[0]));
-    QVERIFY(f.session.modified);
-    QVERIFY(f.session.undoEnabled);
+    QVERIFY(f.session.modified());
+    QVERIFY(f.session.canUndo());
 }
 
 void TestClipCommands::wholeMaterialToAnotherCategory()
@@ -184,20 +186,20 @@ void TestClipCommands::wholeMaterialToAnotherCategory()
     // A prices without rates; the target B of category 2 with them, so a
     // paste that kept B's rate pricing state would price A's lines anew.
     f.session.SelectMaterial(1);
-    QVERIFY(!f.session.ratePricing);
+    QVERIFY(!f.session.ratePricing());
     f.session.Copy(AllOfMaterial);
-    const PriceBook source = f.session.book;
+    const PriceBook source = f.session.book();
     f.session.SwitchCategory(1, f.path(2));
     f.session.SelectMaterial(0);
-    QVERIFY(f.session.ratePricing);
-    const PriceRow targetLine1 = f.session.book.row(0, 1);
+    QVERIFY(f.session.ratePricing());
+    const PriceRow targetLine1 = f.session.book().row(0, 1);
     f.session.Paste(AllOfMaterial);
     for (int n = 1; n <= RowsPerMaterial; ++n)
         QCOMPARE(f.bookRow(0, n), static_cast<const RowFields&>(source.row(1, n)));
-    QCOMPARE(f.session.work.row(SettingsRowNumber).sizeName, source.row(1, SettingsRowNumber).sizeName);
-    QCOMPARE(f.session.work.labourRow().compositeLevel, source.row(1, LabourRowNumber).compositeLevel);
-    QCOMPARE(f.session.book.row(0, 1).recordNo, targetLine1.recordNo);
-    QVERIFY(!f.session.ratePricing); // the pasted setting, as the check box then shows it
+    QCOMPARE(f.session.work().row(SettingsRowNumber).sizeName, source.row(1, SettingsRowNumber).sizeName);
+    QCOMPARE(f.session.work().labourRow().compositeLevel, source.row(1, LabourRowNumber).compositeLevel);
+    QCOMPARE(f.session.book().row(0, 1).recordNo, targetLine1.recordNo);
+    QVERIFY(!f.session.ratePricing()); // the pasted setting, as the check box then shows it
 }
 
 void TestClipCommands::clipSurvivesLoadingAFile()
@@ -234,29 +236,28 @@ void TestClipCommands::sheetPasteCarriesLine15OnlyWhereItMeansTheSame()
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(bool, carried);
-    Fixture f;
-    // Line 15 of every sheet of the source says where it came from.
-    for (int sheet = 0; sheet < Sheets; ++sheet) {
-        RowFields& line15 = f.session.work.row(MaterialRowNumber(sheet, LinesPerSheet));
-        line15.rate[6] = units(100 + sheet);
-        line15.sheetName.setText(QStringLiteral("source %1").arg(sheet));
-    }
-    f.session.ChangeSheet(from);
     for (const CopyKind kind : {AllOfSheet, CopyKind{ClipScope::Sheet, FieldGroup::LabourRates}}) {
-        Fixture target;
-        target.session.SelectMaterial(2);
-        target.session.ChangeSheet(to);
-        target.session.Copy(kind); // enables the paste; the buffer is the source's below
-        CopyToClip(target.session.clipSet, f.session.work, f.session.book, 0, from, kind);
+        // Line 15 of every sheet of the source says where it came from.
+        Fixture f([](PriceBook& book) {
+            for (int sheet = 0; sheet < Sheets; ++sheet) {
+                RowFields& line15 = book.row(0, MaterialRowNumber(sheet, LinesPerSheet));
+                line15.rate[6] = units(100 + sheet);
+                line15.sheetName.setText(QStringLiteral("source %1").arg(sheet));
+            }
+        });
+        f.session.ChangeSheet(from);
+        f.session.Copy(kind);
+        f.session.SelectMaterial(2);
+        f.session.ChangeSheet(to);
         const int n = MaterialRowNumber(to, LinesPerSheet);
-        const PriceRow before = target.session.book.row(2, n);
-        target.session.Paste(kind);
-        const RowFields& after = target.bookRow(2, n);
+        const PriceRow before = f.session.book().row(2, n);
+        f.session.Paste(kind);
+        const RowFields& after = f.bookRow(2, n);
         QCOMPARE(after.rate[6], carried ? units(100 + from) : before.rate[6]);
         if (kind == AllOfSheet)
             QCOMPARE(after.sheetName.text(), carried ? QStringLiteral("source %1").arg(from) : before.sheetName.text());
         // Lines 1 to 14 are always pasted.
-        QCOMPARE(target.bookRow(2, MaterialRowNumber(to, 14)).rate, f.session.work.row(MaterialRowNumber(from, 14)).rate);
+        QCOMPARE(f.bookRow(2, MaterialRowNumber(to, 14)).rate, f.bookRow(0, MaterialRowNumber(from, 14)).rate);
     }
 }
 
@@ -266,7 +267,12 @@ void TestClipCommands::undoAfterAPasteWritesTheFileAsBefore()
 {
     QFETCH(int, item);
     const CopyKind kind = PasteItemKind(item);
-    Fixture f;
+    // Base labour costs of the target's own, as a recompute stores them.
+    // Its own cost rate on line 1, so that every paste changes something.
+    Fixture f([](PriceBook& book) {
+        book.row(0, LabourRowNumber).compositeCost = units(12345);
+        book.row(0, 1).rate[4] = units(0.777);
+    });
     // From material 2 (no rate pricing), its third sheet, to material 1 with
     // rate pricing, on its first sheet: line 15 is pasted between sheets
     // whose line 15 differs in meaning only where the rule allows it.
@@ -275,24 +281,20 @@ void TestClipCommands::undoAfterAPasteWritesTheFileAsBefore()
         f.session.ChangeSheet(item == 4 ? 0 : 2);
     f.session.Copy(kind);
     f.session.SelectMaterial(0);
-    // Base labour costs of the target's own, as a recompute stores them.
-    for (RowFields* labour : {static_cast<RowFields*>(&f.session.work.labourRow()),
-                              static_cast<RowFields*>(&f.session.book.row(0, LabourRowNumber))})
-        labour->compositeCost = units(12345);
     const QByteArray before = f.savedBytes();
-    const PriceBook stored = f.session.book;
+    const PriceBook stored = f.session.book();
     f.session.Paste(kind);
-    QVERIFY(!(f.session.book == stored));
+    QVERIFY(!(f.session.book() == stored));
     if (kind == AllOfMaterial || kind == AllOfSheet) {
-        QVERIFY(!(f.session.book.row(0, SettingsRowNumber) == stored.row(0, SettingsRowNumber)));
-        QVERIFY(!(f.session.book.row(0, 1).headerText == stored.row(0, 1).headerText));
+        QVERIFY(!(f.session.book().row(0, SettingsRowNumber) == stored.row(0, SettingsRowNumber)));
+        QVERIFY(!(f.session.book().row(0, 1).headerText == stored.row(0, 1).headerText));
     }
     if (kind == AllOfMaterial)
-        QVERIFY(!(f.session.book.row(0, LabourRowNumber) == stored.row(0, LabourRowNumber)));
+        QVERIFY(!(f.session.book().row(0, LabourRowNumber) == stored.row(0, LabourRowNumber)));
     f.session.Undo();
-    QVERIFY(!f.session.undoEnabled);
+    QVERIFY(!f.session.canUndo());
     QCOMPARE(f.savedBytes(), before);
-    QVERIFY(f.session.ratePricing);
+    QVERIFY(f.session.ratePricing());
 }
 
 void TestClipCommands::undoAfterAClearWritesTheFileAsBefore()
@@ -300,17 +302,17 @@ void TestClipCommands::undoAfterAClearWritesTheFileAsBefore()
     Fixture f;
     f.session.SelectMaterial(5);
     const QByteArray before = f.savedBytes();
-    const PriceRow line1 = f.session.book.row(5, 1);
+    const PriceRow line1 = f.session.book().row(5, 1);
     f.session.ClearMaterial();
     for (int n = 1; n <= RowsPerMaterial; ++n) {
         QCOMPARE(f.bookRow(5, n), RowFields());
         // Computing reads an adopted price step of 0 as 1 in the settings line.
         if (n != SettingsRowNumber)
-            QCOMPARE(static_cast<const RowFields&>(f.session.work.row(n)), RowFields());
+            QCOMPARE(static_cast<const RowFields&>(f.session.work().row(n)), RowFields());
     }
-    QCOMPARE(f.session.book.row(5, 1).recordNo, line1.recordNo);
-    QCOMPARE(MaterialLabel(f.session.book, 5), QStringLiteral("----"));
-    QVERIFY(f.session.modified);
+    QCOMPARE(f.session.book().row(5, 1).recordNo, line1.recordNo);
+    QCOMPARE(MaterialLabel(f.session.book(), 5), QStringLiteral("----"));
+    QVERIFY(f.session.modified());
     f.session.Undo();
     QCOMPARE(f.savedBytes(), before);
     f.session.Undo(); // once only
@@ -322,7 +324,7 @@ void TestClipCommands::fillFromTheFirstSheet()
     Fixture f;
     f.session.SelectMaterial(3);
     f.session.ChangeSheet(2);
-    const PriceBook before = f.session.book;
+    const PriceBook before = f.session.book();
     f.session.FillFromFirstSheet();
     for (int sheet = 1; sheet < Sheets; ++sheet) {
         for (int line = 1; line <= PriceLines; ++line) {
@@ -338,16 +340,17 @@ void TestClipCommands::fillFromTheFirstSheet()
         }
         // Line 15 stays: line 60 keeps the base labour costs.
         const int n = MaterialRowNumber(sheet, LinesPerSheet);
-        QVERIFY(f.session.book.row(3, n).rate == before.row(3, n).rate);
+        QVERIFY(f.session.book().row(3, n).rate == before.row(3, n).rate);
     }
-    QCOMPARE(f.session.book.row(3, LabourRowNumber).compositeLevel, before.row(3, LabourRowNumber).compositeLevel);
-    QCOMPARE(f.session.book.row(3, LabourRowNumber).compositeCost, before.row(3, LabourRowNumber).compositeCost);
-    QVERIFY(!(f.session.book == before));
-    // Shown again as on selection: the first sheet, and nothing to undo.
-    QCOMPARE(f.session.currentSheet, 0);
-    QVERIFY(!f.session.undoEnabled);
-    QVERIFY(f.session.modified);
-    QCOMPARE(static_cast<const RowFields&>(f.session.work.row(MaterialRowNumber(3, 4))), f.bookRow(3, MaterialRowNumber(3, 4)));
+    QCOMPARE(f.session.book().row(3, LabourRowNumber).compositeLevel, before.row(3, LabourRowNumber).compositeLevel);
+    QCOMPARE(f.session.book().row(3, LabourRowNumber).compositeCost, before.row(3, LabourRowNumber).compositeCost);
+    QVERIFY(!(f.session.book() == before));
+    // Shown again as on selection, on the first sheet.
+    QCOMPARE(f.session.currentSheet(), 0);
+    QVERIFY(f.session.modified());
+    QCOMPARE(static_cast<const RowFields&>(f.session.work().row(MaterialRowNumber(3, 4))), f.bookRow(3, MaterialRowNumber(3, 4)));
+    f.session.Undo();
+    QVERIFY(f.session.book() == before);
 }
 
 void TestClipCommands::fillIsRefusedInRefrigerantMode()
@@ -356,20 +359,21 @@ void TestClipCommands::fillIsRefusedInRefrigerantMode()
     f.session.SwitchCategory(9, f.path(10));
     f.session.SelectMaterial(0);
     QVERIFY(f.session.refrigerant());
-    const PriceBook before = f.session.book;
+    const PriceBook before = f.session.book();
     f.session.FillFromFirstSheet();
-    QVERIFY(f.session.book == before);
-    QVERIFY(!f.session.modified);
+    QVERIFY(f.session.book() == before);
+    QVERIFY(!f.session.modified());
 }
 
 void TestClipCommands::unitPricesFromTheFirstSheet()
 {
-    Fixture f;
-    f.session.SelectMaterial(1);
     // Prices of the other sheets, and the settings line, that a copy shows.
-    f.session.book.row(1, MaterialRowNumber(2, 6)).levelPrice[2] = units(4321);
-    f.session.book.row(1, SettingsRowNumber).costPrice = units(77);
-    const PriceBook before = f.session.book;
+    Fixture f([](PriceBook& book) {
+        book.row(1, MaterialRowNumber(2, 6)).levelPrice[2] = units(4321);
+        book.row(1, SettingsRowNumber).costPrice = units(77);
+    });
+    f.session.SelectMaterial(1);
+    const PriceBook before = f.session.book();
     f.session.CopyUnitPricesFromFirstSheet();
     for (int sheet = 1; sheet < Sheets; ++sheet) {
         for (int line = 1; line <= LinesPerSheet; ++line) {
@@ -382,7 +386,9 @@ void TestClipCommands::unitPricesFromTheFirstSheet()
             QVERIFY(now.rate == old.rate);
         }
     }
-    QVERIFY(!f.session.undoEnabled);
+    // The fill is one step: undo puts the sheets back.
+    f.session.Undo();
+    QVERIFY(f.session.book() == before);
 }
 
 void TestClipCommands::failedPasteLeavesEverything()
@@ -395,16 +401,19 @@ void TestClipCommands::failedPasteLeavesEverything()
     f.session.StorePrice(Level1, 5, units(4e14));
     f.session.Copy({ClipScope::Material, FieldGroup::UnitPrices});
     f.session.SelectMaterial(4);
+    const Currency rateBefore = f.session.work().row(5).rate[0];
     f.session.StoreRate(1, 5, units(20), false);
-    f.session.modified = false;
-    const PriceBook book = f.session.book;
-    const WorkSet work = f.session.work;
-    const MaterialSnapshot undo = f.session.undoSet;
+    f.session.SaveCurrentBook();
+    const PriceBook book = f.session.book();
+    const WorkSet work = f.session.work();
     QVERIFY_THROWS_EXCEPTION(PriceOverflow, f.session.Paste({ClipScope::Material, FieldGroup::UnitPrices}));
-    QVERIFY(f.session.book == book);
-    QVERIFY(f.session.work == work);
-    QVERIFY(f.session.undoSet == undo);
-    QVERIFY(!f.session.modified);
+    QVERIFY(f.session.book() == book);
+    QVERIFY(f.session.work() == work);
+    QVERIFY(!f.session.modified());
+    // No step of its own: undo takes back the rate stored before.
+    f.session.Undo();
+    QCOMPARE(f.session.work().row(5).rate[0], rateBefore);
+    QVERIFY(rateBefore != units(20));
     QVERIFY(f.session.pasteEnabled({ClipScope::Material, FieldGroup::UnitPrices}));
 }
 
@@ -412,16 +421,15 @@ void TestClipCommands::loadingAUserFile()
 {
     Fixture f;
     f.session.StorePrice(ListLevel, 1, units(5));
-    f.session.TakeUndoSnapshot();
     f.session.LoadUserFile(f.path(2));
-    QCOMPARE(f.session.recordBaseCode, 11);
-    QCOMPARE(f.session.currentPath, f.path(2));
-    QCOMPARE(f.session.currentCategory, 0); // the file stands in for category 1
-    QVERIFY(!f.session.modified);
-    QVERIFY(!f.session.undoEnabled);
-    QVERIFY(f.session.book == ReadPriceBookFile(f.path(2)));
+    QCOMPARE(f.session.recordBaseCode(), 11);
+    QCOMPARE(f.session.currentPath(), f.path(2));
+    QCOMPARE(f.session.currentCategory(), 0); // the file stands in for category 1
+    QVERIFY(!f.session.modified());
+    QVERIFY(!f.session.canUndo());
+    QVERIFY(f.session.book() == ReadPriceBookFile(f.path(2)));
     // From now on records number from 13201.
-    f.session.SavePriceBook(f.session.currentPath);
+    f.session.SavePriceBook(f.session.currentPath());
     QCOMPARE(ReadPriceBookFile(f.path(2)).row(1).recordNo, units(13201));
     QCOMPARE(ReadPriceBookFile(f.path(2)).row(1200).recordNo, units(14400));
 }
@@ -434,12 +442,12 @@ void TestClipCommands::failedLoadOfAUserFileKeepsEverything()
     QVERIFY(shortFile.open(QIODevice::WriteOnly));
     shortFile.write(QByteArray(PriceBookFileSize - 360, '\0'));
     shortFile.close();
-    const PriceBook book = f.session.book;
+    const PriceBook book = f.session.book();
     QVERIFY_THROWS_EXCEPTION(FileError, f.session.LoadUserFile(shortFile.fileName()));
-    QVERIFY(f.session.book == book);
-    QCOMPARE(f.session.currentPath, f.path(1));
-    QCOMPARE(f.session.recordBaseCode, 0);
-    QVERIFY(f.session.modified);
+    QVERIFY(f.session.book() == book);
+    QCOMPARE(f.session.currentPath(), f.path(1));
+    QCOMPARE(f.session.recordBaseCode(), 0);
+    QVERIFY(f.session.modified());
 }
 
 QTEST_APPLESS_MAIN(TestClipCommands)

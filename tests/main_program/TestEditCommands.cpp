@@ -35,7 +35,7 @@ struct Program : MainWindowProgram {
     {
         seam.dialogAnswers.push_back(Press("button1")); // the notice after saving
         window->N1->trigger();
-        QFile f(session().currentPath);
+        QFile f(session().currentPath());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
@@ -66,7 +66,7 @@ private slots:
     void pasteItemsFollowTheLastCopy();
     void materialToAnotherCategory();
     void fillItemFollowsTheMaterial();
-    void fillCannotBeUndone();
+    void fillIsUndoneStepByStep();
     void clearOnlyOnExecute_data();
     void clearOnlyOnExecute();
     void undoAfterClearWritesTheFileAsBefore();
@@ -93,7 +93,7 @@ void TestEditCommands::pasteItemsFollowTheLastCopy()
     // Neither a category switch nor a paste changes which paste is allowed.
     p.clickTree(1, 2);
     p.action(PasteNames[item])->trigger();
-    QVERIFY(p.session().modified);
+    QVERIFY(p.session().modified());
     QVERIFY(p.window->N2->isEnabled());
     checkPasteItems(p, item);
     p.action("item_copy_5")->trigger();
@@ -106,7 +106,7 @@ void TestEditCommands::materialToAnotherCategory()
     Program p;
     p.clickTree(0, 4);
     p.action("all_copy_1")->trigger();
-    const QString goods = p.session().book.row(4, 1).headerText.text();
+    const QString goods = p.session().book().row(4, 1).headerText.text();
     p.clickTree(1, 1);
     p.action("all_paste_1")->trigger();
     // The tree, the menu, the caption and the setting controls show it.
@@ -140,21 +140,34 @@ void TestEditCommands::fillItemFollowsTheMaterial()
     QVERIFY(fill->isEnabled());
 }
 
-void TestEditCommands::fillCannotBeUndone()
+void TestEditCommands::fillIsUndoneStepByStep()
 {
     Program p;
     p.window->TabControl1->setCurrentIndex(2);
+    const Currency stored = p.session().work().row(MaterialRowNumber(2, 3)).rate[4];
     p.typeInto(p.window->StrColGrid1, 8, 3, "0.9", true);
     QTest::keyClick(p.window->StrColGrid1->InplaceEditor(), Qt::Key_Return);
     p.window->TabControl1->setCurrentIndex(0);
     QVERIFY(p.window->N2->isEnabled());
+    QVERIFY(!p.window->redoItem->isEnabled());
     p.window->item_paste_5->trigger();
-    QVERIFY(!p.window->N2->isEnabled());
     QCOMPARE(p.window->TabControl1->currentIndex(), 0);
-    const WorkRow& first = p.session().work.row(3);
-    QCOMPARE(p.session().work.row(MaterialRowNumber(2, 3)).rate, first.rate);
+    const WorkRow first = p.session().work().row(3);
+    QCOMPARE(p.session().work().row(MaterialRowNumber(2, 3)).rate, first.rate);
+    // Esc takes back the fill, then the rate typed before it; Ctrl+Y and
+    // Ctrl+Shift+Z do them again.
     QTest::keyClick(p.window.get(), Qt::Key_Escape);
-    QCOMPARE(p.session().work.row(MaterialRowNumber(2, 3)).rate, first.rate);
+    QCOMPARE(p.session().work().row(MaterialRowNumber(2, 3)).rate[4], Currency::fromDouble(0.9));
+    QVERIFY(p.window->N2->isEnabled());
+    QTest::keyClick(p.window.get(), Qt::Key_Escape);
+    QCOMPARE(p.session().work().row(MaterialRowNumber(2, 3)).rate[4], stored);
+    QVERIFY(!p.window->N2->isEnabled());
+    QVERIFY(!p.session().modified());
+    QVERIFY(p.window->redoItem->isEnabled());
+    QTest::keyClick(p.window.get(), Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(p.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(p.session().work().row(MaterialRowNumber(2, 3)).rate, first.rate);
+    QVERIFY(!p.window->redoItem->isEnabled());
 }
 
 void TestEditCommands::clearOnlyOnExecute_data()
@@ -172,7 +185,7 @@ void TestEditCommands::clearOnlyOnExecute()
     QFETCH(bool, cleared);
     Program p;
     p.clickTree(0, 3);
-    const PriceBook before = p.session().book;
+    const PriceBook before = p.session().book();
     const double labour = p.window->GPAYDAY[0]->value();
     QStringList texts;
     p.seam.dialogAnswers.push_back([&texts, answer](QDialog& box) {
@@ -181,8 +194,8 @@ void TestEditCommands::clearOnlyOnExecute()
     });
     p.window->N22->trigger();
     QCOMPARE(texts, QStringList{QString::fromUtf8("現在の内容をすべてクリア－しますか？")});
-    QCOMPARE(p.session().book == before, !cleared);
-    QCOMPARE(p.session().modified, cleared);
+    QCOMPARE(p.session().book() == before, !cleared);
+    QCOMPARE(p.session().modified(), cleared);
     if (!cleared)
         return;
     // The tabs, the caption and the labels show the cleared material; the
@@ -205,7 +218,7 @@ void TestEditCommands::undoAfterClearWritesTheFileAsBefore()
     const QString label = p.treeItem(0, 2)->text(0);
     p.seam.dialogAnswers.push_back(Press("button1"));
     p.window->N22->trigger();
-    QVERIFY(!(p.session().book == ReadPriceBookFile(p.book(1))));
+    QVERIFY(!(p.session().book() == ReadPriceBookFile(p.book(1))));
     QTest::keyClick(p.window.get(), Qt::Key_Escape);
     QVERIFY(!p.window->N2->isEnabled());
     QCOMPARE(p.treeItem(0, 2)->text(0), label);
@@ -214,7 +227,7 @@ void TestEditCommands::undoAfterClearWritesTheFileAsBefore()
     QVERIFY(!p.tabs().first().isEmpty());
     QCOMPARE(p.savedBytes(), before);
     QTest::keyClick(p.window.get(), Qt::Key_Escape); // nothing left to undo
-    QCOMPARE(p.session().modified, false);
+    QCOMPARE(p.session().modified(), false);
     QVERIFY(p.seam.unexpected.isEmpty());
 }
 

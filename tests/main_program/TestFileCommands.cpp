@@ -81,7 +81,7 @@ void TestFileCommands::loadAsksFirstAndKeepsTheBookWhenCancelled()
     QFETCH(bool, saved);
     Program p;
     p.change();
-    const PriceBook book = p.session().book;
+    const PriceBook book = p.session().book();
     p.answer(button.toLatin1().constData());
     p.seam.openAnswers.push_back(QString());
     p.action("file_read")->trigger();
@@ -90,10 +90,10 @@ void TestFileCommands::loadAsksFirstAndKeepsTheBookWhenCancelled()
     QVERIFY(p.seam.asked.last().endsWith(QString::fromUtf8("複合単価管材ファイル (*.FDA *.fda);;全てのファイル (*)")));
     // The old book stays, and unsaved changes stay unsaved, to be asked
     // about again.
-    QVERIFY(p.session().book == book);
-    QCOMPARE(p.session().currentPath, p.book(1));
-    QCOMPARE(p.session().modified, !saved);
-    QCOMPARE(p.session().recordBaseCode, 0);
+    QVERIFY(p.session().book() == book);
+    QCOMPARE(p.session().currentPath(), p.book(1));
+    QCOMPARE(p.session().modified(), !saved);
+    QCOMPARE(p.session().recordBaseCode(), 0);
     QCOMPARE(ReadPriceBookFile(p.book(1)).row(2).listPrice == units(4321), saved);
     QVERIFY(p.seam.unexpected.isEmpty());
 }
@@ -108,17 +108,17 @@ void TestFileCommands::loadShowsTheFirstMaterialOfTheFile()
     p.seam.openAnswers.push_back(p.dir.filePath("mine")); // typed without extension
     p.action("file_read")->trigger();
     const PriceBook mine = SampleBook(3);
-    QCOMPARE(p.session().currentPath, p.mine());
+    QCOMPARE(p.session().currentPath(), p.mine());
     QCOMPARE(p.window->statusPanels[5]->text(), p.mine());
-    QCOMPARE(p.session().currentMaterial, 0);
+    QCOMPARE(p.session().currentMaterial(), 0);
     QCOMPARE(p.window->TabControl1->currentIndex(), 0);
     QCOMPARE(p.window->statusPanels[0]->text(), mine.row(0, 1).headerText.text());
     QCOMPARE(p.window->StrColGrid2->Cells(0, 1), mine.row(0, 1).sizeName.text());
     QVERIFY(!p.window->N2->isEnabled());
-    QVERIFY(!p.session().modified);
+    QVERIFY(!p.session().modified());
     // The tree still names the category, whose book the file stands in for.
     QCOMPARE(p.window->TreeView1->currentItem(), p.treeItem(0, 3));
-    QCOMPARE(p.session().currentCategory, 0);
+    QCOMPARE(p.session().currentCategory(), 0);
     // Saves go to the file, numbering records from 13201.
     p.answer("button1");
     p.window->N1->trigger();
@@ -135,17 +135,17 @@ void TestFileCommands::failedLoadKeepsTheBook()
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write(QByteArray(1000, 'x'));
     damaged.close();
-    const PriceBook book = p.session().book;
+    const PriceBook book = p.session().book();
     p.answer("button2");
     p.seam.openAnswers.push_back(damaged.fileName());
     p.run("file_read");
     QCOMPARE(p.seam.errors.size(), 1);
     QVERIFY(p.seam.errors.first().contains(QDir::toNativeSeparators(damaged.fileName())));
-    QVERIFY(p.session().book == book);
-    QCOMPARE(p.session().currentPath, p.book(1));
+    QVERIFY(p.session().book() == book);
+    QCOMPARE(p.session().currentPath(), p.book(1));
     QCOMPARE(p.window->statusPanels[5]->text(), p.book(1));
-    QCOMPARE(p.session().recordBaseCode, 0);
-    QVERIFY(p.session().modified);
+    QCOMPARE(p.session().recordBaseCode(), 0);
+    QVERIFY(p.session().modified());
 }
 
 void TestFileCommands::saveAsThenSaveWritesTheNewName()
@@ -156,10 +156,10 @@ void TestFileCommands::saveAsThenSaveWritesTheNewName()
     p.seam.saveAnswers = {QString(), other};
     p.action("SaveAs")->trigger(); // cancelled: nothing written
     QVERIFY(!QFile::exists(other));
-    QVERIFY(p.session().modified);
+    QVERIFY(p.session().modified());
     p.action("SaveAs")->trigger();
     QVERIFY(p.seam.asked.last().endsWith(QString::fromUtf8("全てのファイル (*) FDA")));
-    QVERIFY(!p.session().modified);
+    QVERIFY(!p.session().modified());
     QCOMPARE(p.window->statusPanels[5]->text(), other);
     p.session().StorePrice(ListLevel, 3, units(999));
     p.answer("button1");
@@ -181,7 +181,7 @@ void TestFileCommands::failedSaveReportsAndKeepsTheChanges()
     QVERIFY(p.seam.errors.first().contains(p.book(1)));
     QVERIFY(p.texts.isEmpty()); // no "保存しました。"
     QVERIFY(p.seam.unexpected.isEmpty());
-    QVERIFY(p.session().modified);
+    QVERIFY(p.session().modified());
     QCOMPARE(p.window->statusPanels[5]->text(), p.book(1));
 }
 
@@ -191,7 +191,7 @@ void TestFileCommands::titleStripButtonSavesQuietly()
     p.change();
     p.window->IconButton11->click();
     QCOMPARE(ReadPriceBookFile(p.book(1)).row(2).listPrice, units(4321));
-    QVERIFY(!p.session().modified);
+    QVERIFY(!p.session().modified());
     QVERIFY(p.seam.asked.isEmpty());
 }
 

@@ -4,6 +4,7 @@
 #include "PriceBookFile.h"
 #include "PriceBookSession.h"
 #include "PriceOverflow.h"
+#include "SampleBooks.h"
 #include "TableRows.h"
 #include "TestFiles.h"
 
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <random>
 
 namespace {
 
@@ -29,8 +31,7 @@ struct Fixture {
         second.row(0, 3).listPrice = units(1000);
         second.row(0, 3).rate[0] = units(1);
         WritePriceBookFile(path(2), second, 0);
-        session.currentPath = path(1);
-        session.LoadPriceBook(path(1));
+        session.SwitchCategory(0, path(1));
         session.SelectMaterial(0);
     }
     QString path(int category) const { return dir.filePath(QStringLiteral("haikan%1.FDA").arg(category)); }
@@ -62,7 +63,11 @@ private slots:
     void scratchSaveAsksForAName();
     void storePriceComputesEverySheet_data();
     void storePriceComputesEverySheet();
-    void undoOnce();
+    void undoAndRedoStepByStep();
+    void undoGoesBackAcrossMaterials();
+    void undoKeepsTheNewestSteps();
+    void randomCommandsUndoneAndRedone_data();
+    void randomCommandsUndoneAndRedone();
     void undoPutsTheBookBack_data();
     void undoPutsTheBookBack();
     void failedChangeLeavesEverything_data();
@@ -70,6 +75,8 @@ private slots:
     void materialThatCannotBeComputedIsShownAsStored();
     void storeRateFillsDown();
     void labourRowTexts();
+    void labourCellStore_data();
+    void labourCellStore();
     void saveOverAColleaguesSaveAsks_data();
     void saveOverAColleaguesSaveAsks();
 };
@@ -79,27 +86,27 @@ void TestPriceBookSession::switchCategoryLoadsTheOtherBook()
     Fixture f;
     f.session.StorePrice(ListLevel, 2, units(5));
     f.session.SwitchCategory(1, f.path(2));
-    QVERIFY(!f.session.undoEnabled); // its snapshot was of the other book
+    QVERIFY(!f.session.canUndo()); // its snapshot was of the other book
     f.session.SelectMaterial(0);
-    QCOMPARE(f.session.currentCategory, 1);
-    QCOMPARE(f.session.currentPath, f.path(2));
-    QCOMPARE(f.session.modified, false);
-    QCOMPARE(f.session.work.row(3).compositeLevel[0], units(0));
-    QCOMPARE(f.session.work.row(3).compositeList, units(1000));
-    QCOMPARE(MaterialLabel(f.session.book, 0), QString::fromUtf8("鋼管"));
+    QCOMPARE(f.session.currentCategory(), 1);
+    QCOMPARE(f.session.currentPath(), f.path(2));
+    QCOMPARE(f.session.modified(), false);
+    QCOMPARE(f.session.work().row(3).compositeLevel[0], units(0));
+    QCOMPARE(f.session.work().row(3).compositeList, units(1000));
+    QCOMPARE(MaterialLabel(f.session.book(), 0), QString::fromUtf8("鋼管"));
 }
 
 void TestPriceBookSession::failedSwitchKeepsEverything()
 {
     Fixture f;
     f.session.StorePrice(ListLevel, 2, units(5));
-    const PriceBook before = f.session.book;
+    const PriceBook before = f.session.book();
     const QString missingFolder = f.dir.filePath("gone/haikan3.FDA");
     QVERIFY_THROWS_EXCEPTION(FileError, f.session.SwitchCategory(2, missingFolder));
-    QCOMPARE(f.session.currentCategory, 0);
-    QCOMPARE(f.session.currentPath, f.path(1));
-    QVERIFY(f.session.book == before);
-    QCOMPARE(f.session.modified, true);
+    QCOMPARE(f.session.currentCategory(), 0);
+    QCOMPARE(f.session.currentPath(), f.path(1));
+    QVERIFY(f.session.book() == before);
+    QCOMPARE(f.session.modified(), true);
 }
 
 void TestPriceBookSession::scratchSaveAsksForAName_data()
@@ -125,13 +132,17 @@ void TestPriceBookSession::scratchSaveAsksForAName()
         wasAsked = true;
         return answer.isEmpty() ? QString() : f.dir.filePath(answer);
     };
-    f.session.recordBaseCode = recordBaseCode;
-    f.session.modified = true;
+    if (recordBaseCode == 11)
+        f.session.LoadUserFile(f.session.scratchFile());
+    else
+        f.session.SwitchCategory(0, f.session.scratchFile());
+    f.session.SelectMaterial(0);
+    f.session.StorePrice(ListLevel, 2, units(5));
     f.session.SavePriceBook(f.session.scratchFile());
     QCOMPARE(wasAsked, asked);
-    QCOMPARE(f.session.currentPath, QDir::toNativeSeparators(f.dir.filePath(savedAs)));
+    QCOMPARE(f.session.currentPath(), QDir::toNativeSeparators(f.dir.filePath(savedAs)));
     QVERIFY(QFile::exists(f.dir.filePath(savedAs)));
-    QCOMPARE(f.session.modified, false);
+    QCOMPARE(f.session.modified(), false);
 }
 
 void TestPriceBookSession::storePriceComputesEverySheet_data()
@@ -150,42 +161,237 @@ void TestPriceBookSession::storePriceComputesEverySheet()
     QFETCH(int, level);
     QFETCH(double, level1Price);
     Fixture f;
-    MaterialSettings settings{f.session.work.settingsRow()};
-    settings.ratePercent(Level1) = units(80);
-    f.session.ratePricing = ratePricing;
-    for (int sheet = 0; sheet < 4; ++sheet)
-        f.session.work.row(MaterialRowNumber(sheet, 4)).rate[0] = units(sheet + 1);
+    CapturedControls controls = shownControls(f.session.work());
+    controls.ratePricing = ratePricing;
+    controls.levelRates[0] = 80;
+    f.session.RecomputeMaterial(controls);
+    for (int sheet = 0; sheet < 4; ++sheet) {
+        f.session.ChangeSheet(sheet);
+        f.session.StoreRate(1, 4, units(sheet + 1), false);
+    }
     f.session.ChangeSheet(2);
     f.session.StorePrice(level, 4, units(1200));
     // The price goes into every sheet's line, and each of them is computed
     // and written back, so that a save or a later selection sees it.
     for (int sheet = 0; sheet < 4; ++sheet) {
         const int n = MaterialRowNumber(sheet, 4);
-        const WorkRow& row = f.session.work.row(n);
+        const WorkRow& row = f.session.work().row(n);
         QCOMPARE(MaterialPrice(row, level), units(1200));
         QCOMPARE(row.levelPrice[0], units(level1Price));
         QCOMPARE(row.compositeLevel[0], units(level1Price * (sheet + 1)));
-        QCOMPARE(static_cast<const RowFields&>(f.session.book.row(0, n)), static_cast<const RowFields&>(row));
+        QCOMPARE(static_cast<const RowFields&>(f.session.book().row(0, n)), static_cast<const RowFields&>(row));
     }
-    QVERIFY(f.session.modified);
-    QVERIFY(f.session.undoEnabled);
+    QVERIFY(f.session.modified());
+    QVERIFY(f.session.canUndo());
 }
 
-void TestPriceBookSession::undoOnce()
+void TestPriceBookSession::undoAndRedoStepByStep()
 {
     Fixture f;
+    const auto listPrice = [&] { return f.session.work().row(4).listPrice; };
     f.session.StorePrice(ListLevel, 4, units(1200));
     f.session.ChangeSheet(2);
     f.session.Undo();
-    QCOMPARE(f.session.work.row(MaterialRowNumber(2, 4)).listPrice, units(0));
-    QCOMPARE(f.session.book.row(0, MaterialRowNumber(2, 4)).listPrice, units(0));
-    QCOMPARE(f.session.currentSheet, 0);
-    QVERIFY(!f.session.undoEnabled);
+    QCOMPARE(f.session.work().row(MaterialRowNumber(2, 4)).listPrice, units(0));
+    QCOMPARE(f.session.book().row(0, MaterialRowNumber(2, 4)).listPrice, units(0));
+    QCOMPARE(f.session.currentSheet(), 0);
+    QVERIFY(!f.session.canUndo());
+    QVERIFY(!f.session.modified()); // back where the book was loaded
+    f.session.Redo();
+    QCOMPARE(listPrice(), units(1200));
+    QVERIFY(f.session.modified());
+    // A new change drops what was undone.
     f.session.StorePrice(ListLevel, 4, units(7));
     f.session.StorePrice(ListLevel, 4, units(8));
     f.session.Undo();
-    f.session.Undo(); // the second undo has nothing left
-    QCOMPARE(f.session.work.row(4).listPrice, units(7));
+    QVERIFY(f.session.canRedo());
+    f.session.StorePrice(ListLevel, 4, units(9));
+    QVERIFY(!f.session.canRedo());
+    const Currency steps[] = {units(7), units(1200), units(0), units(0)};
+    for (Currency expected : steps) {
+        f.session.Undo(); // the last has nothing left
+        QCOMPARE(listPrice(), expected);
+    }
+    // Storing a price a line already has is no step.
+    f.session.StorePrice(ListLevel, 4, units(0));
+    QVERIFY(!f.session.canUndo());
+    QVERIFY(!f.session.modified());
+}
+
+void TestPriceBookSession::undoGoesBackAcrossMaterials()
+{
+    Fixture f;
+    f.session.StorePrice(ListLevel, 4, units(11));
+    f.session.SelectMaterial(5);
+    f.session.ChangeSheet(1);
+    f.session.StoreRate(5, 2, units(0.5), false);
+    f.session.Undo();
+    QCOMPARE(f.session.currentMaterial(), 5);
+    QCOMPARE(f.session.currentSheet(), 0);
+    f.session.Undo();
+    // The first change was of material 1: it is shown again, as it was.
+    QCOMPARE(f.session.currentMaterial(), 0);
+    QCOMPARE(f.session.work().row(4).listPrice, units(0));
+    QVERIFY(f.session.book() == ReadPriceBookFile(f.path(1)));
+    f.session.Redo();
+    f.session.Redo();
+    QCOMPARE(f.session.currentMaterial(), 5);
+    QCOMPARE(f.session.work().row(MaterialRowNumber(1, 2)).rate[4], units(0.5));
+    QCOMPARE(f.session.book().row(0, 4).listPrice, units(11));
+}
+
+void TestPriceBookSession::undoKeepsTheNewestSteps()
+{
+    Fixture f;
+    const int depth = static_cast<int>(PriceBookSession::UndoDepth);
+    for (int i = 1; i <= depth + 5; ++i)
+        f.session.StorePrice(ListLevel, 4, units(i));
+    int undone = 0;
+    while (f.session.canUndo()) {
+        f.session.Undo();
+        ++undone;
+    }
+    QCOMPARE(undone, depth);
+    QCOMPARE(f.session.work().row(4).listPrice, units(5)); // the oldest steps are gone
+    QVERIFY(f.session.modified());
+}
+
+namespace {
+
+// A sample book whose every material is computed, so that selecting one
+// changes nothing on its own.
+PriceBook ComputedSampleBook(int category)
+{
+    PriceBook book = SampleBook(category);
+    for (int m = 0; m < Materials; ++m) {
+        WorkSet work;
+        SelectAndComputeMaterial(work, book, m);
+    }
+    return book;
+}
+
+// One of the data-changing commands, or a selection, chosen by `random`.
+void RandomCommand(PriceBookSession& session, std::mt19937& random)
+{
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const int line = pick(1, PriceLines);
+    switch (pick(0, 9)) {
+    case 0:
+        session.StorePrice(pick(Level1, ListLevel), line, units(pick(0, 99999)));
+        break;
+    case 1:
+        session.StoreRate(pick(1, RateInputs), line, Currency::fromRaw(pick(0, 30000)), pick(0, 3) == 0);
+        break;
+    case 2: {
+        const CopyKind kind = PasteItemKind(pick(0, PasteItems - 1));
+        session.Copy(kind);
+        session.SelectMaterial(pick(0, Materials - 1));
+        session.Paste(kind);
+        break;
+    }
+    case 3:
+        session.ClearMaterial();
+        break;
+    case 4:
+        session.FillFromFirstSheet();
+        break;
+    case 5:
+        session.CopyUnitPricesFromFirstSheet();
+        break;
+    case 6: {
+        WorkSet shown = session.work();
+        BasicData data = ShowBasicData(shown);
+        data.headerTexts[0] = QString::fromUtf8("品名%1").arg(pick(0, 99));
+        data.sizeNames[static_cast<std::size_t>(line - 1)] = QStringLiteral("%1A").arg(pick(10, 300));
+        session.CloseBasicData(data);
+        break;
+    }
+    case 7:
+        session.SelectMaterial(pick(0, Materials - 1));
+        break;
+    case 8:
+        session.ChangeSheet(pick(0, SheetTabCaptions(session.work()).size() - 1));
+        break;
+    default: {
+        CapturedControls controls = shownControls(session.work());
+        controls.levelLabour[static_cast<std::size_t>(pick(0, 4))] = pick(10000, 30000);
+        controls.ratePricing = pick(0, 1) == 1;
+        session.RecomputeMaterial(controls);
+        break;
+    }
+    }
+}
+
+} // namespace
+
+void TestPriceBookSession::randomCommandsUndoneAndRedone_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    for (unsigned seed : {1u, 2u, 3u, 4u})
+        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+}
+
+void TestPriceBookSession::randomCommandsUndoneAndRedone()
+{
+    QFETCH(unsigned, seed);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    WritePriceBookFile(path, ComputedSampleBook(0), 0);
+    PriceBookSession session(dir.path());
+    session.SwitchCategory(0, path);
+    session.SelectMaterial(0);
+    const QByteArray loaded = FileBytes(path);
+    const auto bytes = [&] { return PriceBookBytes(session.book(), 0); };
+    QCOMPARE(bytes(), loaded);
+
+    std::mt19937 random(seed);
+    QByteArray saved = loaded; // what the file holds
+    int stepsBeforeSave = 0;
+    int stepsAfterSave = 0;
+    for (int i = 0; i < 200; ++i) {
+        const QByteArray before = bytes();
+        try {
+            RandomCommand(session, random);
+        } catch (const PriceOverflow&) {
+            QCOMPARE(bytes(), before); // a refused command changes nothing
+        }
+        if (bytes() != before) {
+            QVERIFY(session.canUndo());
+            ++(i < 100 ? stepsBeforeSave : stepsAfterSave);
+        }
+        // Never "not modified" while the book differs from its file.
+        if (!session.modified())
+            QCOMPARE(bytes(), saved);
+        if (i == 99) {
+            QVERIFY(session.SaveCurrentBook());
+            saved = FileBytes(path);
+            QCOMPARE(saved, bytes());
+            QVERIFY(!session.modified());
+        }
+    }
+    QVERIFY(stepsBeforeSave > 30 && stepsAfterSave > 30);
+    const QByteArray last = bytes();
+    QVERIFY(session.modified());
+
+    // Back through every step: "not modified" only at the save.
+    int unmodified = 0;
+    while (session.canUndo()) {
+        session.Undo();
+        if (!session.modified()) {
+            QCOMPARE(bytes(), saved);
+            ++unmodified;
+        } else {
+            QVERIFY(bytes() != saved);
+        }
+    }
+    QCOMPARE(unmodified, 1);
+    QCOMPARE(bytes(), loaded);
+    QVERIFY(session.modified()); // the file holds the saved book now
+
+    while (session.canRedo())
+        session.Redo();
+    QCOMPARE(bytes(), last);
+    QVERIFY(session.modified());
 }
 
 void TestPriceBookSession::undoPutsTheBookBack_data()
@@ -203,9 +409,9 @@ void TestPriceBookSession::undoPutsTheBookBack()
     Fixture f;
     f.session.SwitchCategory(1, f.path(2));
     f.session.SelectMaterial(0);
-    const PriceBook book = f.session.book;
-    const WorkSet work = f.session.work;
-    CapturedControls controls = shownControls(f.session.work);
+    const PriceBook book = f.session.book();
+    const WorkSet work = f.session.work();
+    CapturedControls controls = shownControls(f.session.work());
     switch (command) {
     case 0:
         controls.levelLabour[0] = 20000;
@@ -223,11 +429,11 @@ void TestPriceBookSession::undoPutsTheBookBack()
         f.session.StoreRate(5, 1, units(0.1), true);
         break;
     }
-    QVERIFY(!(f.session.book == book));
+    QVERIFY(!(f.session.book() == book));
     f.session.Undo();
-    QVERIFY(f.session.book == book);
-    QVERIFY(f.session.work == work);
-    QCOMPARE(f.session.ratePricing, false);
+    QVERIFY(f.session.book() == book);
+    QVERIFY(f.session.work() == work);
+    QCOMPARE(f.session.ratePricing(), false);
 }
 
 void TestPriceBookSession::failedChangeLeavesEverything_data()
@@ -253,10 +459,9 @@ void TestPriceBookSession::failedChangeLeavesEverything()
     f.session.StoreRate(5, 3, units(2), false);
     f.session.StorePrice(Level2, 3, units(5e14));
     f.session.StorePrice(ListLevel, 3, units(5e14));
-    f.session.modified = false;
-    const PriceBook book = f.session.book;
-    const WorkSet work = f.session.work;
-    const MaterialSnapshot undo = f.session.undoSet;
+    f.session.SaveCurrentBook();
+    const PriceBook book = f.session.book();
+    const WorkSet work = f.session.work();
 
     try {
         switch (command) {
@@ -267,7 +472,7 @@ void TestPriceBookSession::failedChangeLeavesEverything()
             f.session.StoreRate(2, 3, units(1), false); // fittings: 5e14 more
             break;
         case 2: {
-            CapturedControls controls = shownControls(f.session.work);
+            CapturedControls controls = shownControls(f.session.work());
             controls.levelLabour[1] = 5e14;
             f.session.RecomputeMaterial(controls);
             break;
@@ -290,12 +495,15 @@ void TestPriceBookSession::failedChangeLeavesEverything()
     } catch (const std::out_of_range&) {
         QCOMPARE(sheet, -1);
     }
-    QVERIFY(f.session.book == book);
-    QVERIFY(f.session.work == work);
-    QVERIFY(f.session.undoSet == undo);
-    QVERIFY(f.session.undoEnabled);
-    QCOMPARE(f.session.modified, false);
-    QCOMPARE(f.session.currentSheet, 2);
+    QVERIFY(f.session.book() == book);
+    QVERIFY(f.session.work() == work);
+    QCOMPARE(f.session.modified(), false);
+    QCOMPARE(f.session.currentSheet(), 2);
+    // The steps are as they were: the last one stored the list price.
+    QVERIFY(!f.session.canRedo());
+    f.session.Undo();
+    QCOMPARE(f.session.work().row(MaterialRowNumber(2, 3)).listPrice, units(0));
+    QCOMPARE(f.session.work().row(MaterialRowNumber(2, 3)).levelPrice[1], units(5e14));
 }
 
 void TestPriceBookSession::materialThatCannotBeComputedIsShownAsStored()
@@ -318,11 +526,11 @@ void TestPriceBookSession::materialThatCannotBeComputedIsShownAsStored()
         QCOMPARE(e.line(), 6);
     }
     // Neither half computed nor holding another material's rows.
-    QVERIFY(f.session.book == ReadPriceBookFile(f.path(3)));
-    QCOMPARE(f.session.currentMaterial, 4);
-    QCOMPARE(f.session.work.row(2).compositeList, units(0));
-    QCOMPARE(f.session.work.row(MaterialRowNumber(1, 6)).compositeLevel[0], units(123));
-    QVERIFY(!f.session.undoEnabled);
+    QVERIFY(f.session.book() == ReadPriceBookFile(f.path(3)));
+    QCOMPARE(f.session.currentMaterial(), 4);
+    QCOMPARE(f.session.work().row(2).compositeList, units(0));
+    QCOMPARE(f.session.work().row(MaterialRowNumber(1, 6)).compositeLevel[0], units(123));
+    QVERIFY(!f.session.canUndo());
 }
 
 void TestPriceBookSession::storeRateFillsDown()
@@ -332,13 +540,13 @@ void TestPriceBookSession::storeRateFillsDown()
     f.session.StoreRate(5, 10, units(0.25), true);
     for (int line = 1; line <= 14; ++line) {
         const Currency expected = line >= 10 ? units(0.25) : units(0);
-        QCOMPARE(f.session.work.row(MaterialRowNumber(1, line)).rate[4], expected);
-        QCOMPARE(f.session.book.row(0, MaterialRowNumber(1, line)).rate[4], expected);
-        QCOMPARE(f.session.work.row(MaterialRowNumber(0, line)).rate[4], units(0));
+        QCOMPARE(f.session.work().row(MaterialRowNumber(1, line)).rate[4], expected);
+        QCOMPARE(f.session.book().row(0, MaterialRowNumber(1, line)).rate[4], expected);
+        QCOMPARE(f.session.work().row(MaterialRowNumber(0, line)).rate[4], units(0));
     }
     f.session.StoreRate(5, 3, units(0.5), false);
-    QCOMPARE(f.session.work.row(MaterialRowNumber(1, 3)).rate[4], units(0.5));
-    QCOMPARE(f.session.work.row(MaterialRowNumber(1, 4)).rate[4], units(0));
+    QCOMPARE(f.session.work().row(MaterialRowNumber(1, 3)).rate[4], units(0.5));
+    QCOMPARE(f.session.work().row(MaterialRowNumber(1, 4)).rate[4], units(0));
 }
 
 void TestPriceBookSession::labourRowTexts()
@@ -365,6 +573,52 @@ void TestPriceBookSession::labourRowTexts()
     QCOMPARE(CompositeRowTexts(row, modes)[5], QString("999"));
 }
 
+void TestPriceBookSession::labourCellStore_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<bool>("refrigerant");
+    QTest::addColumn<bool>("results");
+    QTest::addColumn<int>("rateInput"); // 0: refused
+    QTest::addColumn<bool>("keepsRow");
+    QTest::newRow("size name") << 0 << false << false << 0 << false;
+    QTest::newRow("material price, the last price column") << 3 << false << false << 0 << false;
+    QTest::newRow("first rate") << 4 << false << false << 1 << false;
+    QTest::newRow("chipping in piping mode") << 9 << false << false << 6 << false;
+    QTest::newRow("chipping in refrigerant mode") << 9 << true << false << 0 << true;
+    QTest::newRow("refrigerant mode and results") << 9 << true << true << 0 << true;
+    QTest::newRow("other rate in refrigerant mode") << 10 << true << false << 7 << false;
+    QTest::newRow("last rate") << 10 << false << false << 7 << false;
+    QTest::newRow("past the last column") << 11 << false << false << 0 << false;
+    QTest::newRow("results shown") << 5 << false << true << 0 << false;
+}
+
+void TestPriceBookSession::labourCellStore()
+{
+    QFETCH(int, col);
+    QFETCH(bool, refrigerant);
+    QFETCH(bool, results);
+    QFETCH(int, rateInput);
+    QFETCH(bool, keepsRow);
+    TableModes modes;
+    modes.refrigerant = refrigerant;
+    modes.labourShowsResults = results;
+    const LabourCellTarget target = LabourCellStore(col, modes);
+    QCOMPARE(target.rateInput, rateInput);
+    QCOMPARE(target.keepsRow, keepsRow);
+    QCOMPARE(target.refusal.isEmpty(), rateInput != 0);
+    // The column a rate is shown in is the one it is stored from.
+    WorkRow row;
+    for (int j = 0; j < RateInputs; ++j)
+        row.rate[static_cast<std::size_t>(j)] = units(j + 1);
+    if (rateInput != 0)
+        QCOMPARE(LabourRowTexts(row, modes)[col], QString::number(rateInput));
+    QCOMPARE(LabourCellValue(QString()), Currency());
+    QCOMPARE(LabourCellValue(QStringLiteral("1,234.5")), units(1234.5));
+    QCOMPARE(PriceCellRefusal(ListLevel, true), std::nullopt);
+    QVERIFY(PriceCellRefusal(Level1, true));
+    QCOMPARE(PriceCellRefusal(CostLevel, false), std::nullopt);
+}
+
 // Two users on one shared folder: each session loads the same book, one
 // saves, and the other's save must not silently replace it.
 void TestPriceBookSession::saveOverAColleaguesSaveAsks_data()
@@ -388,8 +642,7 @@ void TestPriceBookSession::saveOverAColleaguesSaveAsks()
     QFETCH(bool, ours);
     Fixture f;
     PriceBookSession other(f.dir.path());
-    other.currentPath = f.path(1);
-    other.LoadPriceBook(f.path(1));
+    other.SwitchCategory(0, f.path(1));
     other.SelectMaterial(0);
     if (colleague == "same") {
         // The very bytes again (a save from a program that numbers records
@@ -412,17 +665,17 @@ void TestPriceBookSession::saveOverAColleaguesSaveAsks()
         return overwrite;
     };
     f.session.StorePrice(ListLevel, 2, units(5));
-    const PriceBook mine = f.session.book;
+    const PriceBook mine = f.session.book();
     if (asked && !overwrite) {
         QVERIFY_THROWS_EXCEPTION(CommandCancelled, f.session.SavePriceBook(f.path(1)));
         // Nothing written, and the edits stay to be saved under another name.
         QCOMPARE(FileBytes(f.path(1)), theirs);
-        QVERIFY(f.session.modified);
-        QCOMPARE(f.session.book, mine);
-        QCOMPARE(f.session.currentPath, f.path(1));
+        QVERIFY(f.session.modified());
+        QCOMPARE(f.session.book(), mine);
+        QCOMPARE(f.session.currentPath(), f.path(1));
     } else {
         f.session.SavePriceBook(f.path(1));
-        QVERIFY(!f.session.modified);
+        QVERIFY(!f.session.modified());
     }
     QCOMPARE(questions, asked ? QStringList{f.path(1)} : QStringList{});
     PriceBook onDisk;
