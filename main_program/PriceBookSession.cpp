@@ -273,9 +273,9 @@ MaterialControls ControlsForMaterial(const WorkSet& work)
     c.ratePriceStepAddendItem = ItemForAddend(s.ratePriceStepAddend());
     for (int level = Level1; level <= SubmissionLevels; ++level) {
         c.levelRates[static_cast<std::size_t>(level - 1)] = s.ratePercent(level).toDouble();
-        c.levelLabour[static_cast<std::size_t>(level - 1)] = BaseLabourCost(labourRow, level).toDouble();
+        c.levelLabour[static_cast<std::size_t>(level - 1)] = BaseLabourCost(labourRow, level);
     }
     c.costRate = s.ratePercent(CostLevel).toDouble();
-    c.costLabour = BaseLabourCost(labourRow, CostLevel).toDouble();
+    c.costLabour = BaseLabourCost(labourRow, CostLevel);
     return c;
 }

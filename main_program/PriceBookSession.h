@@ -203,8 +203,8 @@ struct MaterialControls {
     int ratePriceStepAddendItem;
     std::array<double, SubmissionLevels> levelRates;
     double costRate;
-    std::array<double, SubmissionLevels> levelLabour;
-    double costLabour;
+    std::array<Currency, SubmissionLevels> levelLabour;
+    Currency costLabour;
 };
 
 MaterialControls ControlsForMaterial(const WorkSet& work);

@@ -144,10 +144,10 @@ void TFTANKAREGIST::showSettingControls()
     // for a setting neither on nor off the state the box was left in.
     CheckGroupBox1->setBoxChecked(session_.ratePricing());
     for (std::size_t i = 0; i < 5; ++i) {
-        GPAYDAY[i]->setValue(c.levelLabour[i]);
+        GPAYDAY[i]->setValue(c.levelLabour[i].toDouble());
         avr[i]->setValue(c.levelRates[i]);
     }
-    GPAYDAY_N->setValue(c.costLabour);
+    GPAYDAY_N->setValue(c.costLabour.toDouble());
     avr_N->setValue(c.costRate);
     displayUpdating_ = updating;
 }

@@ -221,10 +221,10 @@ CapturedControls TFTANKAREGIST::capturedControls() const
     c.ratePricing = CheckGroupBox1->checked();
     for (std::size_t i = 0; i < 5; ++i) {
         c.levelRates[i] = avr[i]->value();
-        c.levelLabour[i] = GPAYDAY[i]->value();
+        c.levelLabour[i] = Currency::fromDouble(GPAYDAY[i]->value());
     }
     c.costRate = avr_N->value();
-    c.costLabour = GPAYDAY_N->value();
+    c.costLabour = Currency::fromDouble(GPAYDAY_N->value());
     return c;
 }
 

@@ -66,11 +66,11 @@ void CaptureControls(MaterialInBook target, const CapturedControls& controls)
     for (int level = Level1; level <= CostLevel; ++level) {
         const bool cost = level == CostLevel;
         const double rate = cost ? controls.costRate : controls.levelRates[static_cast<std::size_t>(level - 1)];
-        const double labour = cost ? controls.costLabour : controls.levelLabour[static_cast<std::size_t>(level - 1)];
+        const Currency labour = cost ? controls.costLabour : controls.levelLabour[static_cast<std::size_t>(level - 1)];
         store(target, s, [level](RowFields& r) -> Currency& { return MaterialSettings{r}.ratePercent(level); },
               Currency::fromDouble(rate));
         store(target, LabourRowNumber, [level](RowFields& r) -> Currency& { return BaseLabourCost(r, level); },
-              Currency::fromDouble(labour));
+              labour);
     }
 }
 

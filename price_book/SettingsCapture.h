@@ -13,8 +13,9 @@ struct CapturedControls {
     bool ratePricing = false;              // 単価に掛け率を使用
     std::array<double, SubmissionLevels> levelRates{}; // avr_1 … avr_5
     double costRate = 0;                               // avr_N
-    std::array<double, SubmissionLevels> levelLabour{}; // GPAYDAY1 … GPAYDAY5
-    double costLabour = 0;                              // GPAYDAY_N
+    // Base labour costs are yen amounts of the book: kept exactly.
+    std::array<Currency, SubmissionLevels> levelLabour{}; // GPAYDAY1 … GPAYDAY5
+    Currency costLabour;                                  // GPAYDAY_N
 };
 
 // The combo box items as setting values; a setting no item stands for gives

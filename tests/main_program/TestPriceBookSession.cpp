@@ -314,7 +314,7 @@ void RandomCommand(PriceBookSession& session, std::mt19937& random)
         break;
     default: {
         CapturedControls controls = shownControls(session.work());
-        controls.levelLabour[static_cast<std::size_t>(pick(0, 4))] = pick(10000, 30000);
+        controls.levelLabour[static_cast<std::size_t>(pick(0, 4))] = units(pick(10000, 30000));
         controls.ratePricing = pick(0, 1) == 1;
         session.RecomputeMaterial(controls);
         break;
@@ -414,7 +414,7 @@ void TestPriceBookSession::undoPutsTheBookBack()
     CapturedControls controls = shownControls(f.session.work());
     switch (command) {
     case 0:
-        controls.levelLabour[0] = 20000;
+        controls.levelLabour[0] = units(20000);
         f.session.RecomputeMaterial(controls);
         break;
     case 1:
@@ -473,7 +473,7 @@ void TestPriceBookSession::failedChangeLeavesEverything()
             break;
         case 2: {
             CapturedControls controls = shownControls(f.session.work());
-            controls.levelLabour[1] = 5e14;
+            controls.levelLabour[1] = units(5e14);
             f.session.RecomputeMaterial(controls);
             break;
         }

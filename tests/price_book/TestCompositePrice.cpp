@@ -291,8 +291,8 @@ void TestCompositePrice::captureControls()
     c.ratePricing = true;
     c.levelRates = {80, 81.5, 12.34567, 0, 100};
     c.costRate = 60;
-    c.levelLabour = {20000, 21000, 22000, 23000, 24000};
-    c.costLabour = 18000.25;
+    c.levelLabour = {units(20000), units(21000), units(22000), units(23000), units(24000)};
+    c.costLabour = Currency::fromRaw(180002500);
     CaptureControls(f.target(), c);
     for (RowFields* settingsRow : {static_cast<RowFields*>(&f.work.settingsRow()),
                                    static_cast<RowFields*>(&f.book.row(3, 15))}) {
