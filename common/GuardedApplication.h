@@ -28,6 +28,13 @@ bool RunCommand(QWidget* parent, Command&& command)
     }
 }
 
+// A handler for a signal that runs `command` through RunCommand.
+template <typename Command>
+auto Guarded(QWidget* parent, Command command)
+{
+    return [parent, command] { RunCommand(parent, command); };
+}
+
 // The application object of both programs. Every handler runs its command
 // through RunCommand; an error that still reaches the event loop is a fault
 // of ours: it is reported as a command's would be, logged and counted.

@@ -5,6 +5,7 @@
 #include "CopyDataServer.h"
 #include "DataFileConfig.h"
 #include "FileError.h"
+#include "GuardedApplication.h"
 #include "InputDialogLook.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
@@ -17,10 +18,10 @@
 #include "TCheckGroupBox.h"
 #include "TDsPanel.h"
 #include "TFKEITO_SELECT.h"
-#include "Tfkanzai_plan.h"
 #include "TGradBtn.h"
 #include "TIconButton.h"
 #include "TNValEditC.h"
+#include "Tfkanzai_plan.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,7 +31,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QStatusBar>
-
 
 TFKANZAI::TFKANZAI(const QString& programFolder, const QStringList& arguments, QWidget* parent)
     : QWidget(parent)
@@ -60,32 +60,32 @@ TFKANZAI::~TFKANZAI() = default;
 void TFKANZAI::connectHandlers()
 {
     for (int n = 1; n <= CategoryCount; ++n) {
-        connect(ib[n - 1], &TIconButton::clicked, this, [this, n] { ibClick(n); });
-        connect(DISKBTN[n - 1], &TBoxLabel::Click, this, [this, n] { ibClick(n); });
+        connect(ib[n - 1], &TIconButton::clicked, this, Guarded(this, [this, n] { ibClick(n); }));
+        connect(DISKBTN[n - 1], &TBoxLabel::Click, this, Guarded(this, [this, n] { ibClick(n); }));
     }
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, Guarded(this, [this] {
         const int material = currentChoice().material;
         if (material >= 0)
             ListBox1Click(material);
-    });
+    }));
     for (int i = 0; i < 15; ++i)
-        connect(size_bt[i], &TGradBtn::clicked, this, [this, i] { size_btClick(i); });
+        connect(size_bt[i], &TGradBtn::clicked, this, Guarded(this, [this, i] { size_btClick(i); }));
     for (TGradBtn* key : digit_bt)
-        connect(key, &TGradBtn::clicked, this, [this, key] { keyClick(key->text()); });
-    connect(point_bt, &TGradBtn::clicked, this, [this] { keyClick(point_bt->text()); });
-    connect(bs_bt, &TGradBtn::clicked, this, &TFKANZAI::bs_btClick);
-    connect(net_bt, &TGradBtn::clicked, this, &TFKANZAI::net_btClick);
-    connect(offer_bt, &TGradBtn::clicked, this, &TFKANZAI::offer_btClick);
-    connect(netoffer_bt, &TGradBtn::clicked, this, &TFKANZAI::netoffer_btClick);
+        connect(key, &TGradBtn::clicked, this, Guarded(this, [this, key] { keyClick(key->text()); }));
+    connect(point_bt, &TGradBtn::clicked, this, Guarded(this, [this] { keyClick(point_bt->text()); }));
+    connect(bs_bt, &TGradBtn::clicked, this, Guarded(this, [this] { bs_btClick(); }));
+    connect(net_bt, &TGradBtn::clicked, this, Guarded(this, [this] { net_btClick(); }));
+    connect(offer_bt, &TGradBtn::clicked, this, Guarded(this, [this] { offer_btClick(); }));
+    connect(netoffer_bt, &TGradBtn::clicked, this, Guarded(this, [this] { netoffer_btClick(); }));
     nmanyin->installEventFilter(this);
     gmanyin->installEventFilter(this);
-    connect(IconButton3, &TIconButton::clicked, this, &TFKANZAI::SendEstimateLine);
-    connect(removal, &TBoxLabel::Click, this, &TFKANZAI::removalClick);
-    connect(Recycle, &TBoxLabel::Click, this, &TFKANZAI::removalClick);
-    connect(user_sel, &TGradBtn::clicked, this, &TFKANZAI::user_selClick);
-    connect(IconButton6, &TIconButton::clicked, this, &TFKANZAI::IconButton6Click);
-    connect(IconButton4, &TIconButton::clicked, this, &TFKANZAI::IconButton4Click);
-    connect(IconButton13, &TIconButton::clicked, this, &TFKANZAI::IconButton13Click);
+    connect(IconButton3, &TIconButton::clicked, this, Guarded(this, [this] { SendEstimateLine(); }));
+    connect(removal, &TBoxLabel::Click, this, Guarded(this, [this] { removalClick(); }));
+    connect(Recycle, &TBoxLabel::Click, this, Guarded(this, [this] { removalClick(); }));
+    connect(user_sel, &TGradBtn::clicked, this, Guarded(this, [this] { user_selClick(); }));
+    connect(IconButton6, &TIconButton::clicked, this, Guarded(this, [this] { IconButton6Click(); }));
+    connect(IconButton4, &TIconButton::clicked, this, Guarded(this, [this] { IconButton4Click(); }));
+    connect(IconButton13, &TIconButton::clicked, this, Guarded(this, [this] { IconButton13Click(); }));
 }
 // --- Opening and closing -------------------------------------------------
 

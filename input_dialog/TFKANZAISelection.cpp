@@ -1,6 +1,7 @@
 #include "TFKANZAI.h"
 
 #include "FileError.h"
+#include "GuardedApplication.h"
 #include "InputDialogLook.h"
 #include "MessageBoxes.h"
 #include "NumberText.h"
@@ -176,7 +177,7 @@ bool TFKANZAI::eventFilter(QObject* watched, QEvent* event)
             if (watched == nmanyin)
                 gmanyin->setFocus();
             else
-                SendEstimateLine();
+                RunCommand(this, [this] { SendEstimateLine(); });
             return true;
         }
     }

@@ -1,6 +1,7 @@
 #include "TFKEITO_SELECT.h"
 
 #include "ApplicationTitle.h"
+#include "GuardedApplication.h"
 #include "InputDialogLook.h"
 #include "ModalSeam.h"
 #include "TBoxLabel.h"
@@ -31,7 +32,7 @@ TFKEITO_SELECT::TFKEITO_SELECT(const QString& programFolder, QWidget* parent)
         button->setText(QString::number(n));
         button->setFixedSize(56, 40);
         button->setCursor(Qt::PointingHandCursor);
-        connect(button, &TGradBtn::clicked, this, [this, n] { GradBtnClick(n); });
+        connect(button, &TGradBtn::clicked, this, Guarded(this, [this, n] { GradBtnClick(n); }));
         GradBtn[n - 1] = button;
 
         auto* field = new TBoxLabel(this);
@@ -101,7 +102,7 @@ bool TFKEITO_SELECT::eventFilter(QObject* watched, QEvent* event)
         for (int n = 1; n <= SystemCount; ++n) {
             if (watched == StaticText[n - 1] && mouse->button() == Qt::LeftButton
                 && StaticText[n - 1]->rect().contains(mouse->position().toPoint())) {
-                StaticTextClick(n, mouse->modifiers());
+                RunCommand(this, [&] { StaticTextClick(n, mouse->modifiers()); });
                 break;
             }
         }

@@ -1,6 +1,7 @@
 #include "Tfkanzai_plan.h"
 
 #include "ApplicationTitle.h"
+#include "GuardedApplication.h"
 #include "InputDialogLook.h"
 #include "TBorRadio.h"
 #include "TGradPan.h"
@@ -85,7 +86,7 @@ Tfkanzai_plan::Tfkanzai_plan(const QString& programFolder, const RemovalSettings
         button->setMinimumSize(120, 40);
         button->setCursor(Qt::PointingHandCursor);
     }
-    connect(Button1, &QPushButton::clicked, this, &Tfkanzai_plan::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, Guarded(this, [this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* groups = new QHBoxLayout;

@@ -1,9 +1,9 @@
 #include "Tflevel_select.h"
-#include "GuardedApplication.h"
 
 #include "ApplicationTitle.h"
-#include "TBorRadio.h"
 #include "DialogTitleStrip.h"
+#include "GuardedApplication.h"
+#include "TBorRadio.h"
 #include "TGradPan.h"
 
 #include <QCheckBox>
@@ -51,8 +51,8 @@ Tflevel_select::Tflevel_select(QWidget* parent)
         button->setMinimumWidth(96);
     }
     Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Button2Click(); }); });
+    connect(Button1, &QPushButton::clicked, this, Guarded(this, [this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, Guarded(this, [this] { Button2Click(); }));
 
     auto* options = new QHBoxLayout;
     options->addWidget(CheckBox7);

@@ -1,8 +1,8 @@
 #include "Tfsheetset.h"
-#include "GuardedApplication.h"
 
 #include "DialogControls.h"
 #include "DialogTitleStrip.h"
+#include "GuardedApplication.h"
 #include "ModalSeam.h"
 #include "TBorRadio.h"
 #include "TGradPan.h"
@@ -108,8 +108,8 @@ Tfsheetset::Tfsheetset(const WorkSet& work, int material, QWidget* parent)
     const StoreAndExit buttons = StoreAndExitButtons(this, QStringLiteral("IconButton6"), QStringLiteral("IconButton4"));
     IconButton6 = buttons.store;
     IconButton4 = buttons.exit;
-    connect(IconButton6, &TIconButton::clicked, this, [this] { RunCommand(this, [this] { IconButton6Click(); }); });
-    connect(IconButton4, &TIconButton::clicked, this, [this] { RunCommand(this, [this] { IconButton4Click(); }); });
+    connect(IconButton6, &TIconButton::clicked, this, Guarded(this, [this] { IconButton6Click(); }));
+    connect(IconButton4, &TIconButton::clicked, this, Guarded(this, [this] { IconButton4Click(); }));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DialogTitleStrip(this, Heading));
@@ -179,7 +179,7 @@ QWidget* Tfsheetset::buildSizes()
     for (std::size_t i = 0; i < SizePresets.size(); ++i) {
         const SizePreset& preset = SizePresets[i];
         sizeButtons[i] = SpeedButton(group, QString::fromLatin1(preset.button), QString::fromUtf8(preset.caption));
-        connect(sizeButtons[i], &QPushButton::clicked, this, [this, i] { RunCommand(this, [this, i] { sizeButtonClick(static_cast<int>(i)); }); });
+        connect(sizeButtons[i], &QPushButton::clicked, this, Guarded(this, [this, i] { sizeButtonClick(static_cast<int>(i)); }));
         buttons->addWidget(sizeButtons[i]);
     }
     // The two refrigerant sets differ only in the first size.
@@ -204,8 +204,8 @@ QWidget* Tfsheetset::buildSheetNames()
     }
     SpeedButton5 = SpeedButton(group, QStringLiteral("SpeedButton5"), QStringLiteral(" Set  "));
     SpeedButton6 = SpeedButton(group, QStringLiteral("SpeedButton6"), QStringLiteral("Clear"));
-    connect(SpeedButton5, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { SpeedButton5Click(); }); });
-    connect(SpeedButton6, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { SpeedButton6Click(); }); });
+    connect(SpeedButton5, &QPushButton::clicked, this, Guarded(this, [this] { SpeedButton5Click(); }));
+    connect(SpeedButton6, &QPushButton::clicked, this, Guarded(this, [this] { SpeedButton6Click(); }));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SpeedButton5);
     buttons->addWidget(SpeedButton6);

@@ -1,10 +1,10 @@
 #include "Tftankacalc.h"
-#include "GuardedApplication.h"
 
 #include "ApplicationTitle.h"
-#include "TBorRadio.h"
 #include "DialogTitleStrip.h"
+#include "GuardedApplication.h"
 #include "Rounding.h"
+#include "TBorRadio.h"
 #include "TGradPan.h"
 #include "TNValEdit.h"
 
@@ -100,8 +100,8 @@ Tftankacalc::Tftankacalc(QWidget* parent)
         button->setCursor(Qt::PointingHandCursor);
         button->setMinimumWidth(96);
     }
-    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Button2Click(); }); });
+    connect(Button1, &QPushButton::clicked, this, Guarded(this, [this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, Guarded(this, [this] { Button2Click(); }));
 
     bc[0]->setChecked(true);
     bd[0]->setChecked(true);

@@ -1,9 +1,9 @@
 #include "Tkvconfig.h"
-#include "GuardedApplication.h"
 
 #include "ApplicationTitle.h"
 #include "DialogControls.h"
 #include "FileError.h"
+#include "GuardedApplication.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "ProgramFiles.h"
@@ -64,7 +64,7 @@ Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setCursor(Qt::PointingHandCursor);
     Button1->setAutoDefault(false);
-    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { Button1Click(); }); });
+    connect(Button1, &QPushButton::clicked, this, Guarded(this, [this] { Button1Click(); }));
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addWidget(group);
     auto* folderRow = new QHBoxLayout;
@@ -78,8 +78,8 @@ Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     const StoreAndExit buttons = StoreAndExitButtons(this, QStringLiteral("IconButton3"), QStringLiteral("IconButton2"));
     IconButton3 = buttons.store;
     IconButton2 = buttons.exit;
-    connect(IconButton3, &TIconButton::clicked, this, [this] { RunCommand(this, [this] { IconButton3Click(); }); });
-    connect(IconButton2, &TIconButton::clicked, this, [this] { RunCommand(this, [this] { IconButton2Click(); }); });
+    connect(IconButton3, &TIconButton::clicked, this, Guarded(this, [this] { IconButton3Click(); }));
+    connect(IconButton2, &TIconButton::clicked, this, Guarded(this, [this] { IconButton2Click(); }));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);

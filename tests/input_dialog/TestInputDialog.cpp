@@ -250,7 +250,9 @@ void TestInputDialog::categoryButtons()
     // A book that cannot be read is reported and leaves the previous choice.
     const QString broken = QDir(folder_->path()).filePath("kanzai/haikan2.FDA");
     WriteFile(broken, "short");
-    QVERIFY_THROWS_EXCEPTION(FileError, d.ib[1]->click());
+    d.ib[1]->click();
+    QCOMPARE(seam.errors.size(), 1);
+    QVERIFY2(seam.errors[0].contains(QStringLiteral("haikan2.FDA")), qPrintable(seam.errors[0]));
     QCOMPARE(d.categoryNumber(), 1);
     QCOMPARE(d.windowTitle(), Caption + book_);
     QVERIFY(seam.unexpected.isEmpty());
@@ -292,7 +294,8 @@ void TestInputDialog::materialChoice()
 
     // A material that cannot be read is not selected.
     QFile::resize(book_, 60 * 360);
-    QVERIFY_THROWS_EXCEPTION(FileError, ClickMaterial(d, 3));
+    ClickMaterial(d, 3);
+    QCOMPARE(seam.errors.size(), 1);
     QCOMPARE(d.currentChoice().material, -1);
 }
 
@@ -401,8 +404,9 @@ void TestInputDialog::keypad()
     // Two points are no number: reported, and the quantities stay.
     d.bs_bt->click();
     Type(d, QStringLiteral("1.2.3"));
-    QVERIFY_THROWS_EXCEPTION(ConversionError, d.offer_bt->click());
-    QVERIFY_THROWS_EXCEPTION(ConversionError, d.netoffer_bt->click());
+    d.offer_bt->click();
+    d.netoffer_bt->click();
+    QCOMPARE(seam.errors, QStringList(2, QString::fromUtf8("\"1.2.3\" は数値ではありません。")));
     QCOMPARE(d.gmanyin->value(), C("0.25"));
     QCOMPARE(d.nmanyin->value(), C("12.5"));
     QCOMPARE(lines.count(), 0);

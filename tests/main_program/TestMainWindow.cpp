@@ -11,6 +11,7 @@
 #include "Tkvconfig.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +19,6 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTemporaryDir>
-#include <QCheckBox>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>

@@ -1,4 +1,5 @@
 #include "ApplicationTitle.h"
+#include "AtomicFile.h"
 #include "DataFileConfig.h"
 #include "FileError.h"
 #include "GuardedApplication.h"
@@ -6,25 +7,24 @@
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
 #include "TFTANKAREGIST.h"
-#include "Tkvconfig.h"
 #include "TIconButton.h"
 #include "TNValEdit.h"
 #include "TStrColGrid.h"
 #include "TestFiles.h"
-#include "AtomicFile.h"
+#include "Tkvconfig.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QScopeGuard>
+#include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <cerrno>
 #include <cstring>
-#include <QTabBar>
-#include <QTreeWidget>
 #include <memory>
 
 namespace {
