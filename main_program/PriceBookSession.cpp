@@ -39,8 +39,8 @@ void PriceBookSession::loadBook(const QString& path, int recordBaseCode)
 void PriceBookSession::bookReplaced()
 {
     // The steps belong to the book that was replaced.
-    undo_.clear();
-    redo_.clear();
+    drop(undo_);
+    drop(redo_);
     version_ = savedVersion_ = ++lastVersion_;
 }
 
@@ -133,11 +133,12 @@ void PriceBookSession::ChangeSheet(int sheet)
 {
     currentSheet_ = sheet;
     // Computing a sheet refreshes computed values only: no step of its own.
-    snapshotInto(before_);
+    MaterialSnapshot& before = spare().state;
+    snapshotInto(before);
     try {
         ComputeSheetRows(target(), currentSheet_, ratePricing_);
     } catch (...) {
-        restore(before_);
+        restore(before);
         throw;
     }
 }
@@ -153,7 +154,9 @@ void PriceBookSession::snapshotInto(MaterialSnapshot& s) const
 
 bool PriceBookSession::holds(const MaterialSnapshot& s) const
 {
-    if (s.material != currentMaterial_ || s.ratePricing != ratePricing_ || !(s.work == work_))
+    // What a save writes is the book: the work set's own values follow from
+    // its rows.
+    if (s.material != currentMaterial_ || s.ratePricing != ratePricing_)
         return false;
     for (int n = 1; n <= RowsPerMaterial; ++n) {
         if (!(s.bookRows[static_cast<std::size_t>(n - 1)] == book_.row(currentMaterial_, n)))
@@ -171,24 +174,39 @@ void PriceBookSession::restore(const MaterialSnapshot& saved)
     ratePricing_ = saved.ratePricing;
 }
 
-void PriceBookSession::stepTo(std::deque<Step>& from, std::deque<Step>& to)
+PriceBookSession::Step& PriceBookSession::spare()
+{
+    if (!spare_)
+        spare_ = std::make_unique<Step>();
+    return *spare_;
+}
+
+void PriceBookSession::drop(Steps& steps)
+{
+    if (!spare_ && !steps.empty())
+        spare_ = std::move(steps.back());
+    steps.clear();
+}
+
+void PriceBookSession::stepTo(Steps& from, Steps& to)
 {
     if (from.empty())
         return;
     // A step of another material comes back where the user can see it.
-    if (from.back().state.material != currentMaterial_)
-        SelectMaterial(from.back().state.material);
-    Step step = std::move(from.back());
+    if (from.back()->state.material != currentMaterial_)
+        SelectMaterial(from.back()->state.material);
+    std::unique_ptr<Step> step = std::move(from.back());
     from.pop_back();
-    Step current;
+    Step& current = spare();
     snapshotInto(current.state);
     current.version = version_;
     // The snapshot holds computed rows: putting them back is the undo, and
     // computing them again could only change what the book held before.
-    restore(step.state);
-    version_ = step.version;
+    restore(step->state);
+    version_ = step->version;
     currentSheet_ = 0;
-    to.push_back(std::move(current));
+    to.push_back(std::move(spare_));
+    spare_ = std::move(step);
 }
 
 void PriceBookSession::Undo()

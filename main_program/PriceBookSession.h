@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // One material as an undo or redo puts it back: its working rows, its 60 rows
@@ -143,10 +144,13 @@ public:
     void ClearMaterial();
 
 private:
+    // A material as it was, and the book's version then. Steps are kept by
+    // pointer and reused, so that a change copies its material once.
     struct Step {
         MaterialSnapshot state;
         std::uint64_t version = 0;
     };
+    using Steps = std::deque<std::unique_ptr<Step>>;
 
     MaterialInBook target() { return {work_, book_, currentMaterial_}; }
     void loadBook(const QString& path, int recordBaseCode);
@@ -156,7 +160,10 @@ private:
     void restore(const MaterialSnapshot& saved);
     // Whether the current material is exactly as the snapshot holds it.
     bool holds(const MaterialSnapshot& s) const;
-    void stepTo(std::deque<Step>& from, std::deque<Step>& to);
+    void stepTo(Steps& from, Steps& to);
+    // The step that the next change fills, made or taken from a dropped one.
+    Step& spare();
+    void drop(Steps& steps);
     // Runs a data-changing command as one undoable step: when it throws, the
     // material (work set and book) is put back and nothing else changed; when
     // it changed nothing, no step is kept.
@@ -185,14 +192,14 @@ private:
     QString knownFile_;
     QByteArray knownFingerprint_;
 
-    std::deque<Step> undo_;
-    std::deque<Step> redo_;
+    Steps undo_;
+    Steps redo_;
     // Every change gives the book a new version; it is modified while its
     // version is not the one last loaded or saved.
     std::uint64_t version_ = 0;
     std::uint64_t savedVersion_ = 0;
     std::uint64_t lastVersion_ = 0;
-    MaterialSnapshot before_; // the material before the change under way
+    std::unique_ptr<Step> spare_; // the material before the change under way
 };
 
 // What the setting controls show for the material in the work set; the rate
@@ -213,19 +220,23 @@ template <typename Change>
 void PriceBookSession::asOneChange(Change&& change, bool alwaysCounts)
 {
     // The state before the change is copied once (a material is 67 kB) into
-    // a buffer kept from change to change.
-    snapshotInto(before_);
+    // the step it becomes.
+    Step& before = spare();
+    snapshotInto(before.state);
     try {
         change();
     } catch (...) {
-        restore(before_);
+        restore(before.state);
         throw;
     }
-    if (!alwaysCounts && holds(before_))
+    if (!alwaysCounts && holds(before.state))
         return;
-    undo_.push_back({before_, version_});
-    if (undo_.size() > UndoDepth)
+    before.version = version_;
+    undo_.push_back(std::move(spare_));
+    if (undo_.size() > UndoDepth) {
+        spare_ = std::move(undo_.front());
         undo_.pop_front();
-    redo_.clear();
+    }
+    drop(redo_);
     version_ = ++lastVersion_;
 }
