@@ -106,6 +106,10 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // The keys of the edit commands (copy, paste, cut, undo, select all) and
+    // the control keys; each returns true when it took the key.
+    bool editCommandKey(QKeyEvent* event);
+    bool controlKey(QKeyEvent* event);
     void typeCharacter(QChar c);
     void typeMinus();
     void typePoint();

@@ -44,14 +44,31 @@ void NumericEditCore::undoValue()
 
 void NumericEditCore::keyPressEvent(QKeyEvent* event)
 {
-    const bool readOnly = isReadOnly();
+    if (editCommandKey(event) || controlKey(event))
+        return;
+    const QString text = event->text();
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!text.isEmpty() && text.at(0).isPrint() && !command) {
+        if (!isReadOnly()) {
+            for (QChar c : text)
+                typeCharacter(c);
+        }
+        event->accept();
+        return;
+    }
+    // Every other editing key would change the text behind the value's back.
+    event->ignore();
+}
+
+bool NumericEditCore::editCommandKey(QKeyEvent* event)
+{
     if (event->matches(QKeySequence::Copy)) {
         QLineEdit::keyPressEvent(event);
-        return;
+        return true;
     }
     if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)
         || event->matches(QKeySequence::Undo)) {
-        if (!readOnly) {
+        if (!isReadOnly()) {
             if (event->matches(QKeySequence::Paste))
                 pasteValue();
             else if (event->matches(QKeySequence::Cut))
@@ -60,22 +77,28 @@ void NumericEditCore::keyPressEvent(QKeyEvent* event)
                 undoValue();
         }
         event->accept();
-        return;
+        return true;
     }
     if (event->matches(QKeySequence::SelectAll)) {
         selectAll();
         event->accept();
-        return;
+        return true;
     }
+    return false;
+}
+
+bool NumericEditCore::controlKey(QKeyEvent* event)
+{
+    const bool readOnly = isReadOnly();
     switch (event->key()) {
     case Qt::Key_Backspace:
         if (!readOnly)
             backspace();
         event->accept();
-        return;
+        return true;
     case Qt::Key_Left:
         event->accept();
-        return;
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (enterNext_) {
@@ -84,7 +107,7 @@ void NumericEditCore::keyPressEvent(QKeyEvent* event)
         } else {
             QLineEdit::keyPressEvent(event);
         }
-        return;
+        return true;
     case Qt::Key_Escape:
         // A changed value is restored; an unchanged field lets the window
         // have the key, so Escape still cancels a dialog.
@@ -93,15 +116,15 @@ void NumericEditCore::keyPressEvent(QKeyEvent* event)
             restoreEntry();
             if (QLineEdit::text() != before) {
                 event->accept();
-                return;
+                return true;
             }
         }
         event->ignore();
-        return;
+        return true;
     case Qt::Key_Home:
         selectAll();
         event->accept();
-        return;
+        return true;
     case Qt::Key_Up:
     case Qt::Key_Down:
         if (arrowNext_) {
@@ -113,33 +136,21 @@ void NumericEditCore::keyPressEvent(QKeyEvent* event)
         } else {
             event->ignore();
         }
-        return;
+        return true;
     case Qt::Key_Delete:
         if (!readOnly && (hasSelectedText() || delAllClear_)) {
             clearAll();
             buildDisplay();
         }
         event->accept();
-        return;
+        return true;
     case Qt::Key_Right:
     case Qt::Key_End:
         QLineEdit::keyPressEvent(event);
-        return;
+        return true;
     default:
-        break;
+        return false;
     }
-    const QString text = event->text();
-    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (!text.isEmpty() && text.at(0).isPrint() && !command) {
-        if (!readOnly) {
-            for (QChar c : text)
-                typeCharacter(c);
-        }
-        event->accept();
-        return;
-    }
-    // Every other editing key would change the text behind the value's back.
-    event->ignore();
 }
 
 void NumericEditCore::inputMethodEvent(QInputMethodEvent* event)
