@@ -84,7 +84,7 @@ void StyleLabourTable(TStrColGrid& grid)
             grid.SetCellFontColor(c, r, Qt::white);
         }
     }
-    grid.setToolTip(QStringLiteral("入力はセルをダブルクリックしてください。Shift+Enterで以降の行に同一のデータが入力されます。"));
+    grid.setToolTip(QStringLiteral("数字を打つとセルに入力されます（ダブルクリックかF2でも編集できます）。Shift+Enterで以降の行に同一のデータが入力されます。"));
     grid.Loaded();
 }
 

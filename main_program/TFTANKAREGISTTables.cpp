@@ -123,10 +123,19 @@ bool TFTANKAREGIST::editorKey(TStrColGrid* grid, int& key, Qt::KeyboardModifiers
     enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (isModifier(key))
         return false;
-    if (isArrow(key) && !grid->EditorMode())
+    if (key == Qt::Key_Backspace)
         return false;
-    const bool keypad = shift & Qt::KeypadModifier;
-    if (key == Qt::Key_Backspace || (keypad && ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Period)))
+    const QChar typed = CellCharacter(key, shift, grid->EditorMode());
+    if (!typed.isNull()) {
+        // The grid types what the key's text says, opening the editor on a
+        // closed cell; a keypad key with NumLock off says something else.
+        if (key != typed.unicode()) {
+            grid->InplaceEditor()->insert(QString(typed));
+            key = 0;
+        }
+        return false;
+    }
+    if (isArrow(key) && !grid->EditorMode())
         return false;
     if (!enter && key != Qt::Key_Up && key != Qt::Key_Down)
         QApplication::beep();

@@ -108,6 +108,26 @@ Currency LabourCellValue(const QString& text)
     return text.isEmpty() ? Currency() : ParseCurrency(text);
 }
 
+QChar CellCharacter(int key, Qt::KeyboardModifiers modifiers, bool editorOpen)
+{
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Period || key == Qt::Key_Minus)
+        return QChar(key);
+    if (!(modifiers & Qt::KeypadModifier) || !editorOpen)
+        return {};
+    // The keypad with NumLock off sends its second meanings.
+    static const std::pair<int, char> numLockOff[] = {
+        {Qt::Key_Insert, '0'}, {Qt::Key_End, '1'},   {Qt::Key_Down, '2'},     {Qt::Key_PageDown, '3'},
+        {Qt::Key_Left, '4'},   {Qt::Key_Clear, '5'}, {Qt::Key_Right, '6'},    {Qt::Key_Home, '7'},
+        {Qt::Key_Up, '8'},     {Qt::Key_PageUp, '9'}, {Qt::Key_Delete, '.'}};
+    for (const auto& [second, typed] : numLockOff) {
+        if (key == second)
+            return QLatin1Char(typed);
+    }
+    return {};
+}
+
 std::optional<QString> PriceCellRefusal(int col, bool ratePricing)
 {
     if (ratePricing && col != ListLevel)

@@ -50,6 +50,12 @@ LabourCellTarget LabourCellStore(int col, const TableModes& modes);
 // The value a labour table cell stores: an empty cell stores 0.
 Currency LabourCellValue(const QString& text);
 
+// The character a key types into a cell of the two editable tables: the
+// digits, "." and "-" of the main keyboard as of the keypad (a laptop has no
+// keypad), and in an open editor the keypad's keys with NumLock off too;
+// none for any other key.
+QChar CellCharacter(int key, Qt::KeyboardModifiers modifiers, bool editorOpen);
+
 // The notice that refuses a store into price table column `col` (a level
 // 1..7), if any: with rate pricing only the list price is typed.
 std::optional<QString> PriceCellRefusal(int col, bool ratePricing);

@@ -39,6 +39,8 @@ private slots:
     void switchingCategoryAsksToSave();
     void functionKeyAfterStartUp();
     void priceCellStore();
+    void pricesTypedOnAnyKeyboard_data();
+    void pricesTypedOnAnyKeyboard();
     void priceKeyAfterALabourEdit_data();
     void priceKeyAfterALabourEdit();
     void rateCellFillDownAndRefusals();
@@ -138,9 +140,9 @@ void TestMainWindow::priceCellStore()
     QCOMPARE(grid->Row(), 2); // Enter moves down
     QVERIFY(p.session().modified());
 
-    // A main-keyboard digit does not type: it stores what the cell holds.
+    // Any other key stores what the cell holds.
     p.typeInto(grid, 7, 3, "3", true);
-    QTest::keyClick(grid->InplaceEditor(), '5');
+    QTest::keyClick(grid->InplaceEditor(), Qt::Key_Insert);
     QCOMPARE(p.session().work().row(3).listPrice, units(3));
     QCOMPARE(grid->Row(), 3);
 
@@ -154,6 +156,51 @@ void TestMainWindow::priceCellStore()
     QTest::keyClick(grid, Qt::Key_Down);
     QCOMPARE(texts, QStringList{QString::fromUtf8("単価に掛け率を使用していますので、現在は入力できません。")});
     QCOMPARE(p.session().work().row(4).levelPrice[1], units(0));
+    QVERIFY(p.seam.unexpected.isEmpty());
+}
+
+// A price typed on any keyboard: the main row, the keypad with NumLock on
+// and off (its second meanings), into an open editor or onto a closed cell.
+void TestMainWindow::pricesTypedOnAnyKeyboard_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("open"); // the editor is opened first
+    QTest::addColumn<double>("stored");
+    const QList<int> mainRow = {Qt::Key_1, Qt::Key_2, Qt::Key_0, Qt::Key_Period, Qt::Key_5};
+    const QList<int> numLockOff = {Qt::Key_End, Qt::Key_Down, Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Clear};
+    QTest::newRow("main row, open editor") << mainRow << int(Qt::NoModifier) << true << 120.5;
+    QTest::newRow("main row, closed cell") << mainRow << int(Qt::NoModifier) << false << 120.5;
+    QTest::newRow("keypad, NumLock on") << mainRow << int(Qt::KeypadModifier) << true << 120.5;
+    QTest::newRow("keypad, NumLock on, closed cell") << mainRow << int(Qt::KeypadModifier) << false << 120.5;
+    QTest::newRow("keypad, NumLock off") << numLockOff << int(Qt::KeypadModifier) << true << 120.5;
+    QTest::newRow("main row minus") << QList<int>{Qt::Key_Minus, Qt::Key_7} << int(Qt::NoModifier) << false << -7.0;
+}
+
+void TestMainWindow::pricesTypedOnAnyKeyboard()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, modifiers);
+    QFETCH(bool, open);
+    QFETCH(double, stored);
+    Program p;
+    for (TStrColGrid* grid : {p.window->StrColGrid2, p.window->StrColGrid1}) {
+        const bool prices = grid == p.window->StrColGrid2;
+        const int col = prices ? 7 : 8;
+        grid->setFocus();
+        grid->MoveTo(col, 4);
+        if (open)
+            grid->ShowEditor();
+        QWidget* target = open ? static_cast<QWidget*>(grid->InplaceEditor()) : grid;
+        for (int i = 0; i < keys.size(); ++i) {
+            const auto mods = Qt::KeyboardModifiers(modifiers);
+            QTest::keyClick(i == 0 ? target : grid->InplaceEditor(), static_cast<Qt::Key>(keys[i]), mods);
+        }
+        QVERIFY(grid->EditorMode());
+        QTest::keyClick(grid->InplaceEditor(), Qt::Key_Return);
+        const WorkRow& row = p.session().work().row(4);
+        QCOMPARE(prices ? row.listPrice : row.rate[4], units(stored));
+    }
     QVERIFY(p.seam.unexpected.isEmpty());
 }
 

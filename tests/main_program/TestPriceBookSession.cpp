@@ -77,6 +77,7 @@ private slots:
     void labourRowTexts();
     void labourCellStore_data();
     void labourCellStore();
+    void cellCharacters();
     void saveOverAColleaguesSaveAsks_data();
     void saveOverAColleaguesSaveAsks();
 };
@@ -617,6 +618,29 @@ void TestPriceBookSession::labourCellStore()
     QCOMPARE(PriceCellRefusal(ListLevel, true), std::nullopt);
     QVERIFY(PriceCellRefusal(Level1, true));
     QCOMPARE(PriceCellRefusal(CostLevel, false), std::nullopt);
+}
+
+void TestPriceBookSession::cellCharacters()
+{
+    const auto keypad = Qt::KeypadModifier;
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        bool open;
+        QChar typed;
+    };
+    const Case cases[] = {
+        {Qt::Key_0, Qt::NoModifier, false, u'0'},      {Qt::Key_9, keypad, true, u'9'},
+        {Qt::Key_Period, Qt::NoModifier, true, u'.'},  {Qt::Key_Minus, keypad, false, u'-'},
+        {Qt::Key_End, keypad, true, u'1'},             {Qt::Key_Delete, keypad, true, u'.'},
+        {Qt::Key_PageUp, keypad, true, u'9'},          {Qt::Key_Insert, keypad, true, u'0'},
+        // A keypad arrow on a closed cell moves; the arrow keys themselves never type.
+        {Qt::Key_Up, keypad, false, QChar()},          {Qt::Key_Up, Qt::NoModifier, true, QChar()},
+        {Qt::Key_End, Qt::NoModifier, true, QChar()},  {Qt::Key_A, Qt::NoModifier, true, QChar()},
+        {Qt::Key_1, Qt::ControlModifier, true, QChar()}, {Qt::Key_Comma, Qt::NoModifier, true, QChar()},
+    };
+    for (const Case& c : cases)
+        QCOMPARE(CellCharacter(c.key, c.modifiers, c.open), c.typed);
 }
 
 // Two users on one shared folder: each session loads the same book, one
