@@ -1,5 +1,6 @@
 #include "ApplicationTitle.h"
 #include "GuardedApplication.h"
+#include "ProgramStart.h"
 #include "TFTANKAREGIST.h"
 #include "TStrColGrid.h"
 #include "Tkvconfig.h"
@@ -26,8 +27,16 @@ public:
 
 } // namespace
 
+const ProgramInfo Kavrel{"kavrel",
+                         "使い方: kavrel [カテゴリ番号;管材番号;]\n"
+                         "  複合単価（管材編）の単価ファイルを管理します。\"3;5;\" はカテゴリ3の管材5を開きます。\n"
+                         "  --help     この説明を表示します\n"
+                         "  --version  版を表示します\n"};
+
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> exit = EarlyExit(argc, argv, Kavrel))
+        return *exit;
     GuardedApplication app(argc, argv);
     SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
     const QString programFile = QCoreApplication::applicationFilePath();

@@ -1,4 +1,5 @@
 #include "FileError.h"
+#include "ProgramStart.h"
 #include "PrintJobReader.h"
 #include "PrintLayout.h"
 
@@ -63,6 +64,15 @@ int preview(const PrintJobContent& job)
 int main(int argc, char* argv[])
 {
     const QString pdf = pdfTarget(argc, argv);
+    const ProgramInfo dorvisk{"Dorvisk",
+                              "使い方: Dorvisk [--pdf FILE]\n"
+                              "  プログラムフォルダーの印刷データを印刷プレビューで表示します。\n"
+                              "  --pdf FILE  画面を使わずに PDF に書き出します\n"
+                              "  --help      この説明を表示します\n"
+                              "  --version   版を表示します\n",
+                              pdf.isEmpty()};
+    if (const std::optional<int> exit = EarlyExit(argc, argv, dorvisk))
+        return *exit;
     // A PDF needs no screen; scripts may run it where there is none.
     if (!pdf.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))

@@ -6,6 +6,7 @@
 #include "FileError.h"
 #include "PriceBookFile.h"
 #include "PriceOverflow.h"
+#include "ProgramStart.h"
 #include "SampleCommand.h"
 
 #include <QFileInfo>
@@ -29,7 +30,8 @@ const char* const Usage =
     "  export FILE --material M --level L [--headings] [--results] [--output OUT] [--utf8]\n"
     "                               the CSV of material M at level L (1-5 LEVEL1-5, 6 cost),\n"
     "                               Shift-JIS unless --utf8, on standard output unless --output\n"
-    "  --help                       show this text\n";
+    "  --help                       show this text\n"
+    "  --version                    show the version\n";
 
 int commandNew(const QStringList& args)
 {
@@ -124,6 +126,10 @@ int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
         const QString& command = args[0];
         if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
             out << Usage;
+            return 0;
+        }
+        if (command == QLatin1String("--version")) {
+            out << "pricebook " << ProjectVersion() << "\n";
             return 0;
         }
         if (command == QLatin1String("new"))

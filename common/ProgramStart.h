@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// What every program does before it opens a window: "--help" and
+// "--version" print and end it, with or without a display; a program that
+// needs a display and has none says so in one line instead of aborting.
+struct ProgramInfo {
+    const char* name;  // as typed on the command line
+    const char* usage; // the text of --help, lines ended by "\n"
+    bool needsDisplay = true;
+};
+
+// The version of the whole project, as the package carries it.
+QString ProjectVersion();
+
+// Whether a window system is reachable: a platform named outright, or an X
+// or Wayland display.
+bool DisplayReachable();
+
+// The exit code when the program ends here, or nothing to go on. Prints to
+// standard output (help, version) or standard error (no display).
+std::optional<int> EarlyExit(int argc, char** argv, const ProgramInfo& program);
