@@ -3,6 +3,14 @@
 #include <cstdio>
 #include <cstring>
 
+QIcon ProgramIcon(const QString& name)
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(name), QSize(size, size));
+    return icon;
+}
+
 QString ProjectVersion()
 {
     return QStringLiteral(KAVREL_VERSION);

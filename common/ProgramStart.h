@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <optional>
 
@@ -11,6 +12,10 @@ struct ProgramInfo {
     const char* usage; // the text of --help, lines ended by "\n"
     bool needsDisplay = true;
 };
+
+// The window icon of a program ("kavrel", "kanzai_input"), in every size the
+// program carries.
+QIcon ProgramIcon(const QString& name);
 
 // The version of the whole project, as the package carries it.
 QString ProjectVersion();

@@ -10,6 +10,7 @@
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "NumberText.h"
+#include "ProgramStart.h"
 #include "ProgramStarts.h"
 #include "RemarkHistory.h"
 #include "SettingsLines.h"
@@ -42,7 +43,7 @@ TFKANZAI::TFKANZAI(const QString& programFolder, const QStringList& arguments, Q
 {
     setObjectName(QStringLiteral("FKANZAI"));
     setWindowTitle(DesignCaption());
-    setWindowIcon(MessageBoxIcon(programFolder));
+    setWindowIcon(ProgramIcon(QStringLiteral("kanzai_input")));
     buildControls();
     // The category names the form shows until the configuration names them.
     const DataFileConfig defaults = DefaultDataFileConfig(programFolder);

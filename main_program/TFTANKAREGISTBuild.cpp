@@ -5,6 +5,7 @@
 #include "ModalSeam.h"
 #include "PriceTableStyle.h"
 #include "ProgramFiles.h"
+#include "ProgramStart.h"
 #include "TCheckGroupBox.h"
 #include "TGradPan.h"
 #include "TIconButton.h"
@@ -68,6 +69,7 @@ TFTANKAREGIST::TFTANKAREGIST(const QString& programFilePath, const QStringList& 
 {
     setObjectName(QStringLiteral("FTANKAREGIST"));
     setWindowTitle(ApplicationTitle() + QStringLiteral("-Telvoran-"));
+    setWindowIcon(ProgramIcon(QStringLiteral("kavrel")));
     // Before the controls exist: a new style polishes every widget there is again.
     if (!dynamic_cast<TooltipStyle*>(QApplication::style()))
         QApplication::setStyle(new TooltipStyle);

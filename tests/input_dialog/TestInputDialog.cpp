@@ -111,6 +111,9 @@ void TestInputDialog::startUp()
     QTEST(d.CheckBox3->isEnabled(), "optionsEnabled");
     QVERIFY(d.CheckBox2->isEnabled());
     QCOMPARE(d.windowTitle(), Caption);
+    // Its own icon (the message box's has other sizes).
+    QCOMPARE(d.windowIcon().availableSizes().size(), 8);
+    QCOMPARE(d.windowIcon().pixmap(256).size(), QSize(256, 256));
     QCOMPARE(d.categoryNumber(), 0);
     QCOMPARE(d.ListBox1->count(), 0);
     QVERIFY(d.nmanyin->text().isEmpty());

@@ -88,6 +88,9 @@ void TestMainWindow::startUp()
     // Labels are read before the first load, so a book created now has none yet.
     QCOMPARE(p.treeItem(category, 0)->text(0), QString::fromUtf8("管材1"));
     QVERIFY(!p.window->N2->isEnabled());
+    // The program's own icon, in the sizes of the desktop's.
+    QCOMPARE(p.window->windowIcon().availableSizes().size(), 8);
+    QCOMPARE(p.window->windowIcon().pixmap(48).size(), QSize(48, 48));
     QVERIFY(p.seam.unexpected.isEmpty());
 }
 
