@@ -18,5 +18,6 @@ set(CPACK_STRIP_FILES ON)
 # Shared libraries through dpkg-shlibdeps; the Japanese fixed-pitch Gothic
 # font is loaded by name and found by no library dependency.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# The font of the Japanese texts, and Qt's own Japanese for its dialogs.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 include(CPack)

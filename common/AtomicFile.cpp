@@ -79,7 +79,7 @@ void syncFolder(const QString& path)
     const int error = errno;
     ::close(fd);
     if (result != 0 && error != EINVAL && error != ENOTSUP)
-        throw FileError(path, QStringLiteral("written, but its folder could not be synced: ") + SystemErrorText(error));
+        throw FileError(path, QStringLiteral("書き込みましたが、フォルダーへの記録を確定できませんでした：") + SystemErrorText(error));
 }
 
 ssize_t systemWrite(int fd, const void* data, size_t size) { return ::write(fd, data, size); }
@@ -143,7 +143,7 @@ QByteArray ReadWholeFile(const QString& path, qint64 maxSize)
     QFile file;
     OpenRegularFile(file, path);
     if (maxSize >= 0 && file.size() > maxSize)
-        throw FileError(path, QStringLiteral("holds %1 bytes, more than the %2 bytes this file may have")
+        throw FileError(path, QStringLiteral("%1 バイトあり、このファイルの上限 %2 バイトを超えています")
                                   .arg(file.size())
                                   .arg(maxSize));
     QByteArray bytes = file.readAll();

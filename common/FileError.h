@@ -22,17 +22,29 @@ public:
         const QString text = file_ + QStringLiteral(": ") + reason_;
         return context_.isEmpty() ? text : context_ + QStringLiteral(": ") + text;
     }
-    // The text of a message box: the context, the file and the reason, one a line.
+    // What the user can do about it, when there is something; empty else.
+    const QString& advice() const { return advice_; }
+    // The text of a message box: the context, the file, the reason and the
+    // advice, one a line.
     QString reportText() const
     {
-        const QString text = file_ + QStringLiteral("\r\n") + reason_;
-        return context_.isEmpty() ? text : context_ + QStringLiteral("\r\n") + text;
+        QString text = file_ + QStringLiteral("\r\n") + reason_;
+        if (!context_.isEmpty())
+            text = context_ + QStringLiteral("\r\n") + text;
+        return advice_.isEmpty() ? text : text + QStringLiteral("\r\n") + advice_;
     }
     // The same failure, told as that of `context`.
     FileError in(const QString& context) const
     {
-        FileError e(file_, reason_);
+        FileError e = *this;
         e.context_ = context;
+        return e;
+    }
+    // The same failure with a line of advice.
+    FileError advising(const QString& advice) const
+    {
+        FileError e = *this;
+        e.advice_ = advice;
         return e;
     }
 
@@ -40,6 +52,7 @@ private:
     QString file_;
     QString reason_;
     QString context_;
+    QString advice_;
 };
 
 // A text that does not convert to a number.

@@ -1,5 +1,9 @@
 #include "ProgramStart.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +13,16 @@ QIcon ProgramIcon(const QString& name)
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(name), QSize(size, size));
     return icon;
+}
+
+bool LoadToolkitJapanese()
+{
+    static QTranslator translator;
+    if (!translator.isEmpty())
+        return true;
+    if (!translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
 }
 
 QString ProjectVersion()

@@ -17,6 +17,11 @@ struct ProgramInfo {
 // program carries.
 QIcon ProgramIcon(const QString& name);
 
+// Loads the toolkit's own Japanese (the file, folder and print dialogs, the
+// standard buttons), whatever the locale says: the programs speak Japanese.
+// False when the translations are not installed.
+bool LoadToolkitJapanese();
+
 // The version of the whole project, as the package carries it.
 QString ProjectVersion();
 

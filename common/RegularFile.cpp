@@ -15,14 +15,14 @@ QString kindReason(mode_t mode)
     if (S_ISREG(mode))
         return QString();
     if (S_ISDIR(mode))
-        return QStringLiteral("is a folder, not a file");
+        return QStringLiteral("フォルダーで、ファイルではありません");
     if (S_ISFIFO(mode))
-        return QStringLiteral("is a named pipe, not a file");
+        return QStringLiteral("名前付きパイプで、ファイルではありません");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("is a device, not a file");
+        return QStringLiteral("装置で、ファイルではありません");
     if (S_ISSOCK(mode))
-        return QStringLiteral("is a socket, not a file");
-    return QStringLiteral("is not a regular file");
+        return QStringLiteral("ソケットで、ファイルではありません");
+    return QStringLiteral("通常のファイルではありません");
 }
 
 [[noreturn]] void failWithErrno(const QString& path, int error)
@@ -34,7 +34,33 @@ QString kindReason(mode_t mode)
 
 QString SystemErrorText(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    static const std::pair<int, const char*> reasons[] = {
+        {ENOSPC, "空き容量がありません"},
+        {EDQUOT, "ディスクの割り当て容量を超えました"},
+        {EACCES, "書き込みまたは読み込みが許可されていません"},
+        {EPERM, "この操作は許可されていません"},
+        {EROFS, "読み込み専用のドライブです"},
+        {ENOENT, "ファイルが見つかりません"},
+        {ENOTDIR, "フォルダーが見つかりません"},
+        {EISDIR, "フォルダーです"},
+        {EFBIG, "ファイルが大きすぎます"},
+        {ENAMETOOLONG, "ファイル名が長すぎます"},
+        {ELOOP, "リンクが循環しています"},
+        {EEXIST, "同じ名前のファイルがあります"},
+        {EBUSY, "使用中です"},
+        {ETXTBSY, "実行中のプログラムが使用しています"},
+        {EMFILE, "開いているファイルが多すぎます"},
+        {ENFILE, "開いているファイルが多すぎます"},
+        {EIO, "読み書き中に装置のエラーが起きました"},
+        {ESTALE, "ネットワーク上のファイルが無効になりました"},
+        {ENXIO, "装置が見つかりません"},
+        {EINVAL, "このファイルには使えない操作です"},
+    };
+    for (const auto& [number, reason] : reasons) {
+        if (number == error)
+            return QString::fromUtf8(reason);
+    }
+    return QStringLiteral("システムエラー %1（%2）").arg(error).arg(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 QString NotRegularFileReason(const QString& path)
@@ -48,7 +74,7 @@ QString NotRegularFileReason(const QString& path)
 void OpenRegularFile(QFile& file, const QString& path)
 {
     if (path.isEmpty())
-        throw FileError(path, QStringLiteral("no file name is given"));
+        throw FileError(path, QStringLiteral("ファイル名が指定されていません"));
     const QByteArray native = QFile::encodeName(path);
     // Looked at before opening, since opening a device may already act on it.
     struct stat st {};

@@ -13,5 +13,7 @@ void OpenRegularFile(QFile& file, const QString& path);
 // or an empty text when it is a regular file (or there is none).
 QString NotRegularFileReason(const QString& path);
 
-// The system's text for the current errno, taken right where a call failed.
+// The reason an error number gives, in Japanese from one table of the
+// numbers the programs can meet, with the system's own text in parentheses
+// for a number the table lacks. Taken right where a call failed.
 QString SystemErrorText(int error);

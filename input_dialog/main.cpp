@@ -19,6 +19,7 @@ int main(int argc, char* argv[])
     if (const std::optional<int> exit = EarlyExit(argc, argv, KanzaiInput))
         return *exit;
     GuardedApplication app(argc, argv);
+    LoadToolkitJapanese();
     SetApplicationTitle(QStringLiteral("配管材入力ダイアログ"));
     TFKANZAI dialog(QCoreApplication::applicationDirPath(), app.arguments().mid(1));
     dialog.show();

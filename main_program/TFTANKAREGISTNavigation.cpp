@@ -54,7 +54,7 @@ void TFTANKAREGIST::withCategoryBook(int category, const std::function<void(cons
     const QString& path = categoryPaths_[static_cast<std::size_t>(category)];
     if (path.isEmpty())
         throw FileError(ProgramFiles::dataFileConfig(programFolder_),
-                        QStringLiteral("gives no file for this category (%1 is missing or empty)").arg(FileNameKey(category)))
+                        QStringLiteral("このカテゴリのファイルが設定されていません（%1 がないか空です）").arg(FileNameKey(category)))
             .in(context);
     try {
         use(path);

@@ -38,6 +38,7 @@ int main(int argc, char* argv[])
     if (const std::optional<int> exit = EarlyExit(argc, argv, Kavrel))
         return *exit;
     GuardedApplication app(argc, argv);
+    LoadToolkitJapanese();
     SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
     const QString programFile = QCoreApplication::applicationFilePath();
     TFTANKAREGIST window(programFile, app.arguments().mid(1));

@@ -42,9 +42,10 @@ QByteArray readRecordBytes(QFile& file, const QString& path)
 
 [[noreturn]] void tooShort(const QString& path, qint64 size)
 {
-    throw FileError(path, QStringLiteral("the file holds %1 bytes, less than the %2 bytes of a price book")
+    throw FileError(path, QStringLiteral("%1 バイトしかなく、単価ファイルの %2 バイトに足りません（壊れています）")
                               .arg(size)
-                              .arg(PriceBookFileSize));
+                              .arg(PriceBookFileSize))
+        .advising(QStringLiteral("バックアップから戻すか、ファイルを削除すると空のファイルが作られます。"));
 }
 
 // The bytes of row k's record (1..1200) of an opened file.
@@ -144,7 +145,7 @@ std::int64_t LoadPriceBook(PriceBook& book, const QString& path, int recordBaseC
 {
     std::int64_t base = static_cast<std::int64_t>(recordBaseCode) * BookRows;
     if (path.isEmpty())
-        throw FileError(path, QStringLiteral("no price book file is given"));
+        throw FileError(path, QStringLiteral("単価ファイルが指定されていません"));
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
         base = BlankRecordBase;
         WritePriceBookFile(path, BlankPriceBook(base), base);
@@ -168,7 +169,7 @@ bool HoldsBlankBook(const QString& path)
 PriceRow ReadPriceRecord(const QString& path, int k)
 {
     if (k < 1 || k > BookRows)
-        throw FileError(path, QStringLiteral("record %1 is outside the price book").arg(k));
+        throw FileError(path, QStringLiteral("レコード %1 は単価ファイルの範囲外です").arg(k));
     QFile file;
     OpenRegularFile(file, path);
     return DecodeRecord(readRecordAt(file, path, k).constData());

@@ -3,7 +3,8 @@
 # with --package also those that build the Debian package, with --fuzz the
 # compiler of the fuzz targets.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev libicu-dev libxxhash-dev fonts-ipafont-gothic)
+packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev libicu-dev libxxhash-dev fonts-ipafont-gothic
+  qt6-translations-l10n)
 if [[ "${1:-}" == "--package" ]]; then
   # dpkg-shlibdeps finds the shared libraries, with file to tell the programs.
   packages+=(dpkg-dev file)

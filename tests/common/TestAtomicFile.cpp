@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,6 +99,8 @@ void setAge(const QString& path, int seconds)
 class TestAtomicFile : public QObject {
     Q_OBJECT
 private slots:
+    void errorReasons_data();
+    void errorReasons();
     void replacesWhole();
     void failedWriteLeavesOldFile_data();
     void failedWriteLeavesOldFile();
@@ -235,9 +238,9 @@ void TestAtomicFile::nonRegularFilesAreLeftAlone_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("folder") << "folder" << "is a folder, not a file";
-    QTest::newRow("pipe") << "pipe" << "is a named pipe, not a file";
-    QTest::newRow("device") << "device" << "is a device, not a file";
+    QTest::newRow("folder") << "folder" << QString::fromUtf8("フォルダーで、ファイルではありません");
+    QTest::newRow("pipe") << "pipe" << QString::fromUtf8("名前付きパイプで、ファイルではありません");
+    QTest::newRow("device") << "device" << QString::fromUtf8("装置で、ファイルではありません");
 }
 
 // Neither read nor replaced: a pipe without a writer would block a plain
@@ -350,6 +353,34 @@ void TestAtomicFile::replacementKeepsModeAndOwner()
     QCOMPARE(after.st_gid, before.st_gid);
     if (privileged)
         QCOMPARE(after.st_uid, uid_t(1234));
+}
+
+// Every error number a save or a load can meet has a Japanese reason; any
+// other keeps the system's text beside its number.
+void TestAtomicFile::errorReasons_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+    const std::pair<int, const char*> known[] = {
+        {ENOSPC, "空き容量がありません"}, {EDQUOT, "ディスクの割り当て容量を超えました"},
+        {EACCES, "書き込みまたは読み込みが許可されていません"}, {EPERM, "この操作は許可されていません"},
+        {EROFS, "読み込み専用のドライブです"}, {ENOENT, "ファイルが見つかりません"},
+        {ENOTDIR, "フォルダーが見つかりません"}, {EISDIR, "フォルダーです"},
+        {EFBIG, "ファイルが大きすぎます"}, {ENAMETOOLONG, "ファイル名が長すぎます"},
+        {ELOOP, "リンクが循環しています"}, {EIO, "読み書き中に装置のエラーが起きました"},
+        {EMFILE, "開いているファイルが多すぎます"}, {ESTALE, "ネットワーク上のファイルが無効になりました"},
+    };
+    for (const auto& [error, reason] : known)
+        QTest::addRow("%d", error) << error << QString::fromUtf8(reason);
+    QTest::newRow("not in the table") << int(EDOM)
+                                      << QStringLiteral("システムエラー %1（%2）").arg(EDOM).arg(QString::fromLocal8Bit(std::strerror(EDOM)));
+}
+
+void TestAtomicFile::errorReasons()
+{
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+    QCOMPARE(SystemErrorText(error), reason);
 }
 
 QTEST_APPLESS_MAIN(TestAtomicFile)

@@ -256,6 +256,7 @@ void TestInputDialog::categoryButtons()
     d.ib[1]->click();
     QCOMPARE(seam.errors.size(), 1);
     QVERIFY2(seam.errors[0].contains(QStringLiteral("haikan2.FDA")), qPrintable(seam.errors[0]));
+    QVERIFY2(seam.errors[0].contains(QString::fromUtf8("壊れています")), qPrintable(seam.errors[0]));
     QCOMPARE(d.categoryNumber(), 1);
     QCOMPARE(d.windowTitle(), Caption + book_);
     QVERIFY(seam.unexpected.isEmpty());

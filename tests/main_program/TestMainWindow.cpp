@@ -330,6 +330,9 @@ void TestMainWindow::damagedBookDoesNotStopStartUp()
     p.open("");
     QCOMPARE(p.seam.errors.size(), 1);
     QVERIFY(p.seam.errors.first().contains(p.book(2)));
+    // In Japanese, with what to do about it on a line of its own.
+    QVERIFY(p.seam.errors.first().endsWith(
+        QString::fromUtf8("壊れています）\r\nバックアップから戻すか、ファイルを削除すると空のファイルが作られます。")));
     QCOMPARE(p.session().currentPath(), p.book(1));
     // Choosing that category fails and keeps the loaded book.
     p.window->TreeView1->setCurrentItem(p.treeItem(1, 0));

@@ -191,7 +191,7 @@ void TestMainWindowCommands::failuresStayInTheirHandler_data()
 {
     QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("reported"); // a part of the report; empty: none
-    QTest::newRow("menu: save on a full disk") << "save" << QString::fromLocal8Bit(std::strerror(ENOSPC));
+    QTest::newRow("menu: save on a full disk") << "save" << QString::fromUtf8("空き容量がありません");
     QTest::newRow("menu: overwrite of a colleague's save cancelled") << "cancel" << QString();
     QTest::newRow("table key: a price that does not fit") << "key" << QString::fromUtf8("行");
     QTest::newRow("tree click: a damaged book") << "tree" << QStringLiteral("haikan2.FDA");

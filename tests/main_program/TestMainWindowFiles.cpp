@@ -171,7 +171,7 @@ void TestMainWindowFiles::fullDiskKeepsTheEdits()
     SaveDiskCalls().write = diskFull;
     p.window->N1->trigger();
     QCOMPARE(p.seam.errors.size(), 1);
-    for (const QString& part : {book, QString::fromLocal8Bit(std::strerror(ENOSPC))})
+    for (const QString& part : {book, QString::fromUtf8("空き容量がありません")})
         QVERIFY2(p.seam.errors[0].contains(part), qPrintable(p.seam.errors[0]));
     QVERIFY(p.session().modified());
     QCOMPARE(FileBytes(book), before);
@@ -180,7 +180,7 @@ void TestMainWindowFiles::fullDiskKeepsTheEdits()
     p.window->close();
     QVERIFY(p.window->isVisible());
     QCOMPARE(p.seam.errors.size(), 2);
-    QVERIFY2(p.seam.errors[1].contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(p.seam.errors[1]));
+    QVERIFY2(p.seam.errors[1].contains(QString::fromUtf8("空き容量がありません")), qPrintable(p.seam.errors[1]));
     QCOMPARE(FileBytes(book), before);
 
     SaveDiskCalls() = saved; // room again
@@ -198,7 +198,7 @@ void TestMainWindowFiles::pipeAsCategoryBookAtStartUp()
     // Its labels cannot be read, nor can it be opened.
     QCOMPARE(p.seam.errors.size(), 2);
     for (const QString& error : p.seam.errors) {
-        for (const QString& part : {p.book(3), QString::fromUtf8("カテゴリ 3「通気」"), QString("named pipe")})
+        for (const QString& part : {p.book(3), QString::fromUtf8("カテゴリ 3「通気」"), QString::fromUtf8("名前付きパイプ")})
             QVERIFY2(error.contains(part), qPrintable(error));
     }
     QCOMPARE(p.session().currentPath(), p.session().scratchFile());

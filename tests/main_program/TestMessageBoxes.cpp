@@ -2,10 +2,12 @@
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "ProcessStart.h"
+#include "ProgramStart.h"
 #include "ScriptedModalSeam.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -49,6 +51,7 @@ class TestMessageBoxes : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { SetApplicationTitle(QStringLiteral("Zavrikon（管材編）")); }
+    void toolkitSpeaksJapanese();
     void results_data();
     void results();
     void realEventLoopResults_data();
@@ -236,6 +239,15 @@ void TestMessageBoxes::startProgram()
     QCOMPARE(QString::fromUtf8(result.readAll()), QStringLiteral("a b;c|%1|").arg(QDir(folder.path()).canonicalPath()));
 
     QVERIFY(!StartProgram(QStringLiteral("no-such-program-here.exe"), {}, folder.path()));
+}
+
+// The toolkit's own buttons and dialogs in Japanese, whatever the locale.
+void TestMessageBoxes::toolkitSpeaksJapanese()
+{
+    QVERIFY(LoadToolkitJapanese());
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8("キャンセル"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QString::fromUtf8("保存"));
 }
 
 QTEST_MAIN(TestMessageBoxes)

@@ -79,6 +79,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvisk"));
+    LoadToolkitJapanese();
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("kavrel")));
     PrintJobContent job;
     try {

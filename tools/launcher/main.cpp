@@ -8,6 +8,7 @@
 
 #include "AtomicFile.h"
 #include "FileError.h"
+#include "RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,7 +37,7 @@ QString InstalledProgramFolder()
         args.push_back(*a);
     args.push_back(nullptr);
     ::execv(path.constData(), args.data());
-    throw FileError(program, QString::fromLocal8Bit(std::strerror(errno)));
+    throw FileError(program, SystemErrorText(errno));
 }
 
 } // namespace
