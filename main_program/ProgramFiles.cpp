@@ -19,6 +19,11 @@ QString displaySettingsFile(const QString& programFolder)
 
 QString dataFileConfig(const QString& programFolder) { return inFolder(programFolder, QStringLiteral("kavre_p.conf")); }
 
+QString recentFolders(const QString& programFolder)
+{
+    return inFolder(programFolder, QStringLiteral("kavrel_folders.conf"));
+}
+
 QString windowPositionFile(const QString& programFilePath)
 {
     const QFileInfo info(programFilePath);

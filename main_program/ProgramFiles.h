@@ -9,6 +9,7 @@ QString inFolder(const QString& programFolder, const QString& name);
 QString scratchFile(const QString& programFolder);         // NEWData.FDA
 QString displaySettingsFile(const QString& programFolder); // kavre_p.disp
 QString dataFileConfig(const QString& programFolder);      // kavre_p.conf
+QString recentFolders(const QString& programFolder);       // kavrel_folders.conf, ours
 // The program file's path with its extension replaced by ".ini".
 QString windowPositionFile(const QString& programFilePath);
 // The display defaults for a screen size, or an empty text for other sizes.

@@ -5,26 +5,22 @@
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "ProgramFiles.h"
+#include "RecentFolders.h"
 
-#include <QFileInfo>
 
 // The commands of the File menu, the title strip's save button and help.
-
-namespace {
-
-QString folderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
-
-} // namespace
 
 void TFTANKAREGIST::file_readClick()
 {
     // The answer saves or not; `modified` stays until a load replaces the
     // book, so a cancelled or failed load loses nothing.
     askToSave();
-    const QString chosen = ModalSeam::current().openFileName(this, ApplicationTitle(), folderOf(session_.currentPath()),
+    RecentFolders folders(ProgramFiles::recentFolders(programFolder_));
+    const QString chosen = ModalSeam::current().openFileName(this, ApplicationTitle(), folders.startFolder(FileKind::Book),
                                                              PriceBookFileFilter());
     if (chosen.isEmpty())
         return;
+    folders.remember(FileKind::Book, chosen);
     session_.LoadUserFile(WithDefaultExtension(chosen));
     showStatusPath();
     SelectMaterial(0);
@@ -32,10 +28,12 @@ void TFTANKAREGIST::file_readClick()
 
 void TFTANKAREGIST::SaveAsClick()
 {
-    const QString chosen = ModalSeam::current().saveFileName(this, ApplicationTitle(), folderOf(session_.currentPath()),
+    RecentFolders folders(ProgramFiles::recentFolders(programFolder_));
+    const QString chosen = ModalSeam::current().saveFileName(this, ApplicationTitle(), folders.startFolder(FileKind::Book),
                                                              PriceBookFileFilter(), QStringLiteral("FDA"));
     if (chosen.isEmpty())
         return;
+    folders.remember(FileKind::Book, chosen);
     session_.SavePriceBook(chosen);
     showStatusPath();
 }

@@ -6,10 +6,13 @@
 #include "ModalSeam.h"
 #include "PrintJob.h"
 #include "ProcessStart.h"
+#include "ProgramFiles.h"
+#include "RecentFolders.h"
 #include "TStrColGrid.h"
 #include "Tflevel_select.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 
 std::optional<TFTANKAREGIST::Export> TFTANKAREGIST::exportMaterial(ExportMode mode)
@@ -34,12 +37,14 @@ void TFTANKAREGIST::CSV1Click()
     const std::optional<Export> exported = exportMaterial(ExportMode::File);
     if (!exported)
         return;
-    const QString path = ModalSeam::current().saveFileName(this, ApplicationTitle(), programFolder_,
+    RecentFolders folders(ProgramFiles::recentFolders(programFolder_));
+    const QString path = ModalSeam::current().saveFileName(this, ApplicationTitle(), folders.startFolder(FileKind::Csv),
                                                            QStringLiteral("*.CSV (*.CSV *.csv)"), QStringLiteral("CSV"));
     if (path.isEmpty())
         return;
     WriteFileAtomically(path, ExportFileBytes(exported->text));
-    InfoBox(QStringLiteral("ＣＳＶ出力しました。"), QStringLiteral("確認"));
+    folders.remember(FileKind::Csv, path);
+    InfoBox(QStringLiteral("ＣＳＶ出力しました。\r\n") + QDir::toNativeSeparators(path), QStringLiteral("確認"));
 }
 
 void TFTANKAREGIST::N19Click()

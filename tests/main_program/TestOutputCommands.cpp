@@ -3,6 +3,7 @@
 #include "MainWindowProgram.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
+#include "RecentFolders.h"
 #include "SettingsLines.h"
 #include "TBorRadio.h"
 #include "TFTANKAREGIST.h"
@@ -170,9 +171,12 @@ void TestOutputCommands::csvFileIsWhatTheToolWrites()
     p.action("CSV1")->trigger();
 
     QCOMPARE(p.seam.unexpected, QStringList());
+    // Never in the program folder: the documents folder the first time.
+    const QString documents = RecentFolders(p.dir.filePath("none/x.conf")).startFolder(FileKind::Csv);
+    QVERIFY(documents != p.dir.path());
     QVERIFY(p.seam.asked.contains(
-        QStringLiteral("save %1 %2 *.CSV (*.CSV *.csv) CSV").arg(ApplicationTitle(), p.dir.path())));
-    QCOMPARE(p.notices, QStringList{QString::fromUtf8("ＣＳＶ出力しました。|確認")});
+        QStringLiteral("save %1 %2 *.CSV (*.CSV *.csv) CSV").arg(ApplicationTitle(), documents)));
+    QCOMPARE(p.notices, QStringList{QString::fromUtf8("ＣＳＶ出力しました。\n%1|確認").arg(target)});
     const QByteArray written = readAll(target);
     QCOMPARE(written, fromTool);
     // Shift-JIS, the first sheet's name first, a line end last.

@@ -2,11 +2,13 @@
 #include "FileError.h"
 #include "ProfileFile.h"
 #include "ProgramFiles.h"
+#include "RecentFolders.h"
 #include "SettingsLines.h"
 #include "StartupArguments.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,6 +17,7 @@
 class TestSettingsFiles : public QObject {
     Q_OBJECT
 private slots:
+    void recentFolders();
     void startupArgument_data();
     void startupArgument();
     void edition_data();
@@ -171,6 +174,34 @@ void TestSettingsFiles::displaySettingsFitTheScreen()
     QCOMPARE(s.priceColumnWidths.front(), column);
     QCOMPARE(s.compositeColumnWidths[3], column);
     QCOMPARE(s.labourColumnWidths.front(), DisplaySettings().labourColumnWidths.front()); // the others stay
+}
+
+// Each kind of file starts where the last of its kind went; first, or when
+// that folder is gone, in the documents folder; never lost for a file of
+// ours that cannot be written.
+void TestSettingsFiles::recentFolders()
+{
+    QTemporaryDir dir;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString first = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    RecentFolders folders(ProgramFiles::recentFolders(dir.path()));
+    QCOMPARE(folders.startFolder(FileKind::Csv), first);
+    QVERIFY(QDir(dir.path()).mkpath("exports/2026"));
+    QVERIFY(QDir(dir.path()).mkpath("books"));
+    folders.remember(FileKind::Csv, dir.filePath("exports/2026/a,b c.CSV"));
+    folders.remember(FileKind::Book, dir.filePath("books/haikan1.FDA"));
+    QCOMPARE(folders.startFolder(FileKind::Csv), dir.filePath("exports/2026"));
+    QCOMPARE(folders.startFolder(FileKind::Book), dir.filePath("books"));
+    // Read again by the next start, in our own file only.
+    QCOMPARE(RecentFolders(ProgramFiles::recentFolders(dir.path())).startFolder(FileKind::Csv),
+             dir.filePath("exports/2026"));
+    QVERIFY(QDir(dir.filePath("exports/2026")).removeRecursively());
+    QCOMPARE(folders.startFolder(FileKind::Csv), first);
+    QCOMPARE(folders.startFolder(FileKind::Book), dir.filePath("books"));
+    // A settings file that cannot be written costs only the memory.
+    RecentFolders nowhere(dir.filePath("missing/kavrel_folders.conf"));
+    nowhere.remember(FileKind::Book, dir.filePath("books/x.FDA"));
+    QCOMPARE(nowhere.startFolder(FileKind::Book), first);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsFiles)

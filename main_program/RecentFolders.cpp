@@ -1,0 +1,53 @@
+#include "RecentFolders.h"
+
+#include "FileError.h"
+#include "SettingsLines.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString keyOf(FileKind kind)
+{
+    return kind == FileKind::Csv ? QStringLiteral("[CSV]") : QStringLiteral("[BOOK]");
+}
+
+QStringList readLines(const QString& path)
+{
+    try {
+        return QFileInfo::exists(path) ? ReadSettingsLines(path) : QStringList();
+    } catch (const FileError&) {
+        return {};
+    }
+}
+
+} // namespace
+
+RecentFolders::RecentFolders(QString settingsFile) : settingsFile_(std::move(settingsFile)) {}
+
+QString RecentFolders::startFolder(FileKind kind) const
+{
+    const QString last = SettingsValue(readLines(settingsFile_), keyOf(kind));
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void RecentFolders::remember(FileKind kind, const QString& chosenFile)
+{
+    QStringList lines;
+    for (FileKind k : {FileKind::Csv, FileKind::Book}) {
+        const QString folder = k == kind ? QFileInfo(chosenFile).absolutePath()
+                                         : SettingsValue(readLines(settingsFile_), keyOf(k));
+        if (!folder.isEmpty())
+            lines << keyOf(k) + QStringLiteral("=") + QDir::toNativeSeparators(folder);
+    }
+    try {
+        WriteSettingsLines(settingsFile_, lines);
+    } catch (const FileError&) {
+        // Only where the next dialog starts is lost.
+    }
+}
