@@ -34,6 +34,7 @@ void PriceBookSession::loadBook(const QString& path, int recordBaseCode)
     recordBase_ = ::LoadPriceBook(book_, path, recordBaseCode, &fingerprint);
     knownFile_ = path;
     knownFingerprint_ = fingerprint;
+    otherHolder_ = lock_.take(path);
 }
 
 void PriceBookSession::bookReplaced()
@@ -86,6 +87,8 @@ bool PriceBookSession::SavePriceBook(const QString& path)
     if (changedByOthers(target) && !(confirmOverwriteChanged && confirmOverwriteChanged(target)))
         throw CommandCancelled();
     knownFingerprint_ = WritePriceBookFile(target, book_, recordBase_);
+    if (!sameFile(target, knownFile_))
+        otherHolder_ = lock_.take(target);
     knownFile_ = target;
     currentPath_ = LongPathForm(target);
     savedVersion_ = version_;

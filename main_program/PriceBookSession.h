@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BasicData.h"
+#include "BookLock.h"
 #include "ClipCommands.h"
 #include "PriceBookFile.h"
 #include "Reprice.h"
@@ -15,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 // One material as an undo or redo puts it back: its working rows, its 60 rows
 // in the book and the rate pricing state they were computed with.
@@ -72,6 +74,9 @@ public:
     const ClipSet& clipSet() const { return clipSet_; }
     bool pasteEnabled(CopyKind kind) const { return enabledPaste_ == kind; }
     bool refrigerant() const;
+    // Who else had the book open when it was loaded or saved under a new
+    // name, told once: the next call answers nothing until another load.
+    std::optional<LockHolder> TakeLockNotice() { return std::exchange(otherHolder_, std::nullopt); }
 
     // The start: an empty work set, nothing to undo or paste, and the scratch
     // book loaded blank (numbered as the user's own files are, then reloaded
@@ -200,6 +205,8 @@ private:
     std::uint64_t savedVersion_ = 0;
     std::uint64_t lastVersion_ = 0;
     std::unique_ptr<Step> spare_; // the material before the change under way
+    BookLock lock_;
+    std::optional<LockHolder> otherHolder_;
 };
 
 // What the setting controls show for the material in the work set; the rate

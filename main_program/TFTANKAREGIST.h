@@ -114,6 +114,7 @@ private:
     void runCommand(Command&& command)
     {
         RunCommand(this, command);
+        tellOtherHolder();
         updateUndoItem();
         updatePasteItems();
     }
@@ -209,6 +210,8 @@ private:
     // Undo or redo, then the material it changed as a selection shows it.
     void stepClick(void (PriceBookSession::*step)());
     void updateUndoItem();
+    // The notice, once per load, that another user has the book open.
+    void tellOtherHolder();
     // The paste items mirror the one paste the session allows.
     void updatePasteItems();
     // After a paste, a clear or an undo: the material's look on the current

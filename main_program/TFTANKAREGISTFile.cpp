@@ -38,6 +38,12 @@ void TFTANKAREGIST::SaveAsClick()
     showStatusPath();
 }
 
+void TFTANKAREGIST::tellOtherHolder()
+{
+    if (const std::optional<LockHolder> other = session_.TakeLockNotice())
+        InfoBox(LockNoticeText(*other), QStringLiteral("確認"));
+}
+
 void TFTANKAREGIST::N1Click()
 {
     // Only a file really written is reported as saved.

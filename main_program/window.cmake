@@ -1,4 +1,5 @@
 target_sources(main_program PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/BookLock.cpp ${CMAKE_CURRENT_LIST_DIR}/BookLock.h
     ${CMAKE_CURRENT_LIST_DIR}/ClipCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/ClipCommands.h
     ${CMAKE_CURRENT_LIST_DIR}/DisplaySettings.cpp ${CMAKE_CURRENT_LIST_DIR}/DisplaySettings.h
     ${CMAKE_CURRENT_LIST_DIR}/PriceBookSession.cpp ${CMAKE_CURRENT_LIST_DIR}/PriceBookSession.h

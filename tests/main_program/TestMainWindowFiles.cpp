@@ -14,6 +14,7 @@
 #include "ValueOverflow.h"
 
 #include <QAction>
+#include <QHostInfo>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
@@ -78,10 +79,16 @@ void TestMainWindowFiles::colleaguesSaveIsNotOverwrittenSilently()
     TFTANKAREGIST b(a.dir.filePath("kavrel"), QStringList{"1;1;"});
     Tkvconfig bConfig(a.dir.path(), &b);
     b.setConfigDialog(&bConfig);
+    // It is told once that the book is open elsewhere, and by whom.
+    QStringList opened;
+    a.seam.dialogAnswers.push_back(Press("button1", &opened));
     b.show();
     QVERIFY(QTest::qWaitForWindowExposed(&b));
     const QString book = a.book(1);
     QCOMPARE(b.session().currentPath(), book);
+    QCOMPARE(opened.size(), 1);
+    QVERIFY2(opened[0].contains(QHostInfo::localHostName()) && opened[0].contains(QString::fromUtf8("開いています")),
+             qPrintable(opened[0]));
 
     b.session().StorePrice(ListLevel, 2, units(777));
     a.seam.dialogAnswers.push_back(Press("button1")); // the notice after the save

@@ -1,4 +1,5 @@
 kavrel_add_test(test_settings_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSettingsFiles.cpp LIBS main_program)
+kavrel_add_test(test_book_lock SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestBookLock.cpp LIBS main_program test_support)
 kavrel_add_test(test_price_book_session SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestPriceBookSession.cpp LIBS main_program test_support)
 kavrel_add_test(test_main_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindow.cpp ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h
     LIBS main_window_fixture GUI SCREEN 1280x1024)
