@@ -106,14 +106,44 @@ void ShowAbout()
     InfoBox(AboutText(ApplicationTitle()), Confirm);
 }
 
+QString FirstProgramFound(const QStringList& candidates)
+{
+    for (const QString& name : candidates) {
+        const QString found = FindProgram(name, QCoreApplication::applicationDirPath());
+        if (!found.isEmpty())
+            return found;
+    }
+    return QString();
+}
+
+namespace {
+
+bool startFirstOf(const QStringList& candidates, const QString& missing)
+{
+    const QString program = FirstProgramFound(candidates);
+    if (!program.isEmpty() && StartProgram(program))
+        return true;
+    InfoBox(missing, Confirm);
+    return false;
+}
+
+} // namespace
+
 bool StartNotepad()
 {
-    return StartProgram(QStringLiteral("notepad.exe"));
+    return startFirstOf({QStringLiteral("notepad.exe"), QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),
+                         QStringLiteral("kate"), QStringLiteral("kwrite"), QStringLiteral("mousepad"),
+                         QStringLiteral("pluma"), QStringLiteral("xed"), QStringLiteral("featherpad"),
+                         QStringLiteral("leafpad")},
+                        QStringLiteral("テキストエディタが見つかりません。"));
 }
 
 bool StartCalculator()
 {
-    return StartProgram(QStringLiteral("Calc.exe"));
+    return startFirstOf({QStringLiteral("Calc.exe"), QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
+                         QStringLiteral("galculator"), QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"),
+                         QStringLiteral("xcalc")},
+                        QStringLiteral("電卓が見つかりません。"));
 }
 
 bool NotepadCommand(QAction* item, Qt::KeyboardModifiers modifiers)

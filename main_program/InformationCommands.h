@@ -34,16 +34,22 @@ void ShowMemory();          // N36
 void ShowScreenResolution(); // N38
 void ShowAbout();           // About1
 
+// The desktop's text editor and calculator: "notepad.exe" and "Calc.exe"
+// first where they exist, else the first of the common ones found on the
+// search path. Each says so in one box when there is none; true when one
+// started.
 bool StartNotepad();    // N30 without Shift
 bool StartCalculator(); // N31
+// The first of `candidates` found on the search path; empty when none is.
+QString FirstProgramFound(const QStringList& candidates);
 
 // N30: with Shift held the item only gets the shortcut "ctrl+M"; otherwise
 // the text editor is started. True when it started.
 bool NotepadCommand(QAction* item, Qt::KeyboardModifiers modifiers);
 
 // N13: the help file "kavrel.CHM" of the program folder, when it is there and
-// `open` opens it, else the program's own manual. Nothing is reported when
-// neither opens; returns whether one did.
+// `open` opens it, else the program's own manual with the desktop's handler.
+// Returns whether one opened; the caller then shows the manual itself.
 bool OpenHelp(const QString& programFolder, const std::function<bool(const QUrl&)>& open);
 // The same with the desktop's handlers.
 bool OpenHelp(const QString& programFolder);

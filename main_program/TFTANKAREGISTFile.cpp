@@ -2,11 +2,13 @@
 
 #include "ApplicationTitle.h"
 #include "InformationCommands.h"
+#include "ManualWindow.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "ProgramFiles.h"
 #include "RecentFolders.h"
 
+#include <QFileInfo>
 
 // The commands of the File menu, the title strip's save button and help.
 
@@ -66,5 +68,13 @@ void TFTANKAREGIST::N23Click()
 
 void TFTANKAREGIST::N13Click()
 {
-    OpenHelp(programFolder_);
+    if (OpenHelp(programFolder_))
+        return;
+    // No handler for it on this desktop: the manual in a window of ours.
+    const QString manual = ProgramFiles::manualFile(programFolder_);
+    if (!QFileInfo::exists(manual)) {
+        InfoBox(QStringLiteral("取扱説明書が見つかりません。\r\n") + manual, QStringLiteral("確認"));
+        return;
+    }
+    (new ManualWindow(manual, this))->show();
 }

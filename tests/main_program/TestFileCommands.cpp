@@ -2,6 +2,7 @@
 #include "GuardedApplication.h"
 #include "InformationCommands.h"
 #include "MainWindowProgram.h"
+#include "ManualWindow.h"
 #include "PriceBookFile.h"
 #include "SampleBooks.h"
 #include "SettingsLines.h"
@@ -15,9 +16,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -64,6 +67,7 @@ private slots:
     void areasSurviveARestart();
     void helpOpensTheHelpFileElseTheManual_data();
     void helpOpensTheHelpFileElseTheManual();
+    void helpWithoutAHandlerShowsTheManualItself();
     void manualIsInTheProgramFolder();
 };
 
@@ -306,6 +310,35 @@ void TestFileCommands::helpOpensTheHelpFileElseTheManual()
     if (!opened.isEmpty())
         QCOMPARE(tried.last(), opened);
     QCOMPARE(tried.contains("kavrel.CHM"), helpFile);
+}
+
+// With no handler for HTML on the desktop, help shows the manual in a
+// window of its own, its contents linking to its sections; without a manual
+// it says so.
+void TestFileCommands::helpWithoutAHandlerShowsTheManualItself()
+{
+    Program p;
+    QStringList texts;
+    p.seam.dialogAnswers.push_back(Press("button1", &texts));
+    p.action("N13")->trigger();
+    QCOMPARE(texts.size(), 1);
+    QVERIFY(texts[0].startsWith(QString::fromUtf8("取扱説明書が見つかりません。")));
+    QVERIFY(!p.window->findChild<ManualWindow*>());
+
+    QDir(p.dir.path()).mkpath("manual");
+    QVERIFY(QFile::copy(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/manual/index.html",
+                        p.dir.filePath("manual/index.html")));
+    p.action("N13")->trigger();
+    auto* manual = p.window->findChild<ManualWindow*>();
+    QVERIFY(manual);
+    QVERIFY(manual->isVisible());
+    QVERIFY(!manual->isModal());
+    QVERIFY(manual->browser->toPlainText().contains(QString::fromUtf8("やり直し")));
+    // A link of the contents moves to its section.
+    QCOMPARE(manual->browser->verticalScrollBar()->value(), 0);
+    manual->browser->setSource(QUrl::fromLocalFile(p.dir.filePath("manual/index.html")).resolved(QUrl("#editing")));
+    QVERIFY(manual->browser->verticalScrollBar()->value() > 0);
+    QVERIFY(p.seam.unexpected.isEmpty());
 }
 
 void TestFileCommands::manualIsInTheProgramFolder()

@@ -2,13 +2,14 @@
 #include "DataFileConfig.h"
 #include "FileError.h"
 #include "InformationCommands.h"
+#include "MainWindowProgram.h"
 #include "ScriptedModalSeam.h"
 #include "TBorRadio.h"
+#include "TIconButton.h"
+#include "TNValEdit.h"
 #include "Tflevel_select.h"
 #include "Tftankacalc.h"
-#include "TIconButton.h"
 #include "Tkvconfig.h"
-#include "TNValEdit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -68,6 +69,8 @@ private slots:
     void parseMemInfo();
     void informationBoxes();
     void notepadShortcut();
+    void editorAndCalculatorFromThePath_data();
+    void editorAndCalculatorFromThePath();
 };
 
 void TestSmallDialogs::settingsWithoutFile()
@@ -445,6 +448,53 @@ void TestSmallDialogs::notepadShortcut()
     QAction item;
     QVERIFY(!NotepadCommand(&item, Qt::ShiftModifier | Qt::ControlModifier));
     QCOMPARE(item.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+}
+
+// The desktop's editor and calculator: the first of the common ones on the
+// search path, else one box that says there is none.
+void TestSmallDialogs::editorAndCalculatorFromThePath_data()
+{
+    QTest::addColumn<QStringList>("onPath");
+    QTest::addColumn<bool>("calculator");
+    QTest::addColumn<QString>("started"); // empty: none, and the box says so
+    QTest::newRow("an editor") << QStringList{"mousepad", "xcalc"} << false << "mousepad";
+    QTest::newRow("the first of two editors") << QStringList{"kate", "gedit"} << false << "gedit";
+    QTest::newRow("no editor") << QStringList{"xcalc"} << false << "";
+    QTest::newRow("a calculator") << QStringList{"galculator"} << true << "galculator";
+    QTest::newRow("no calculator") << QStringList{"gedit"} << true << "";
+}
+
+void TestSmallDialogs::editorAndCalculatorFromThePath()
+{
+    QFETCH(QStringList, onPath);
+    QFETCH(bool, calculator);
+    QFETCH(QString, started);
+    QTemporaryDir bin;
+    for (const QString& name : onPath) {
+        // Each program leaves its name behind when it runs.
+        QFile script(bin.filePath(name));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\n/usr/bin/touch '%1'\n").arg(bin.filePath(name + ".ran")).toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    ScriptedModalSeam seam;
+    QStringList texts;
+    if (started.isEmpty())
+        seam.dialogAnswers.push_back(Press("button1", &texts));
+    const bool ok = calculator ? StartCalculator() : StartNotepad();
+    qputenv("PATH", path);
+    QCOMPARE(ok, !started.isEmpty());
+    if (started.isEmpty()) {
+        QCOMPARE(texts, QStringList{QString::fromUtf8(calculator ? "電卓が見つかりません。" : "テキストエディタが見つかりません。")});
+    } else {
+        QTRY_VERIFY(QFile::exists(bin.filePath(started + ".ran")));
+        for (const QString& other : onPath)
+            QCOMPARE(QFile::exists(bin.filePath(other + ".ran")), other == started);
+    }
+    QVERIFY(seam.unexpected.isEmpty());
 }
 
 QTEST_MAIN(TestSmallDialogs)
