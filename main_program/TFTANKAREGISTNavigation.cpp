@@ -208,7 +208,9 @@ void TFTANKAREGIST::RefreshMaterialLabels(int first, int last)
 
 void TFTANKAREGIST::setMaterialLabel(int category, int material, const QString& label)
 {
-    TreeView1->topLevelItem(category)->child(material)->setText(0, label);
+    QTreeWidgetItem* node = TreeView1->topLevelItem(category)->child(material);
+    node->setText(0, label);
+    node->setToolTip(0, label); // the whole name, where the tree cuts it
     materialItems[static_cast<std::size_t>(category)][static_cast<std::size_t>(material)]->setText(label);
 }
 

@@ -373,6 +373,7 @@ void TestBasicDataDialog::commandStoresAndRedisplays()
     QVERIFY(w.N2->isEnabled());
     QVERIFY(p.session().modified());
     QCOMPARE(w.TreeView1->topLevelItem(0)->child(19)->text(0), QString::fromUtf8("冷媒用銅管"));
+    QCOMPARE(w.TreeView1->topLevelItem(0)->child(19)->toolTip(0), QString::fromUtf8("冷媒用銅管")); // whole, where cut
     QCOMPARE(w.materialItems[0][19]->text(), QString::fromUtf8("冷媒用銅管"));
     QCOMPARE(w.TabControl1->count(), 1);
     QCOMPARE(w.TabControl1->tabText(0), QString::fromUtf8("一般"));
