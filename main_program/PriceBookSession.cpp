@@ -35,10 +35,6 @@ void PriceBookSession::loadBook(const QString& path, int recordBaseCode)
     knownFile_ = path;
     knownFingerprint_ = fingerprint;
     otherHolder_ = lock_.take(path);
-}
-
-void PriceBookSession::bookReplaced()
-{
     // The steps belong to the book that was replaced.
     drop(undo_);
     drop(redo_);
@@ -58,13 +54,11 @@ void PriceBookSession::StartWithBlankScratchBook()
     currentMaterial_ = 0;
     currentSheet_ = 0;
     enabledPaste_.reset(); // nothing is copied yet
-    bookReplaced();
 }
 
 void PriceBookSession::ReloadCurrentBook()
 {
     loadBook(currentPath_, recordBaseCode_);
-    bookReplaced();
 }
 
 bool PriceBookSession::changedByOthers(const QString& path) const
@@ -101,7 +95,6 @@ void PriceBookSession::LoadUserFile(const QString& path)
     recordBaseCode_ = UserFileRecordBaseCode;
     currentPath_ = LongPathForm(path);
     currentMaterial_ = 0;
-    bookReplaced();
 }
 
 void PriceBookSession::SwitchCategory(int category, const QString& path)
@@ -112,7 +105,6 @@ void PriceBookSession::SwitchCategory(int category, const QString& path)
     currentCategory_ = category;
     currentPath_ = path;
     currentMaterial_ = 0;
-    bookReplaced();
 }
 
 void PriceBookSession::SelectMaterial(int material)
@@ -136,14 +128,7 @@ void PriceBookSession::ChangeSheet(int sheet)
 {
     currentSheet_ = sheet;
     // Computing a sheet refreshes computed values only: no step of its own.
-    MaterialSnapshot& before = spare().state;
-    snapshotInto(before);
-    try {
-        ComputeSheetRows(target(), currentSheet_, ratePricing_);
-    } catch (...) {
-        restore(before);
-        throw;
-    }
+    keptOnFailure([&] { ComputeSheetRows(target(), currentSheet_, ratePricing_); });
 }
 
 void PriceBookSession::snapshotInto(MaterialSnapshot& s) const

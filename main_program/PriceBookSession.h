@@ -158,9 +158,8 @@ private:
     using Steps = std::deque<std::unique_ptr<Step>>;
 
     MaterialInBook target() { return {work_, book_, currentMaterial_}; }
-    void loadBook(const QString& path, int recordBaseCode);
     // A new book: nothing to undo or redo, and it matches its file.
-    void bookReplaced();
+    void loadBook(const QString& path, int recordBaseCode);
     void snapshotInto(MaterialSnapshot& s) const;
     void restore(const MaterialSnapshot& saved);
     // Whether the current material is exactly as the snapshot holds it.
@@ -169,6 +168,10 @@ private:
     // The step that the next change fills, made or taken from a dropped one.
     Step& spare();
     void drop(Steps& steps);
+    // Runs a change that leaves the material as it was when it throws;
+    // returns the material as it was before.
+    template <typename Change>
+    MaterialSnapshot& keptOnFailure(Change&& change);
     // Runs a data-changing command as one undoable step: when it throws, the
     // material (work set and book) is put back and nothing else changed; when
     // it changed nothing, no step is kept.
@@ -224,21 +227,28 @@ struct MaterialControls {
 MaterialControls ControlsForMaterial(const WorkSet& work);
 
 template <typename Change>
+MaterialSnapshot& PriceBookSession::keptOnFailure(Change&& change)
+{
+    MaterialSnapshot& before = spare().state;
+    snapshotInto(before);
+    try {
+        change();
+    } catch (...) {
+        restore(before);
+        throw;
+    }
+    return before;
+}
+
+template <typename Change>
 void PriceBookSession::asOneChange(Change&& change, bool alwaysCounts)
 {
     // The state before the change is copied once (a material is 67 kB) into
     // the step it becomes.
-    Step& before = spare();
-    snapshotInto(before.state);
-    try {
-        change();
-    } catch (...) {
-        restore(before.state);
-        throw;
-    }
-    if (!alwaysCounts && holds(before.state))
+    const MaterialSnapshot& before = keptOnFailure(std::forward<Change>(change));
+    if (!alwaysCounts && holds(before))
         return;
-    before.version = version_;
+    spare_->version = version_;
     undo_.push_back(std::move(spare_));
     if (undo_.size() > UndoDepth) {
         spare_ = std::move(undo_.front());

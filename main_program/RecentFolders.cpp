@@ -38,10 +38,10 @@ QString RecentFolders::startFolder(FileKind kind) const
 
 void RecentFolders::remember(FileKind kind, const QString& chosenFile)
 {
+    const QStringList before = readLines(settingsFile_);
     QStringList lines;
     for (FileKind k : {FileKind::Csv, FileKind::Book}) {
-        const QString folder = k == kind ? QFileInfo(chosenFile).absolutePath()
-                                         : SettingsValue(readLines(settingsFile_), keyOf(k));
+        const QString folder = k == kind ? QFileInfo(chosenFile).absolutePath() : SettingsValue(before, keyOf(k));
         if (!folder.isEmpty())
             lines << keyOf(k) + QStringLiteral("=") + QDir::toNativeSeparators(folder);
     }

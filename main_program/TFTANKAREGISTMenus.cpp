@@ -148,7 +148,7 @@ void TFTANKAREGIST::buildMenus()
     connect(N22, &QAction::triggered, this, handler([this] { N22Click(); }));
     N2 = addItem(edit1, {"N2", "取り消し", QKeySequence(Qt::Key_Escape)}, false);
     connect(N2, &QAction::triggered, this, handler([this] { N2Click(); }));
-    redoItem = addItem(edit1, {"redo", "やり直し", QKeySequence(Qt::CTRL | Qt::Key_Y)}, false);
+    redoItem = addItem(edit1, {"redo", "やり直し"}, false);
     redoItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(redoItem, &QAction::triggered, this, handler([this] { redoClick(); }));
     edit1->addSeparator();

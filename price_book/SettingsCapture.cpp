@@ -22,7 +22,8 @@ Currency RatePriceStepForItem(int item)
     return Currency::fromUnits(RatePriceSteps.at(static_cast<std::size_t>(item)));
 }
 
-// The rounding combo boxes list the choices in the order of the rules.
+// The rounding combo boxes list the choices in the order of the rules,
+// which is the order of RoundingChoice.
 Currency AddendForItem(int item)
 {
     return RoundingRules.at(static_cast<std::size_t>(item)).addend;
@@ -41,11 +42,8 @@ int ItemForRatePriceStep(Currency step)
 
 int ItemForAddend(Currency addend)
 {
-    for (std::size_t i = 0; i < RoundingRules.size(); ++i) {
-        if (addend == RoundingRules[i].addend)
-            return static_cast<int>(i);
-    }
-    return CapturedControls::NoItem;
+    const std::optional<RoundingChoice> choice = RoundingChoiceOf(addend);
+    return choice ? static_cast<int>(*choice) : CapturedControls::NoItem;
 }
 
 void CaptureControls(MaterialInBook target, const CapturedControls& controls)

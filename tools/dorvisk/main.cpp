@@ -74,8 +74,7 @@ int main(int argc, char* argv[])
     if (const std::optional<int> exit = EarlyExit(argc, argv, dorvisk))
         return *exit;
     // A PDF needs no screen; scripts may run it where there is none.
-    if (!pdf.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!pdf.isEmpty() && !DisplayReachable())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvisk"));
