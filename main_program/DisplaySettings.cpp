@@ -82,6 +82,29 @@ void FitDisplaySettings(DisplaySettings& s, QSize screen)
         fit(w, screen.width());
 }
 
+std::vector<int> FitColumnWidths(const std::vector<int>& wanted, const std::vector<int>& needed, int room)
+{
+    std::vector<int> widths = wanted;
+    long long total = 0;
+    long long slack = 0;
+    std::vector<int> spare(widths.size(), 0);
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        total += widths[c];
+        spare[c] = std::max(0, widths[c] - (c < needed.size() ? needed[c] : 0));
+        slack += spare[c];
+    }
+    const long long excess = total - std::max(0, room);
+    if (excess <= 0)
+        return widths;
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        // Rounded up, so that the shares together never fall short of the
+        // excess; a share stays within the column's own slack.
+        const long long cut = excess >= slack ? spare[c] : (excess * spare[c] + slack - 1) / slack;
+        widths[c] -= static_cast<int>(cut);
+    }
+    return widths;
+}
+
 QStringList DisplaySettingsLines(const DisplaySettings& s)
 {
     QStringList lines{QStringLiteral("[Version]=2.00"), flag("TITLE_USE", s.titleBar), flag("TOP_USE", s.topBar),

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 // What the display settings file keeps of the window between runs.
 struct DisplaySettings {
@@ -28,6 +29,13 @@ void ApplyDisplaySettingsLines(DisplaySettings& settings, const QStringList& lin
 // and the labour table's height into 0..half the screen's, so that no value
 // from the file can blank the window or run its painting away.
 void FitDisplaySettings(DisplaySettings& settings, QSize screen);
+
+// The widths a table shows for the `wanted` ones in `room` pixels: as
+// wanted when they fit; else each column gives up a share of what it has
+// beyond its `needed` width (its texts), in proportion to that slack, so
+// that they just fit; never narrower than needed, so a room too small for
+// the texts leaves every column at its need and the table scrolls.
+std::vector<int> FitColumnWidths(const std::vector<int>& wanted, const std::vector<int>& needed, int room);
 
 // The 34 lines written at shutdown.
 QStringList DisplaySettingsLines(const DisplaySettings& settings);

@@ -27,6 +27,7 @@ class TCheckGroupBox;
 class TGradPan;
 class TIconButton;
 class TNValEdit;
+class ColumnFit;
 class TStrColGrid;
 class Tkvconfig;
 
@@ -135,6 +136,9 @@ private:
     void StartUp();
     void readDisplaySettings();
     void applyAreaVisibility();
+    // Gives the tables up to `pixels` of the tree's width, down to what its
+    // category names need.
+    void narrowTree(int pixels);
     DisplaySettings currentDisplaySettings() const;
     void writeSettingsFiles();
     void placeWindow();
@@ -190,6 +194,8 @@ private:
     void moveEditRowDown(TStrColGrid* grid, EditCell& cell);
     void showLevel(int level);
     void adjustColumnWidths(TStrColGrid* grid, const QString& prompt, int lastColumn);
+    // The user set columns of `grid`: their widths stand, unfitted.
+    void columnsSetByHand(TStrColGrid* grid);
 
     // Side controls and commands.
     CapturedControls capturedControls() const;
@@ -254,6 +260,8 @@ private:
     QSize unfittedSize_; // the client size until the outer size is fitted
     int pendingCategory_ = 0; // the category whose menu was opened last
     int treeWidth_ = DisplaySettings().treeWidth; // the tree's width while it is hidden
+    // The column widths of StrColGrid1, 2 and 3 as set, and as fitted to the tables.
+    std::array<ColumnFit*, 3> columnFits_{};
     std::array<QString, CategoryCount> categoryPaths_;
     Tkvconfig* kvconfig_ = nullptr;
 };

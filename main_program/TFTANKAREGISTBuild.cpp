@@ -1,6 +1,7 @@
 #include "TFTANKAREGIST.h"
 
 #include "ApplicationTitle.h"
+#include "ColumnFit.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "PriceTableStyle.h"
@@ -205,7 +206,11 @@ void TFTANKAREGIST::buildControls()
     StrColGrid3->OnClick = [this](QObject*) { runCommand([this] { StrColGrid3Click(); }); };
     for (TStrColGrid* grid : {StrColGrid1, StrColGrid2, StrColGrid3}) {
         grid->OnRowChanged = [this, grid](QObject*, int, int row) { currentRowChanged(grid, row); };
+        grid->OnColSized = [this, grid](QObject*) { columnsSetByHand(grid); };
     }
+    columnFits_ = {new ColumnFit(StrColGrid1), new ColumnFit(StrColGrid2), new ColumnFit(StrColGrid3)};
+    for (ColumnFit* fit : columnFits_)
+        fit->OnShortOfRoom = [this](int pixels) { narrowTree(pixels); };
     StrColGrid1->OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers shift) {
         runCommand([&] { StrColGrid1KeyDown(key, shift); });
     };

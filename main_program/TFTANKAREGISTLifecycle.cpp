@@ -1,6 +1,7 @@
 #include "TFTANKAREGIST.h"
 
 #include "ApplicationTitle.h"
+#include "ColumnFit.h"
 #include "CommandCancelled.h"
 #include "FileError.h"
 #include "LongPathForm.h"
@@ -17,6 +18,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -182,6 +184,9 @@ void TFTANKAREGIST::StartUp()
     priceEdit = EditCell();
     markCurrentRow(1);
     showStatusPath();
+    // The tables hold their texts now: the columns narrow no further than those need.
+    for (ColumnFit* fit : columnFits_)
+        fit->fit();
 }
 
 void TFTANKAREGIST::readDisplaySettings()
@@ -206,12 +211,9 @@ void TFTANKAREGIST::readDisplaySettings()
     treeWidth_ = s.treeWidth;
     setFirstPaneSize(splitterOf(TreeView1), treeWidth_);
     setFirstPaneSize(splitterOf(StrColGrid1), s.labourTableHeight);
-    for (int c = 0; c < 11; ++c)
-        StrColGrid1->SetColWidths(c, s.labourColumnWidths[static_cast<std::size_t>(c)]);
-    for (int c = 0; c < 8; ++c) {
-        StrColGrid2->SetColWidths(c, s.priceColumnWidths[static_cast<std::size_t>(c)]);
-        StrColGrid3->SetColWidths(c, s.compositeColumnWidths[static_cast<std::size_t>(c)]);
-    }
+    columnFits_[0]->setWanted({s.labourColumnWidths.begin(), s.labourColumnWidths.end()});
+    columnFits_[1]->setWanted({s.priceColumnWidths.begin(), s.priceColumnWidths.end()});
+    columnFits_[2]->setWanted({s.compositeColumnWidths.begin(), s.compositeColumnWidths.end()});
     applyAreaVisibility();
 }
 
@@ -230,6 +232,22 @@ void TFTANKAREGIST::applyAreaVisibility()
     StatusBar1->setVisible(status_bar->isChecked());
 }
 
+void TFTANKAREGIST::narrowTree(int pixels)
+{
+    if (TreeView1->isHidden())
+        return;
+    // A category name needs its indentation and a margin beside its text;
+    // the tree's frame and scroll bar come on top.
+    const QFontMetrics metrics(TreeView1->font());
+    int needed = 0;
+    for (int k = 0; k < TreeView1->topLevelItemCount(); ++k)
+        needed = std::max(needed, TreeView1->indentation() + metrics.horizontalAdvance(TreeView1->topLevelItem(k)->text(0)) + 8);
+    needed += TreeView1->width() - TreeView1->viewport()->width();
+    const int width = std::max(needed, TreeView1->width() - pixels);
+    if (width < TreeView1->width())
+        setFirstPaneSize(splitterOf(TreeView1), width);
+}
+
 DisplaySettings TFTANKAREGIST::currentDisplaySettings() const
 {
     DisplaySettings s;
@@ -239,12 +257,13 @@ DisplaySettings TFTANKAREGIST::currentDisplaySettings() const
     s.statusBar = status_bar->isChecked();
     s.treeWidth = TreeView1->isHidden() ? treeWidth_ : TreeView1->width();
     s.labourTableHeight = StrColGrid1->height();
-    for (int c = 0; c < 11; ++c)
-        s.labourColumnWidths[static_cast<std::size_t>(c)] = StrColGrid1->ColWidths(c);
-    for (int c = 0; c < 8; ++c) {
-        s.priceColumnWidths[static_cast<std::size_t>(c)] = StrColGrid2->ColWidths(c);
-        s.compositeColumnWidths[static_cast<std::size_t>(c)] = StrColGrid3->ColWidths(c);
-    }
+    const auto keep = [](const ColumnFit* fit, auto& widths) {
+        const std::vector<int> wanted = fit->wanted();
+        std::copy_n(wanted.begin(), std::min(wanted.size(), widths.size()), widths.begin());
+    };
+    keep(columnFits_[0], s.labourColumnWidths);
+    keep(columnFits_[1], s.priceColumnWidths);
+    keep(columnFits_[2], s.compositeColumnWidths);
     return s;
 }
 

@@ -1,6 +1,7 @@
 #include "TFTANKAREGIST.h"
 
 #include "ApplicationTitle.h"
+#include "ColumnFit.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "NumberText.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QScopeGuard>
+#include <algorithm>
 
 namespace {
 
@@ -219,6 +221,15 @@ void TFTANKAREGIST::adjustColumnWidths(TStrColGrid* grid, const QString& prompt,
         return;
     for (int c = 1; c <= lastColumn; ++c)
         grid->SetColWidths(c, width);
+    columnsSetByHand(grid);
+}
+
+void TFTANKAREGIST::columnsSetByHand(TStrColGrid* grid)
+{
+    const std::array<TStrColGrid*, 3> grids{StrColGrid1, StrColGrid2, StrColGrid3};
+    const auto at = std::find(grids.begin(), grids.end(), grid);
+    if (at != grids.end())
+        columnFits_[static_cast<std::size_t>(at - grids.begin())]->adoptShown();
 }
 
 CapturedControls TFTANKAREGIST::capturedControls() const

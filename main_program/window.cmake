@@ -11,6 +11,7 @@ target_sources(main_program PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TableRows.cpp ${CMAKE_CURRENT_LIST_DIR}/TableRows.h
 )
 target_sources(main_program PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ColumnFit.cpp ${CMAKE_CURRENT_LIST_DIR}/ColumnFit.h
     ${CMAKE_CURRENT_LIST_DIR}/PriceTableStyle.cpp ${CMAKE_CURRENT_LIST_DIR}/PriceTableStyle.h
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGIST.h
     ${CMAKE_CURRENT_LIST_DIR}/TFTANKAREGISTBasicData.cpp

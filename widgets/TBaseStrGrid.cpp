@@ -183,6 +183,8 @@ void TBaseStrGrid::SetColWidths(int col, int width)
     geometryChanged();
 }
 
+int TBaseStrGrid::ColumnsRoom() const { return viewport()->width() - colCount_ * LineWidth; }
+
 int TBaseStrGrid::RowHeights(int row) const
 {
     return row >= 0 && row < rowCount_ ? rowHeights_[static_cast<std::size_t>(row)] : 0;

@@ -69,6 +69,9 @@ public:
     void SetDefaultRowHeight(int value);
     int ColWidths(int col) const;
     void SetColWidths(int col, int width);
+    // The width the columns together may take without a scroll bar: the
+    // viewport less the line after each column.
+    int ColumnsRoom() const;
     int RowHeights(int row) const;
     void SetRowHeights(int row, int height);
 
@@ -113,6 +116,8 @@ public:
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
+    // The user dragged a column's edge to a new width.
+    TNotifyEvent OnColSized;
     TSelectCellEvent OnSelectCell;
     TDrawCellEvent OnDrawCell;
     TKeyEvent OnKeyDown;

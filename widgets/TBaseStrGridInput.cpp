@@ -324,8 +324,11 @@ void TBaseStrGrid::mouseMoveEvent(QMouseEvent* event)
 void TBaseStrGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     selecting_ = false;
+    const bool sized = sizingCol_ >= 0;
     sizingCol_ = -1;
     QAbstractScrollArea::mouseReleaseEvent(event);
+    if (sized && OnColSized)
+        OnColSized(this);
 }
 
 void TBaseStrGrid::mouseDoubleClickEvent(QMouseEvent* event)

@@ -1,6 +1,8 @@
+#include "DisplaySettings.h"
 #include "PriceBookFile.h"
 #include "SampleBooks.h"
 #include "ScriptedModalSeam.h"
+#include "SettingsLines.h"
 #include "TFTANKAREGIST.h"
 #include "TStrColGrid.h"
 #include "Tkvconfig.h"
@@ -14,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -71,6 +74,20 @@ QStringList unfittedCategories(QTreeWidget* tree)
     return faults;
 }
 
+// The layout of `file` as a larger screen would have it: the tree and every
+// column `scale` times as wide.
+void scaleLayout(const QString& file, double scale)
+{
+    DisplaySettings s;
+    ApplyDisplaySettingsLines(s, ReadSettingsLines(file));
+    const auto scaled = [scale](int& width) { width = static_cast<int>(width * scale); };
+    scaled(s.treeWidth);
+    std::for_each(s.labourColumnWidths.begin(), s.labourColumnWidths.end(), scaled);
+    std::for_each(s.priceColumnWidths.begin(), s.priceColumnWidths.end(), scaled);
+    std::for_each(s.compositeColumnWidths.begin(), s.compositeColumnWidths.end(), scaled);
+    WriteSettingsLines(file, DisplaySettingsLines(s));
+}
+
 // A program folder with the sample books (`book` changes that of category 1)
 // and a resolution default file as its display settings file, so that it
 // applies on any test screen; the window started on `argument` and sized
@@ -81,7 +98,8 @@ struct FirstStart {
     std::unique_ptr<TFTANKAREGIST> window;
     std::unique_ptr<Tkvconfig> config;
 
-    void start(const QString& defaults, const QString& argument, const std::function<void(PriceBook&)>& book = {})
+    void start(const QString& defaults, const QString& argument, const std::function<void(PriceBook&)>& book = {},
+               double scale = 1.0)
     {
         QVERIFY(QDir(dir.path()).mkpath("kanzai"));
         for (int k = 0; k < 10; ++k) {
@@ -91,6 +109,8 @@ struct FirstStart {
             WritePriceBookFile(dir.filePath(QStringLiteral("kanzai/haikan%1.FDA").arg(k + 1)), sample, 0);
         }
         QVERIFY(QFile::copy(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/" + defaults, dir.filePath("kavre_p.disp")));
+        if (scale != 1.0)
+            scaleLayout(dir.filePath("kavre_p.disp"), scale);
         window = std::make_unique<TFTANKAREGIST>(dir.filePath("kavrel"), QStringList{argument});
         config = std::make_unique<Tkvconfig>(dir.path(), window.get());
         window->setConfigDialog(config.get());
@@ -109,13 +129,19 @@ void TestFirstLayout::tablesShowWithoutScrolling_data()
     QTest::addColumn<QString>("defaults");
     QTest::addColumn<QSize>("room");
     QTest::addColumn<QString>("argument");
+    QTest::addColumn<double>("scale");
+    // The last is the layout of 1024 × 768 with the tree and every column
+    // twice as wide, as a user had them on a 1920 × 1080 screen, started on
+    // one of 1024 × 768: the tree and the columns narrow to the room.
     const struct {
         const char* screen;
         const char* file;
         QSize room;
-    } screens[] = {{"1280x1024", "kavre_p_sxga.dat", {1270, 952}},
-                   {"1024x768", "kavre_p_xga.dat", {1014, 696}},
-                   {"1280x768", "kavre_p_uvga.dat", {1270, 696}}};
+        double scale;
+    } screens[] = {{"1280x1024", "kavre_p_sxga.dat", {1270, 952}, 1.0},
+                   {"1024x768", "kavre_p_xga.dat", {1014, 696}, 1.0},
+                   {"1280x768", "kavre_p_uvga.dat", {1270, 696}, 1.0},
+                   {"1920x1080 on 1024x768", "kavre_p_xga.dat", {1014, 696}, 2.0}};
     // The labour table's headings differ by the material's mode.
     const struct {
         const char* mode;
@@ -123,7 +149,7 @@ void TestFirstLayout::tablesShowWithoutScrolling_data()
     } materials[] = {{"piping", "1;1;"}, {"refrigerant", "10;1;"}};
     for (const auto& s : screens) {
         for (const auto& m : materials)
-            QTest::addRow("%s %s", s.screen, m.mode) << s.file << s.room << m.argument;
+            QTest::addRow("%s %s", s.screen, m.mode) << s.file << s.room << m.argument << s.scale;
     }
 }
 
@@ -132,8 +158,9 @@ void TestFirstLayout::tablesShowWithoutScrolling()
     QFETCH(QString, defaults);
     QFETCH(QSize, room);
     QFETCH(QString, argument);
+    QFETCH(double, scale);
     FirstStart f;
-    f.start(defaults, argument);
+    f.start(defaults, argument, {}, scale);
     QVERIFY(f.window); // a folder that could not be made leaves none
     TFTANKAREGIST& window = *f.window;
     window.resize(room);

@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -66,6 +67,7 @@ private slots:
     void hugeWindowSizeIsFitted_data();
     void hugeWindowSizeIsFitted();
     void displaySettingsFitTheScreen();
+    void columnsSetByHandStand();
     void badInputsInTheWindow_data();
     void badInputsInTheWindow();
 };
@@ -298,6 +300,42 @@ void TestMainWindowFiles::displaySettingsFitTheScreen()
         if (ok)
             QVERIFY2(value >= 0 && value <= work.width(), qPrintable(line));
     }
+}
+
+// Columns too wide for the table are shown narrowed, and the widths the user
+// had are written back for the screen they came from; a width set by hand
+// is shown and written as set.
+void TestMainWindowFiles::columnsSetByHandStand()
+{
+    Program p("", false);
+    QStringList wide;
+    for (int c = 0; c < 8; ++c)
+        wide << QStringLiteral("[StrColGrid2_Colwidths[%1]]=400").arg(c);
+    WriteSettingsLines(p.dir.filePath("kavre_p.disp"), wide);
+    const auto written = [&p](int column) {
+        const QString key = QStringLiteral("[StrColGrid2_Colwidths[%1]]").arg(column);
+        for (const QString& line : ReadSettingsLines(p.dir.filePath("kavre_p.disp")))
+            if (SplitSettingsLine(line).key == key)
+                return SplitSettingsLine(line).value.toInt();
+        return -1;
+    };
+    p.open("");
+    QTRY_VERIFY(!p.window->StrColGrid2->horizontalScrollBar()->isVisible());
+    QVERIFY(p.window->StrColGrid2->ColWidths(1) < 400);
+    p.close();
+    QCOMPARE(written(1), 400);
+
+    p.open("");
+    p.seam.inputAnswers.push_back(QStringLiteral("150"));
+    p.action("N14")->trigger();
+    const int first = p.window->StrColGrid2->ColWidths(0); // as shown when the user set the others
+    p.window->resize(p.window->size() - QSize(100, 0));
+    QTest::qWait(20);
+    QCOMPARE(p.window->StrColGrid2->ColWidths(1), 150);
+    QCOMPARE(p.window->StrColGrid2->ColWidths(0), first);
+    p.close();
+    QCOMPARE(written(0), first);
+    QCOMPARE(written(7), 150);
 }
 
 void TestMainWindowFiles::badInputsInTheWindow_data()

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <limits>
+#include <vector>
 
 class TestSettingsFiles : public QObject {
     Q_OBJECT
@@ -28,6 +29,8 @@ private slots:
     void profileFile();
     void displaySettingsFitTheScreen_data();
     void displaySettingsFitTheScreen();
+    void columnsFitTheirTable_data();
+    void columnsFitTheirTable();
 };
 
 void TestSettingsFiles::startupArgument_data()
@@ -174,6 +177,37 @@ void TestSettingsFiles::displaySettingsFitTheScreen()
     QCOMPARE(s.priceColumnWidths.front(), column);
     QCOMPARE(s.compositeColumnWidths[3], column);
     QCOMPARE(s.labourColumnWidths.front(), DisplaySettings().labourColumnWidths.front()); // the others stay
+}
+
+using Widths = std::vector<int>;
+Q_DECLARE_METATYPE(Widths)
+
+void TestSettingsFiles::columnsFitTheirTable_data()
+{
+    QTest::addColumn<Widths>("wanted");
+    QTest::addColumn<Widths>("needed");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<Widths>("shown");
+    QTest::newRow("room to spare") << Widths{80, 80} << Widths{20, 20} << 200 << Widths{80, 80};
+    QTest::newRow("exactly the room") << Widths{80, 80} << Widths{20, 20} << 160 << Widths{80, 80};
+    QTest::newRow("one pixel over") << Widths{80, 80} << Widths{20, 20} << 159 << Widths{79, 79};
+    QTest::newRow("shares by slack") << Widths{100, 50} << Widths{20, 30} << 110 << Widths{68, 42};
+    QTest::newRow("the room of the needs") << Widths{100, 50} << Widths{90, 45} << 135 << Widths{90, 45};
+    QTest::newRow("less than the needs") << Widths{100, 50} << Widths{90, 45} << 100 << Widths{90, 45};
+    QTest::newRow("narrower than its need stays") << Widths{10, 100} << Widths{30, 20} << 60 << Widths{10, 50};
+    QTest::newRow("a hidden column stays hidden") << Widths{0, 100} << Widths{30, 20} << 50 << Widths{0, 50};
+    QTest::newRow("no room") << Widths{80, 80} << Widths{20, 20} << 0 << Widths{20, 20};
+    QTest::newRow("negative room") << Widths{80, 80} << Widths{20, 20} << -5 << Widths{20, 20};
+    QTest::newRow("needs unknown") << Widths{80, 80} << Widths{} << 100 << Widths{50, 50};
+}
+
+void TestSettingsFiles::columnsFitTheirTable()
+{
+    QFETCH(Widths, wanted);
+    QFETCH(Widths, needed);
+    QFETCH(int, room);
+    QFETCH(Widths, shown);
+    QCOMPARE(FitColumnWidths(wanted, needed, room), shown);
 }
 
 // Each kind of file starts where the last of its kind went; first, or when

@@ -522,11 +522,16 @@ void TestStrColGridInput::mouseSelectsAndSizesColumns()
         QApplication::sendEvent(f.grid.viewport(), &move);
         QTest::mouseRelease(f.grid.viewport(), Qt::LeftButton, {}, edge + QPoint(30, 0));
     };
+    int sized = 0;
+    f.grid.OnColSized = [&](QObject*) { ++sized; };
     drag();
     QCOMPARE(f.grid.ColWidths(5), 64); // no goColSizing
+    QCOMPARE(sized, 0);
     f.grid.SetOptions(f.grid.Options() | goColSizing);
     drag();
     QCOMPARE(f.grid.ColWidths(5), 94);
+    QCOMPARE(sized, 1);
+    QCOMPARE(clicks, 1); // a drag is no click
 }
 
 QTEST_MAIN(TestStrColGridInput)
