@@ -109,6 +109,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The material list's narrowest width, that of the designed dialog, and
+    // its widest, with which the dialog still fits a screen of 1024 pixels.
+    static constexpr int MaterialListWidth = 220;
+    static constexpr int MaterialListMostWidth = 340;
     void buildControls();
     QWidget* buildCategories();
     QWidget* buildMaterials();
@@ -136,6 +140,7 @@ private:
 
     // One step each, shared by the handlers.
     void setBookPath(const QString& path);
+    void showWholeNames();
     void loadMaterialList();
     void showMaterial(int material);
     void setSize(int row, const QString& name);

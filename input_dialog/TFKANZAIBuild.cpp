@@ -209,7 +209,7 @@ QWidget* TFKANZAI::buildMaterials()
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { min-height: 30px; }"));
     ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListBox1->setMinimumWidth(220);
+    ListBox1->setMinimumWidth(MaterialListWidth);
 
     auto* sheets = new QGroupBox(QStringLiteral("細　目"), box);
     sheets->setObjectName(QStringLiteral("GroupBox2"));

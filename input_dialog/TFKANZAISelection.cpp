@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -57,6 +58,19 @@ void TFKANZAI::ibClick(int category)
     materialNames_ = names;
     ListBox1->clear();
     ListBox1->addItems(names);
+    showWholeNames();
+}
+
+void TFKANZAI::showWholeNames()
+{
+    // Names of one kind often differ only at their end ("…鋼管(VA)", "…鋼管(VD)"):
+    // the list widens to the longest, as far as the dialog still fits a
+    // screen of 1024 pixels; a name cut even then shows whole as its tooltip.
+    for (int i = 0; i < ListBox1->count(); ++i)
+        ListBox1->item(i)->setToolTip(ListBox1->item(i)->text());
+    const int widest = ListBox1->sizeHintForColumn(0) + 2 * ListBox1->frameWidth()
+                       + ListBox1->verticalScrollBar()->sizeHint().width();
+    ListBox1->setMinimumWidth(std::clamp(widest, MaterialListWidth, MaterialListMostWidth));
 }
 
 void TFKANZAI::setBookPath(const QString& path)

@@ -5,6 +5,7 @@
 #include "NumberText.h"
 #include "PriceBookFile.h"
 #include "RemarkHistory.h"
+#include "SampleBooks.h"
 #include "TBorRadio.h"
 #include "TBoxLabel.h"
 #include "TCheckGroupBox.h"
@@ -182,6 +183,15 @@ void TestInputDialog::fitsTheSmallestScreen()
     QVERIFY2(needed.width() <= screen.width() && needed.height() <= screen.height(),
              qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
     QVERIFY(d.width() <= screen.width() && d.height() <= screen.height());
+    // Names that differ only at their end show whole, and the dialog still fits.
+    PriceBook book = SampleBook();
+    for (int m = 0; m < 4; ++m)
+        book.row(m, 1).headerText.setText(QString::fromUtf8("ﾌﾗﾝｼﾞ付水道用硬質塩化ﾋﾞﾆﾙﾗｲﾆﾝｸﾞ鋼管(V%1)").arg(QChar('A' + m)));
+    WritePriceBookFile(book_, book, 0);
+    d.ib[0]->click();
+    QTRY_VERIFY(d.ListBox1->sizeHintForColumn(0) <= d.ListBox1->viewport()->width());
+    QCOMPARE(d.ListBox1->item(3)->toolTip(), QString::fromUtf8("ﾌﾗﾝｼﾞ付水道用硬質塩化ﾋﾞﾆﾙﾗｲﾆﾝｸﾞ鋼管(VD)"));
+    QVERIFY(d.minimumSizeHint().width() <= screen.width());
     // Every button is big enough for a finger.
     for (QWidget* button : {static_cast<QWidget*>(d.size_bt[0]), static_cast<QWidget*>(d.ib[9]),
                             static_cast<QWidget*>(d.netoffer_bt), static_cast<QWidget*>(d.IconButton13)})
