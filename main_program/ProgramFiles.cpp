@@ -1,5 +1,7 @@
 #include "ProgramFiles.h"
 
+#include "RecentFolders.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,7 +23,7 @@ QString dataFileConfig(const QString& programFolder) { return inFolder(programFo
 
 QString recentFolders(const QString& programFolder)
 {
-    return inFolder(programFolder, QStringLiteral("kavrel_folders.conf"));
+    return RecentFoldersFile(programFolder);
 }
 
 QString windowPositionFile(const QString& programFilePath)

@@ -6,7 +6,6 @@ target_sources(main_program PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/PriceBookSessionEditing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp ${CMAKE_CURRENT_LIST_DIR}/PrintJob.h
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFiles.cpp ${CMAKE_CURRENT_LIST_DIR}/ProgramFiles.h
-    ${CMAKE_CURRENT_LIST_DIR}/RecentFolders.cpp ${CMAKE_CURRENT_LIST_DIR}/RecentFolders.h
     ${CMAKE_CURRENT_LIST_DIR}/StartupArguments.cpp ${CMAKE_CURRENT_LIST_DIR}/StartupArguments.h
     ${CMAKE_CURRENT_LIST_DIR}/TableRows.cpp ${CMAKE_CURRENT_LIST_DIR}/TableRows.h
 )

@@ -4,12 +4,21 @@
 #include "PrintJob.h"
 #include "PrintJobReader.h"
 #include "PrintLayout.h"
+#include "PrintPreview.h"
+#include "RecentFolders.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -83,6 +92,7 @@ private slots:
     void writesOnePdfPagePerTwoSheets_data();
     void writesOnePdfPagePerTwoSheets();
     void failuresEndWithAMessage();
+    void pdfGoesWhereTheLastWent();
 };
 
 void TestDorvisk::readsTheJobOfTheMainProgram_data()
@@ -191,6 +201,55 @@ void TestDorvisk::failuresEndWithAMessage()
     const Run unwritable = runPrintProgram(folder.path(), {"--pdf", folder.filePath("taken.pdf")});
     QCOMPARE(unwritable.status, 1);
     QVERIFY2(unwritable.err.contains("taken.pdf"), qPrintable(unwritable.err));
+}
+
+// The print dialog of the preview proposes its PDF in the folder last used
+// for PDFs, the documents folder the first time; the folder of a PDF written
+// is the next one's.
+void TestDorvisk::pdfGoesWhereTheLastWent()
+{
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath("Documents") && QDir(home.path()).mkpath("plans"));
+    const QByteArray oldHome = qgetenv("HOME");
+    const QString oldFolder = QDir::currentPath();
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", oldHome);
+        QDir::setCurrent(oldFolder);
+    });
+    writeJob(home.path(), false);
+    const PrintJobContent job = ReadPrintJob(home.path());
+    RecentFolders folders(RecentFoldersFile(home.path()));
+
+    QString proposed;
+    const auto printToFile = [&](const QString& name) {
+        QTimer::singleShot(0, [&, name] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            QTimer::singleShot(0, [&, name, preview] {
+                QWidget* print = QApplication::activeModalWidget();
+                QVERIFY(print && print != preview);
+                auto* file = print->findChild<QLineEdit*>("filename");
+                QVERIFY(file);
+                proposed = QFileInfo(file->text()).absolutePath();
+                for (auto* printers : print->findChildren<QComboBox*>("printers"))
+                    printers->setCurrentIndex(printers->count() - 1); // the PDF file, after any printer
+                file->setText(name);
+                QMetaObject::invokeMethod(print, "accept", Qt::QueuedConnection);
+                QTimer::singleShot(50, preview, &QDialog::reject);
+            });
+            for (QAction* action : preview->findChildren<QAction*>()) {
+                if (action->iconText() == "Print") // the test loads no translation
+                    return action->trigger();
+            }
+        });
+        PreviewPrintJob(job, folders);
+    };
+    printToFile(home.filePath("plans/a.pdf"));
+    QCOMPARE(proposed, home.filePath("Documents"));
+    QVERIFY(QFile::exists(home.filePath("plans/a.pdf")));
+    printToFile(home.filePath("plans/b.pdf"));
+    QCOMPARE(proposed, home.filePath("plans"));
 }
 
 QTEST_MAIN(TestDorvisk)

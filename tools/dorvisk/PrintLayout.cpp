@@ -165,6 +165,12 @@ private:
 
 } // namespace
 
+QPageLayout PrintPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
 int PageCount(const PrintJobContent& job)
 {
     return (static_cast<int>(job.sheets.size()) + SheetsPerPage - 1) / SheetsPerPage;

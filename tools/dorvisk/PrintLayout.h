@@ -2,7 +2,12 @@
 
 #include "PrintJobReader.h"
 
+#include <QPageLayout>
+
 class QPagedPaintDevice;
+
+// Landscape A4 with margins of 10 mm, for the printer and the PDF alike.
+QPageLayout PrintPageLayout();
 
 // Two sheet tables fit on one landscape A4 page.
 constexpr int SheetsPerPage = 2;

@@ -2,20 +2,15 @@
 #include "ProgramStart.h"
 #include "PrintJobReader.h"
 #include "PrintLayout.h"
+#include "PrintPreview.h"
+#include "RecentFolders.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QMessageBox>
-#include <QPageLayout>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <cstdio>
 
 namespace {
-
-const QPageLayout Landscape(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                            QPageLayout::Millimeter);
 
 // "--pdf FILE" anywhere on the command line; empty when absent.
 QString pdfTarget(int argc, char* argv[])
@@ -30,29 +25,13 @@ QString pdfTarget(int argc, char* argv[])
 int writePdf(const PrintJobContent& job, const QString& path)
 {
     QPdfWriter writer(path);
-    writer.setPageLayout(Landscape);
+    writer.setPageLayout(PrintPageLayout());
     writer.setTitle(job.dataTitle);
     writer.setCreator(job.applicationTitle);
     if (!PaintPrintJob(job, writer)) {
         std::fprintf(stderr, "Dorvisk: %s: cannot be written\n", qPrintable(path));
         return 1;
     }
-    return 0;
-}
-
-int preview(const PrintJobContent& job)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(Landscape);
-    printer.setDocName(job.dataTitle);
-    QPrintPreviewDialog dialog(&printer);
-    dialog.setWindowTitle(job.applicationTitle + QStringLiteral(" - ") + job.dataTitle);
-    if (!job.iconFile.isEmpty())
-        dialog.setWindowIcon(QIcon(job.iconFile));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&job](QPrinter* target) { PaintPrintJob(job, *target); });
-    dialog.resize(1100, 800);
-    dialog.exec();
     return 0;
 }
 
@@ -92,5 +71,9 @@ int main(int argc, char* argv[])
                               QStringLiteral("印刷データを読めません。\n") + e.message());
         return 1;
     }
-    return pdf.isEmpty() ? preview(job) : writePdf(job, pdf);
+    if (!pdf.isEmpty())
+        return writePdf(job, pdf);
+    RecentFolders folders(RecentFoldersFile(QCoreApplication::applicationDirPath()));
+    PreviewPrintJob(job, folders);
+    return 0;
 }

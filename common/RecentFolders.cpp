@@ -9,9 +9,19 @@
 
 namespace {
 
+constexpr FileKind Kinds[] = {FileKind::Csv, FileKind::Book, FileKind::Pdf};
+
 QString keyOf(FileKind kind)
 {
-    return kind == FileKind::Csv ? QStringLiteral("[CSV]") : QStringLiteral("[BOOK]");
+    switch (kind) {
+    case FileKind::Csv:
+        return QStringLiteral("[CSV]");
+    case FileKind::Book:
+        return QStringLiteral("[BOOK]");
+    case FileKind::Pdf:
+        break;
+    }
+    return QStringLiteral("[PDF]");
 }
 
 QStringList readLines(const QString& path)
@@ -24,6 +34,11 @@ QStringList readLines(const QString& path)
 }
 
 } // namespace
+
+QString RecentFoldersFile(const QString& programFolder)
+{
+    return QDir(programFolder).filePath(QStringLiteral("kavrel_folders.conf"));
+}
 
 RecentFolders::RecentFolders(QString settingsFile) : settingsFile_(std::move(settingsFile)) {}
 
@@ -40,7 +55,7 @@ void RecentFolders::remember(FileKind kind, const QString& chosenFile)
 {
     const QStringList before = readLines(settingsFile_);
     QStringList lines;
-    for (FileKind k : {FileKind::Csv, FileKind::Book}) {
+    for (FileKind k : Kinds) {
         const QString folder = k == kind ? QFileInfo(chosenFile).absolutePath() : SettingsValue(before, keyOf(k));
         if (!folder.isEmpty())
             lines << keyOf(k) + QStringLiteral("=") + QDir::toNativeSeparators(folder);
