@@ -1,6 +1,7 @@
 #include "InformationCommands.h"
 
 #include "ApplicationTitle.h"
+#include "DesktopApplications.h"
 #include "LongPathForm.h"
 #include "MessageBoxes.h"
 #include "ProcessStart.h"
@@ -106,43 +107,47 @@ void ShowAbout()
     InfoBox(AboutText(ApplicationTitle()), Confirm);
 }
 
-QString FirstProgramFound(const QStringList& candidates)
-{
-    for (const QString& name : candidates) {
-        const QString found = FindProgram(name, QCoreApplication::applicationDirPath());
-        if (!found.isEmpty())
-            return found;
-    }
-    return QString();
-}
-
 namespace {
 
-bool startFirstOf(const QStringList& candidates, const QString& missing)
+// Starts the first of the command lines whose program is found, beside this
+// program or on the search path; else says `missing` in one box.
+bool startFirstOf(const QList<QStringList>& commands, const QString& missing)
 {
-    const QString program = FirstProgramFound(candidates);
-    if (!program.isEmpty() && StartProgram(program))
-        return true;
+    for (const QStringList& command : commands) {
+        if (command.isEmpty())
+            continue;
+        const QString program = FindProgram(command.first(), QCoreApplication::applicationDirPath());
+        if (!program.isEmpty() && StartProgram(program, command.mid(1)))
+            return true;
+    }
     InfoBox(missing, Confirm);
     return false;
+}
+
+QList<QStringList> commandsOf(const QStringList& programs)
+{
+    QList<QStringList> commands;
+    for (const QString& program : programs)
+        commands << QStringList{program};
+    return commands;
 }
 
 } // namespace
 
 bool StartNotepad()
 {
-    return startFirstOf({QStringLiteral("notepad.exe"), QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),
-                         QStringLiteral("kate"), QStringLiteral("kwrite"), QStringLiteral("mousepad"),
-                         QStringLiteral("pluma"), QStringLiteral("xed"), QStringLiteral("featherpad"),
-                         QStringLiteral("leafpad")},
+    return startFirstOf(QList<QStringList>{{QStringLiteral("notepad.exe")}, DefaultApplicationCommand(QStringLiteral("text/plain"))}
+                            + commandsOf({QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"),
+                                          QStringLiteral("kwrite"), QStringLiteral("mousepad"), QStringLiteral("pluma"),
+                                          QStringLiteral("xed"), QStringLiteral("featherpad"), QStringLiteral("leafpad")}),
                         QStringLiteral("テキストエディタが見つかりません。"));
 }
 
 bool StartCalculator()
 {
-    return startFirstOf({QStringLiteral("Calc.exe"), QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
-                         QStringLiteral("galculator"), QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"),
-                         QStringLiteral("xcalc")},
+    return startFirstOf(commandsOf({QStringLiteral("Calc.exe"), QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
+                                    QStringLiteral("galculator"), QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"),
+                                    QStringLiteral("xcalc")}),
                         QStringLiteral("電卓が見つかりません。"));
 }
 

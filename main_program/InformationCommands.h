@@ -35,13 +35,12 @@ void ShowScreenResolution(); // N38
 void ShowAbout();           // About1
 
 // The desktop's text editor and calculator: "notepad.exe" and "Calc.exe"
-// first where they exist, else the first of the common ones found on the
-// search path. Each says so in one box when there is none; true when one
-// started.
+// first where they exist; then for the editor the desktop's default
+// application for plain text; else the first of the common ones found on
+// the search path. Each says so in one box when there is none; true when
+// one started.
 bool StartNotepad();    // N30 without Shift
 bool StartCalculator(); // N31
-// The first of `candidates` found on the search path; empty when none is.
-QString FirstProgramFound(const QStringList& candidates);
 
 // N30: with Shift held the item only gets the shortcut "ctrl+M"; otherwise
 // the text editor is started. True when it started.

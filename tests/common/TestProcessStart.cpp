@@ -1,3 +1,4 @@
+#include "DesktopApplications.h"
 #include "ProcessStart.h"
 
 #include <QDir>
@@ -24,6 +25,10 @@ class TestProcessStart : public QObject {
 private slots:
     void findsTheWindowsNameHere_data();
     void findsTheWindowsNameHere();
+    void desktopExecArguments_data();
+    void desktopExecArguments();
+    void defaultApplication_data();
+    void defaultApplication();
 };
 
 void TestProcessStart::findsTheWindowsNameHere_data()
@@ -59,6 +64,85 @@ void TestProcessStart::findsTheWindowsNameHere()
     const QString found = FindProgram(QStringLiteral("Dorvisk.exe"), root.filePath("folder"));
     qputenv("PATH", savedPath);
     QCOMPARE(found, expected.isEmpty() ? QString() : root.filePath(expected));
+}
+
+void TestProcessStart::desktopExecArguments_data()
+{
+    QTest::addColumn<QString>("exec");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("a program") << "gedit" << QStringList{"gedit"};
+    QTest::newRow("field codes dropped") << "gedit %U --new-window %f" << QStringList{"gedit", "--new-window"};
+    QTest::newRow("a percent sign") << "calc --scale=100%%" << QStringList{"calc", "--scale=100%"};
+    QTest::newRow("spaces between") << "  kate  -b  " << QStringList{"kate", "-b"};
+    QTest::newRow("quoted with a space") << R"("/opt/my editor/bin/edit" %F)" << QStringList{"/opt/my editor/bin/edit"};
+    QTest::newRow("quoting's escapes") << R"(sh -c "echo \\"a\\$b\\"")" << QStringList{"sh", "-c", R"(echo "a$b")"};
+    QTest::newRow("value's escapes") << R"(edit\sword --tab=\t)" << QStringList{"edit", "word", "--tab=\t"};
+    QTest::newRow("an open quote") << R"("edit %f)" << QStringList{};
+    QTest::newRow("nothing") << "" << QStringList{};
+}
+
+void TestProcessStart::desktopExecArguments()
+{
+    QFETCH(QString, exec);
+    QFETCH(QStringList, arguments);
+    QCOMPARE(DesktopExecArguments(exec), arguments);
+}
+
+// The desktop's default for plain text, from the files the desktops write:
+// the user's choice before the system's, the first entry that can run.
+void TestProcessStart::defaultApplication_data()
+{
+    QTest::addColumn<QString>("userList");   // the user's mimeapps.list; empty: none
+    QTest::addColumn<QString>("systemList"); // the data folder's
+    QTest::addColumn<QStringList>("command");
+    const QString section = "[Added Associations]\ntext/plain=ed.desktop;\n[Default Applications]\n";
+    QTest::newRow("the user's choice") << section + "text/plain=ed.desktop;\n" << section + "text/plain=vi.desktop\n"
+                                       << QStringList{"ed", "--new"};
+    QTest::newRow("the system's") << "" << section + "text/plain=vi.desktop;\n" << QStringList{"vi"};
+    QTest::newRow("the first that can run") << section + "text/plain=gone.desktop;hidden.desktop;missing.desktop;vi.desktop\n"
+                                            << "" << QStringList{"vi"};
+    QTest::newRow("another type only") << section + "text/html=ed.desktop\n" << "" << QStringList{};
+    QTest::newRow("an added association is no default") << section << "" << QStringList{};
+    QTest::newRow("none") << "" << "" << QStringList{};
+}
+
+void TestProcessStart::defaultApplication()
+{
+    QFETCH(QString, userList);
+    QFETCH(QString, systemList);
+    QFETCH(QStringList, command);
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath("config") && QDir(root.path()).mkpath("data/applications")
+            && QDir(root.path()).mkpath("path"));
+    const auto write = [&root](const QString& name, const QString& text) {
+        QFile file(root.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    };
+    if (!userList.isEmpty())
+        write("config/mimeapps.list", userList);
+    if (!systemList.isEmpty())
+        write("data/applications/mimeapps.list", systemList);
+    write("data/applications/ed.desktop", "[Desktop Entry]\nName=Ed\nExec[ja]=ja\nExec=ed --new %U\n");
+    write("data/applications/vi.desktop", "[Desktop Entry]\nExec=vi %F\n[Desktop Action x]\nExec=vx\n");
+    write("data/applications/hidden.desktop", "[Desktop Entry]\nExec=vi\nHidden=true\n");
+    write("data/applications/missing.desktop", "[Desktop Entry]\nExec=nowhere-editor %f\n");
+    writeProgram(root.filePath("path/ed"), true);
+    writeProgram(root.filePath("path/vi"), true);
+    const QByteArrayList names{"PATH", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CURRENT_DESKTOP"};
+    QByteArrayList saved;
+    for (const QByteArray& name : names)
+        saved << qgetenv(name);
+    qputenv("PATH", root.filePath("path").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", root.filePath("config").toLocal8Bit());
+    qputenv("XDG_CONFIG_DIRS", root.filePath("none").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", root.filePath("none").toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", root.filePath("data").toLocal8Bit());
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    const QStringList found = DefaultApplicationCommand("text/plain");
+    for (int i = 0; i < names.size(); ++i)
+        qputenv(names[i], saved[i]);
+    QCOMPARE(found, command);
 }
 
 QTEST_APPLESS_MAIN(TestProcessStart)

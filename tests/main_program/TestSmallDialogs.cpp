@@ -7,6 +7,7 @@
 #include "TBorRadio.h"
 #include "TIconButton.h"
 #include "TNValEdit.h"
+#include "TestFiles.h"
 #include "Tflevel_select.h"
 #include "Tftankacalc.h"
 #include "Tkvconfig.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -455,21 +457,41 @@ void TestSmallDialogs::notepadShortcut()
 void TestSmallDialogs::editorAndCalculatorFromThePath_data()
 {
     QTest::addColumn<QStringList>("onPath");
+    QTest::addColumn<QString>("desktopDefault"); // the editor the desktop's settings name for plain text
     QTest::addColumn<bool>("calculator");
     QTest::addColumn<QString>("started"); // empty: none, and the box says so
-    QTest::newRow("an editor") << QStringList{"mousepad", "xcalc"} << false << "mousepad";
-    QTest::newRow("the first of two editors") << QStringList{"kate", "gedit"} << false << "gedit";
-    QTest::newRow("no editor") << QStringList{"xcalc"} << false << "";
-    QTest::newRow("a calculator") << QStringList{"galculator"} << true << "galculator";
-    QTest::newRow("no calculator") << QStringList{"gedit"} << true << "";
+    QTest::newRow("an editor") << QStringList{"mousepad", "xcalc"} << "" << false << "mousepad";
+    QTest::newRow("the first of two editors") << QStringList{"kate", "gedit"} << "" << false << "gedit";
+    QTest::newRow("the desktop's editor") << QStringList{"gedit", "textedit"} << "textedit" << false << "textedit";
+    QTest::newRow("the desktop's editor is gone") << QStringList{"gedit"} << "textedit" << false << "gedit";
+    QTest::newRow("no editor") << QStringList{"xcalc"} << "" << false << "";
+    QTest::newRow("a calculator") << QStringList{"galculator"} << "" << true << "galculator";
+    QTest::newRow("no calculator") << QStringList{"gedit"} << "" << true << "";
 }
 
 void TestSmallDialogs::editorAndCalculatorFromThePath()
 {
     QFETCH(QStringList, onPath);
+    QFETCH(QString, desktopDefault);
     QFETCH(bool, calculator);
     QFETCH(QString, started);
     QTemporaryDir bin;
+    // The desktop's settings are those of the test alone.
+    QVERIFY(QDir(bin.path()).mkpath("applications"));
+    const QByteArrayList names{"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"};
+    QByteArrayList saved;
+    for (const QByteArray& name : names) {
+        saved << qgetenv(name);
+        qputenv(name, QFile::encodeName(bin.path()));
+    }
+    const auto restore = qScopeGuard([&] {
+        for (int i = 0; i < names.size(); ++i)
+            qputenv(names[i], saved[i]);
+    });
+    if (!desktopDefault.isEmpty()) {
+        PutFileBytes(bin.filePath("mimeapps.list"), "[Default Applications]\ntext/plain=edit.desktop\n");
+        PutFileBytes(bin.filePath("applications/edit.desktop"), "[Desktop Entry]\nExec=" + desktopDefault.toUtf8() + " %U\n");
+    }
     for (const QString& name : onPath) {
         // Each program leaves its name behind when it runs.
         QFile script(bin.filePath(name));
