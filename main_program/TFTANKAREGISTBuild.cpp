@@ -145,6 +145,9 @@ void TFTANKAREGIST::buildControls()
     TreeView1 = new QTreeWidget(body);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
+    // Names of one kind differ at their end ("…鋼管(VA)", "…鋼管(VB)"): a
+    // narrow tree keeps both ends of a name and cuts its middle.
+    TreeView1->setTextElideMode(Qt::ElideMiddle);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int k = 0; k < CategoryCount; ++k) {
         auto* category = new QTreeWidgetItem(TreeView1, {k < CategoryCount - 1 ? QStringLiteral("ｸﾞﾙ-ﾌﾟ%1").arg(k + 1) : QStringLiteral("冷媒")});

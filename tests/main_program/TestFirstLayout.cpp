@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +30,7 @@ private slots:
     void tablesShowWithoutScrolling_data();
     void tablesShowWithoutScrolling();
     void longCaptionsKeepTheWindowSize();
+    void namesTellApartInANarrowTree();
 };
 
 namespace {
@@ -195,6 +197,27 @@ void TestFirstLayout::longCaptionsKeepTheWindowSize()
     QVERIFY(f.window->kanname->text().startsWith(QString(40, QChar(0x7BA1))));
     QTest::qWait(20);
     QCOMPARE(f.window->size(), room);
+}
+
+// A tree narrower than the sample names still tells apart those that differ
+// only at their end ("…(VB)", "…(VD)").
+void TestFirstLayout::namesTellApartInANarrowTree()
+{
+    FirstStart f;
+    f.start("kavre_p_xga.dat", "1;1;");
+    QVERIFY(f.window);
+    f.window->resize(1270, 952);
+    QTRY_COMPARE(f.window->size(), QSize(1270, 952));
+    QTreeWidget* tree = f.window->TreeView1;
+    auto* splitter = qobject_cast<QSplitter*>(tree->parentWidget());
+    QVERIFY(splitter);
+    splitter->setSizes({150, splitter->width() - 150});
+    QTreeWidgetItem* category = tree->topLevelItem(0);
+    QTRY_VERIFY(tree->visualItemRect(category->child(1)).isValid());
+    QVERIFY(QFontMetrics(tree->font()).horizontalAdvance(category->child(1)->text(0)) > tree->viewport()->width());
+    const QImage shown = tree->viewport()->grab().toImage();
+    const auto look = [&](int child) { return shown.copy(tree->visualItemRect(category->child(child))); };
+    QVERIFY(look(1) != look(2));
 }
 
 QTEST_MAIN(TestFirstLayout)
