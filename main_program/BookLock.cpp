@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -18,10 +19,15 @@ bool processAlive(qint64 pid)
     return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
+// The login name; a start outside a login session (a service, a desktop
+// file with a bare environment) has no USER, the password database has it.
 QString userName()
 {
     const QString user = qEnvironmentVariable("USER");
-    return user.isEmpty() ? QStringLiteral("?") : user;
+    if (!user.isEmpty())
+        return user;
+    const passwd* entry = ::getpwuid(::geteuid());
+    return entry && entry->pw_name ? QString::fromLocal8Bit(entry->pw_name) : QStringLiteral("?");
 }
 
 } // namespace

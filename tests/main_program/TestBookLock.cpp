@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QHostInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -79,6 +81,10 @@ void TestBookLock::stale()
 
 void TestBookLock::secondLoadSeesTheFirst()
 {
+    // Started without a login session's USER, the lock still names the user.
+    const QByteArray user = qgetenv("USER");
+    qunsetenv("USER");
+    const auto restore = qScopeGuard([&] { qputenv("USER", user); });
     QTemporaryDir dir;
     const QString book = dir.filePath("haikan1.FDA");
     std::optional<LockHolder> mine;
@@ -89,6 +95,7 @@ void TestBookLock::secondLoadSeesTheFirst()
         QVERIFY(mine);
         QCOMPARE(mine->pid, qint64(::getpid()));
         QCOMPARE(mine->host, QHostInfo::localHostName());
+        QCOMPARE(mine->user, QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name));
         BookLock second;
         QCOMPARE(second.take(book), mine);
         second.release(); // not its lock: the first one's stays
