@@ -20,6 +20,21 @@ namespace {
 
 QString systemError() { return SystemErrorText(errno); }
 
+// Why a save could not start or end: the toolkit's own texts are in its
+// words, so the reason is asked of the system and given from the table like
+// every other. Its text stays for what the system does not refuse.
+QString refusalReason(const QString& path, const QSaveFile& file)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (::faccessat(AT_FDCWD, native.constData(), F_OK, AT_EACCESS) == 0
+        && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
+        return systemError();
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    if (::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return systemError();
+    return file.errorString();
+}
+
 [[noreturn]] void fail(QSaveFile& file, const QString& path, const QString& reason)
 {
     file.cancelWriting();
@@ -102,7 +117,7 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes)
     // Writing in place would lose the old file on a failure halfway.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        throw FileError(path, file.errorString());
+        throw FileError(path, refusalReason(path, file));
     keepAttributes(file, path);
     // Written and synced on the descriptor, so that each failure keeps its
     // reason; commit() then only closes and renames.
@@ -110,7 +125,7 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes)
     if (SaveDiskCalls().fsync(file.handle()) != 0)
         fail(file, path, systemError());
     if (!file.commit())
-        throw FileError(path, file.errorString());
+        throw FileError(path, refusalReason(path, file));
     syncFolder(path);
 }
 

@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -115,6 +116,8 @@ private slots:
     void missingFolderIsReported();
     void replacementKeepsModeAndOwner_data();
     void replacementKeepsModeAndOwner();
+    void refusalsGiveTheTablesReason_data();
+    void refusalsGiveTheTablesReason();
 };
 
 void TestAtomicFile::replacesWhole()
@@ -381,6 +384,63 @@ void TestAtomicFile::errorReasons()
     QFETCH(int, error);
     QFETCH(QString, reason);
     QCOMPARE(SystemErrorText(error), reason);
+}
+
+// A folder that refuses new files and a book that refuses writing, met by a
+// user without the rights (the tests run as root, so a child process gives
+// them up): the reason is the table's, as for every other failure.
+void TestAtomicFile::refusalsGiveTheTablesReason_data()
+{
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("fileMode"); // 0: no file yet
+    QTest::newRow("a folder that refuses new files") << 0555 << 0;
+    QTest::newRow("a book in it") << 0555 << 0666;
+    QTest::newRow("a book that refuses writing") << 0777 << 0444;
+}
+
+void TestAtomicFile::refusalsGiveTheTablesReason()
+{
+    QFETCH(int, folderMode);
+    QFETCH(int, fileMode);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("kanzai");
+    const QString path = folder + "/haikan1.FDA";
+    QVERIFY(QDir().mkpath(folder));
+    if (fileMode != 0) {
+        WriteFileAtomically(path, "old");
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(fileMode)), 0);
+    }
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    QCOMPARE(::chmod(QFile::encodeName(folder).constData(), static_cast<mode_t>(folderMode)), 0);
+    int channel[2];
+    QCOMPARE(::pipe(channel), 0);
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        ::close(channel[0]);
+        QByteArray reason = "saved";
+        if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+            try {
+                WriteFileAtomically(path, "new");
+            } catch (const FileError& e) {
+                reason = e.reason().toUtf8();
+            }
+        } else {
+            reason = "still privileged";
+        }
+        [[maybe_unused]] const ssize_t sent = ::write(channel[1], reason.constData(), reason.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    QByteArray reason;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        reason.append(buffer, n);
+    ::close(channel[0]);
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QCOMPARE(QString::fromUtf8(reason), SystemErrorText(EACCES));
+    QCOMPARE(contents(path), fileMode ? QByteArray("old") : QByteArray("<unreadable>"));
 }
 
 QTEST_APPLESS_MAIN(TestAtomicFile)
