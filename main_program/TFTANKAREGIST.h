@@ -260,6 +260,7 @@ private:
     QSize unfittedSize_; // the client size until the outer size is fitted
     int pendingCategory_ = 0; // the category whose menu was opened last
     int treeWidth_ = DisplaySettings().treeWidth; // the tree's width while it is hidden
+    std::optional<int> treeWanted_; // the tree's width before it was narrowed for the tables
     // The column widths of StrColGrid1, 2 and 3 as set, and as fitted to the tables.
     std::array<ColumnFit*, 3> columnFits_{};
     std::array<QString, CategoryCount> categoryPaths_;

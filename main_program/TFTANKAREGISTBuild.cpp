@@ -155,6 +155,8 @@ void TFTANKAREGIST::buildControls()
             new QTreeWidgetItem(category, {QStringLiteral("管材%1").arg(m + 1)});
     }
     TreeView1->viewport()->installEventFilter(this);
+    // A width the user drags is the tree's own, narrowed for the tables or not.
+    connect(body, &QSplitter::splitterMoved, this, [this] { treeWanted_.reset(); });
 
     auto* right = new QWidget(body);
     auto* rightColumn = new QVBoxLayout(right);

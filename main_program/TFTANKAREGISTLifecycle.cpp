@@ -209,6 +209,7 @@ void TFTANKAREGIST::readDisplaySettings()
     tree_list->setChecked(s.treeList);
     status_bar->setChecked(s.statusBar);
     treeWidth_ = s.treeWidth;
+    treeWanted_.reset();
     setFirstPaneSize(splitterOf(TreeView1), treeWidth_);
     setFirstPaneSize(splitterOf(StrColGrid1), s.labourTableHeight);
     columnFits_[0]->setWanted({s.labourColumnWidths.begin(), s.labourColumnWidths.end()});
@@ -244,8 +245,11 @@ void TFTANKAREGIST::narrowTree(int pixels)
         needed = std::max(needed, TreeView1->indentation() + metrics.horizontalAdvance(TreeView1->topLevelItem(k)->text(0)) + 8);
     needed += TreeView1->width() - TreeView1->viewport()->width();
     const int width = std::max(needed, TreeView1->width() - pixels);
-    if (width < TreeView1->width())
-        setFirstPaneSize(splitterOf(TreeView1), width);
+    if (width >= TreeView1->width())
+        return;
+    if (!treeWanted_)
+        treeWanted_ = TreeView1->width(); // kept for a larger screen
+    setFirstPaneSize(splitterOf(TreeView1), width);
 }
 
 DisplaySettings TFTANKAREGIST::currentDisplaySettings() const
@@ -255,7 +259,7 @@ DisplaySettings TFTANKAREGIST::currentDisplaySettings() const
     s.topBar = top_bar->isChecked();
     s.treeList = tree_list->isChecked();
     s.statusBar = status_bar->isChecked();
-    s.treeWidth = TreeView1->isHidden() ? treeWidth_ : TreeView1->width();
+    s.treeWidth = treeWanted_ ? *treeWanted_ : TreeView1->isHidden() ? treeWidth_ : TreeView1->width();
     s.labourTableHeight = StrColGrid1->height();
     const auto keep = [](const ColumnFit* fit, auto& widths) {
         const std::vector<int> wanted = fit->wanted();
@@ -283,12 +287,14 @@ void TFTANKAREGIST::writeSettingsFiles()
 {
     // These files hold names and layout, not prices: a file that cannot be
     // written is reported, and closing goes on, so the user is never kept in
-    // a window that cannot be left.
-    const auto attempt = [this](auto&& write) {
+    // a window that cannot be left. A folder that refuses them all is told
+    // in one box, not one per file.
+    QStringList failures;
+    const auto attempt = [&failures](auto&& write) {
         try {
             write();
         } catch (const FileError& e) {
-            ModalSeam::current().errorReport(this, ApplicationTitle(), e.reportText());
+            failures << e.reportText();
         }
     };
     attempt([this] {
@@ -311,6 +317,8 @@ void TFTANKAREGIST::writeSettingsFiles()
                           {QStringLiteral("Width"), frame.width()},
                           {QStringLiteral("Height"), frame.height()}});
     });
+    if (!failures.isEmpty())
+        ModalSeam::current().errorReport(this, ApplicationTitle(), failures.join(QStringLiteral("\n\n")));
 }
 
 void TFTANKAREGIST::showStatusPath()

@@ -275,6 +275,11 @@ void TFTANKAREGIST::RenameCategory(int category, const QString& name)
 bool TFTANKAREGIST::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == TreeView1->viewport()) {
+        // The one column is as wide as the tree, however narrow (the hidden
+        // heading stretches it only down to its default), so that names are
+        // shortened to the tree rather than cut off at its edge.
+        if (event->type() == QEvent::Resize)
+            TreeView1->setColumnWidth(0, TreeView1->viewport()->width());
         const bool press = event->type() == QEvent::MouseButtonPress;
         const bool release = event->type() == QEvent::MouseButtonRelease;
         if (!press && !release)

@@ -49,6 +49,7 @@ private slots:
     void savingTheScratchBookAsksForAName();
     void damagedBookDoesNotStopStartUp();
     void startUpBlanksTheScratchBook();
+    void unwrittenSettingsInOneBox();
     void settingsFilesSurviveRestarts_data();
     void settingsFilesSurviveRestarts();
     void windowKeptReachable_data();
@@ -388,6 +389,23 @@ QStringList startAndClose(Program& p)
 }
 
 } // namespace
+
+// Settings files that cannot be written at the close are told in one box,
+// each with its reason, and the window closes.
+void TestMainWindow::unwrittenSettingsInOneBox()
+{
+    Program p("", false);
+    p.open("");
+    for (const char* name : {"kavre_p.disp", "kavrel.ini"}) {
+        QFile::remove(p.dir.filePath(name));
+        QVERIFY(QDir(p.dir.path()).mkdir(name)); // a folder in the place of the file
+    }
+    p.close();
+    QCOMPARE(p.seam.errors.size(), 1);
+    QVERIFY2(p.seam.errors[0].contains(p.dir.filePath("kavre_p.disp")) && p.seam.errors[0].contains(p.dir.filePath("kavrel.ini")),
+             qPrintable(p.seam.errors[0]));
+    QVERIFY(!p.window);
+}
 
 // Each start must show what the last close wrote, so that starting and
 // closing again writes the same files.
