@@ -2,7 +2,7 @@
 #include "BadInputCorpus.h"
 #include "FileError.h"
 #include "RegularFile.h"
-#include "SizeLimitedRun.h"
+#include "ChildProcessRun.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -13,7 +13,6 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -412,34 +411,9 @@ void TestAtomicFile::refusalsGiveTheTablesReason()
     }
     QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     QCOMPARE(::chmod(QFile::encodeName(folder).constData(), static_cast<mode_t>(folderMode)), 0);
-    int channel[2];
-    QCOMPARE(::pipe(channel), 0);
-    const pid_t child = ::fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        ::close(channel[0]);
-        QByteArray reason = "saved";
-        if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
-            try {
-                WriteFileAtomically(path, "new");
-            } catch (const FileError& e) {
-                reason = e.reason().toUtf8();
-            }
-        } else {
-            reason = "still privileged";
-        }
-        [[maybe_unused]] const ssize_t sent = ::write(channel[1], reason.constData(), reason.size());
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    QByteArray reason;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        reason.append(buffer, n);
-    ::close(channel[0]);
-    int status = 0;
-    QCOMPARE(::waitpid(child, &status, 0), child);
-    QCOMPARE(QString::fromUtf8(reason), SystemErrorText(EACCES));
+    QString message;
+    QCOMPARE(RunUnprivileged([&] { WriteFileAtomically(path, "new"); }, &message), 1);
+    QCOMPARE(message, FileError(path, SystemErrorText(EACCES)).message());
     QCOMPARE(contents(path), fileMode ? QByteArray("old") : QByteArray("<unreadable>"));
 }
 

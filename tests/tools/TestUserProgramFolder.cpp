@@ -1,5 +1,5 @@
 #include "FileError.h"
-#include "SizeLimitedRun.h"
+#include "ChildProcessRun.h"
 #include "UserProgramFolder.h"
 
 #include <QDir>

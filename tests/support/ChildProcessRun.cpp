@@ -1,4 +1,4 @@
-#include "SizeLimitedRun.h"
+#include "ChildProcessRun.h"
 
 #include "AtomicFile.h"
 #include "FileError.h"
@@ -6,7 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-int RunUnderSizeLimit(rlim_t limit, const std::function<void()>& work, QString* message)
+int RunInChildProcess(const std::function<bool()>& prepare, const std::function<void()>& work, QString* message)
 {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0)
@@ -14,9 +14,8 @@ int RunUnderSizeLimit(rlim_t limit, const std::function<void()>& work, QString* 
     const pid_t pid = fork();
     if (pid == 0) {
         ::close(pipeFds[0]);
-        LetOversizedWritesFail(); // as every program does at start
-        rlimit rl{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &rl);
+        if (!prepare())
+            _exit(2);
         try {
             work();
         } catch (const FileError& e) {
@@ -37,4 +36,21 @@ int RunUnderSizeLimit(rlim_t limit, const std::function<void()>& work, QString* 
     if (message)
         *message = QString::fromUtf8(text);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int RunUnderSizeLimit(rlim_t limit, const std::function<void()>& work, QString* message)
+{
+    return RunInChildProcess(
+        [limit] {
+            LetOversizedWritesFail(); // as every program does at start
+            const rlimit rl{limit, limit};
+            return setrlimit(RLIMIT_FSIZE, &rl) == 0;
+        },
+        work, message);
+}
+
+int RunUnprivileged(const std::function<void()>& work, QString* message)
+{
+    constexpr uid_t Nobody = 65534;
+    return RunInChildProcess([] { return ::setgid(Nobody) == 0 && ::setuid(Nobody) == 0; }, work, message);
 }
