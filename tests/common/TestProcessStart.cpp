@@ -1,5 +1,6 @@
 #include "DesktopApplications.h"
 #include "ProcessStart.h"
+#include "ScopedEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,20 +130,14 @@ void TestProcessStart::defaultApplication()
     write("data/applications/missing.desktop", "[Desktop Entry]\nExec=nowhere-editor %f\n");
     writeProgram(root.filePath("path/ed"), true);
     writeProgram(root.filePath("path/vi"), true);
-    const QByteArrayList names{"PATH", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CURRENT_DESKTOP"};
-    QByteArrayList saved;
-    for (const QByteArray& name : names)
-        saved << qgetenv(name);
-    qputenv("PATH", root.filePath("path").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", root.filePath("config").toLocal8Bit());
-    qputenv("XDG_CONFIG_DIRS", root.filePath("none").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", root.filePath("none").toLocal8Bit());
-    qputenv("XDG_DATA_DIRS", root.filePath("data").toLocal8Bit());
-    qunsetenv("XDG_CURRENT_DESKTOP");
-    const QStringList found = DefaultApplicationCommand("text/plain");
-    for (int i = 0; i < names.size(); ++i)
-        qputenv(names[i], saved[i]);
-    QCOMPARE(found, command);
+    ScopedEnvironment environment;
+    environment.set("PATH", root.filePath("path"));
+    environment.set("XDG_CONFIG_HOME", root.filePath("config"));
+    environment.set("XDG_CONFIG_DIRS", root.filePath("none"));
+    environment.set("XDG_DATA_HOME", root.filePath("none"));
+    environment.set("XDG_DATA_DIRS", root.filePath("data"));
+    environment.set("XDG_CURRENT_DESKTOP", QString());
+    QCOMPARE(DefaultApplicationCommand("text/plain"), command);
 }
 
 QTEST_APPLESS_MAIN(TestProcessStart)

@@ -1,12 +1,12 @@
 #include "BookLock.h"
 #include "PriceBookFile.h"
 #include "PriceBookSession.h"
+#include "ScopedEnvironment.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QHostInfo>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,9 +82,8 @@ void TestBookLock::stale()
 void TestBookLock::secondLoadSeesTheFirst()
 {
     // Started without a login session's USER, the lock still names the user.
-    const QByteArray user = qgetenv("USER");
-    qunsetenv("USER");
-    const auto restore = qScopeGuard([&] { qputenv("USER", user); });
+    ScopedEnvironment environment;
+    environment.set("USER", QString());
     QTemporaryDir dir;
     const QString book = dir.filePath("haikan1.FDA");
     std::optional<LockHolder> mine;

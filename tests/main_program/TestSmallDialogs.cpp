@@ -3,6 +3,7 @@
 #include "FileError.h"
 #include "InformationCommands.h"
 #include "MainWindowProgram.h"
+#include "ScopedEnvironment.h"
 #include "ScriptedModalSeam.h"
 #include "TBorRadio.h"
 #include "TIconButton.h"
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -478,16 +478,9 @@ void TestSmallDialogs::editorAndCalculatorFromThePath()
     QTemporaryDir bin;
     // The desktop's settings are those of the test alone.
     QVERIFY(QDir(bin.path()).mkpath("applications"));
-    const QByteArrayList names{"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"};
-    QByteArrayList saved;
-    for (const QByteArray& name : names) {
-        saved << qgetenv(name);
-        qputenv(name, QFile::encodeName(bin.path()));
-    }
-    const auto restore = qScopeGuard([&] {
-        for (int i = 0; i < names.size(); ++i)
-            qputenv(names[i], saved[i]);
-    });
+    ScopedEnvironment environment;
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
+        environment.set(name, bin.path());
     if (!desktopDefault.isEmpty()) {
         PutFileBytes(bin.filePath("mimeapps.list"), "[Default Applications]\ntext/plain=edit.desktop\n");
         PutFileBytes(bin.filePath("applications/edit.desktop"), "[Desktop Entry]\nExec=" + desktopDefault.toUtf8() + " %U\n");
@@ -500,14 +493,12 @@ void TestSmallDialogs::editorAndCalculatorFromThePath()
         script.close();
         QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin.path()));
+    environment.set("PATH", bin.path());
     ScriptedModalSeam seam;
     QStringList texts;
     if (started.isEmpty())
         seam.dialogAnswers.push_back(Press("button1", &texts));
     const bool ok = calculator ? StartCalculator() : StartNotepad();
-    qputenv("PATH", path);
     QCOMPARE(ok, !started.isEmpty());
     if (started.isEmpty()) {
         QCOMPARE(texts, QStringList{QString::fromUtf8(calculator ? "電卓が見つかりません。" : "テキストエディタが見つかりません。")});

@@ -6,6 +6,7 @@
 #include "PrintLayout.h"
 #include "PrintPreview.h"
 #include "RecentFolders.h"
+#include "ScopedEnvironment.h"
 
 #include <QAction>
 #include <QApplication>
@@ -210,13 +211,10 @@ void TestDorvisk::pdfGoesWhereTheLastWent()
 {
     QTemporaryDir home;
     QVERIFY(QDir(home.path()).mkpath("Documents") && QDir(home.path()).mkpath("plans"));
-    const QByteArray oldHome = qgetenv("HOME");
+    ScopedEnvironment environment;
+    environment.set("HOME", home.path());
     const QString oldFolder = QDir::currentPath();
-    qputenv("HOME", QFile::encodeName(home.path()));
-    const auto restore = qScopeGuard([&] {
-        qputenv("HOME", oldHome);
-        QDir::setCurrent(oldFolder);
-    });
+    const auto restore = qScopeGuard([&] { QDir::setCurrent(oldFolder); });
     writeJob(home.path(), false);
     const PrintJobContent job = ReadPrintJob(home.path());
     RecentFolders folders(RecentFoldersFile(home.path()));
