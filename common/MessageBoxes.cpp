@@ -2,6 +2,7 @@
 
 #include "ApplicationTitle.h"
 #include "ModalSeam.h"
+#include "ProgramFolders.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -26,7 +27,7 @@ public:
         setWindowTitle(ApplicationTitle());
         setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-        const QIcon icon = MessageBoxIcon(QCoreApplication::applicationDirPath());
+        const QIcon icon = MessageBoxIcon(CurrentProgramFolders().data);
         setWindowIcon(icon);
 
         auto* iconLabel = new QLabel(this);
@@ -110,7 +111,7 @@ int ChoiceBox(const QString& text, const QString& caption1, const QString& capti
 
 QIcon MessageBoxIcon(const QString& programFolder)
 {
-    const QString path = QDir(programFolder).filePath(QStringLiteral("dialog.ico"));
+    const QString path = InstallationFile(programFolder, QStringLiteral("dialog.ico"));
     if (QFileInfo::exists(path)) {
         QIcon icon(path);
         if (!icon.availableSizes().isEmpty())

@@ -36,6 +36,7 @@
 TFKANZAI::TFKANZAI(const QString& programFolder, const QStringList& arguments, QWidget* parent)
     : QWidget(parent)
     , programFolder_(programFolder)
+    , programsFolder_(programFolder)
     , argument_(arguments.value(0))
     , sheetNames_(DesignSheetNames())
     , sizeNames_(DesignSizeNames())
@@ -209,12 +210,12 @@ int TFKANZAI::categoryForStart()
 
 void TFKANZAI::IconButton6Click()
 {
-    Start(MainProgramStart(programFolder_, categoryForStart(), currentChoice().material), programFolder_);
+    Start(MainProgramStart(programsFolder_, categoryForStart(), currentChoice().material), programsFolder_);
 }
 
 void TFKANZAI::IconButton4Click()
 {
-    Start(RegistrationProgramStart(programFolder_, categoryForStart(), currentChoice().material), programFolder_);
+    Start(RegistrationProgramStart(programsFolder_, categoryForStart(), currentChoice().material), programsFolder_);
 }
 
 // --- The remark history, held by the remark box --------------------------

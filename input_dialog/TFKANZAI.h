@@ -37,6 +37,9 @@ public:
     // `arguments` without the program name; only the first one is read.
     TFKANZAI(const QString& programFolder, const QStringList& arguments, QWidget* parent = nullptr);
     ~TFKANZAI() override;
+    // Where the main and registration programs are, when not in the program
+    // folder (an installed package).
+    void setProgramsFolder(const QString& folder) { programsFolder_ = folder; }
 
     // What the dialog holds now, as the lookup takes it.
     EstimateChoice currentChoice() const;
@@ -160,7 +163,8 @@ private:
     QStringList remarkHistory() const;
     void setRemarkHistory(const QStringList& history);
 
-    QString programFolder_;
+    QString programFolder_;  // the data folder: settings files and books
+    QString programsFolder_; // where the main and registration programs are; the same unless installed
     QString argument_;
     std::array<QString, CategoryCount> categoryPaths_;
     QString bookPath_;

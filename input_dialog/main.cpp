@@ -1,6 +1,7 @@
 #include "ApplicationTitle.h"
 #include "GuardedApplication.h"
 #include "ProgramStart.h"
+#include "StartFolders.h"
 #include "TFKANZAI.h"
 
 namespace {
@@ -21,7 +22,11 @@ int main(int argc, char* argv[])
     GuardedApplication app(argc, argv);
     LoadToolkitJapanese();
     SetApplicationTitle(QStringLiteral("配管材入力ダイアログ"));
-    TFKANZAI dialog(QCoreApplication::applicationDirPath(), app.arguments().mid(1));
+    const std::optional<ProgramFolders> folders = PrepareProgramFolders(QStringLiteral("kanzai_input"));
+    if (!folders)
+        return 1;
+    TFKANZAI dialog(folders->data, app.arguments().mid(1));
+    dialog.setProgramsFolder(folders->programs);
     dialog.show();
     return app.exec();
 }

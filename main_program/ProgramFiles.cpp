@@ -1,5 +1,6 @@
 #include "ProgramFiles.h"
 
+#include "ProgramFolders.h"
 #include "RecentFolders.h"
 
 #include <QDir>
@@ -48,7 +49,7 @@ QString helpFile(const QString& programFolder) { return inFolder(programFolder, 
 
 QString manualFile(const QString& programFolder)
 {
-    return inFolder(programFolder, QStringLiteral("manual/index.html"));
+    return QDir::toNativeSeparators(InstallationFile(programFolder, QStringLiteral("manual/index.html")));
 }
 
 } // namespace ProgramFiles

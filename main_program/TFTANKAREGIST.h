@@ -43,6 +43,8 @@ public:
     // The data file settings dialog lives as long as the window (created
     // after it, as the process start does).
     void setConfigDialog(Tkvconfig* dialog) { kvconfig_ = dialog; }
+    // Where the print program is, when not in the program folder (an installed package).
+    void setProgramsFolder(const QString& folder) { programsFolder_ = folder; }
 
     PriceBookSession& session() { return session_; }
     int edition() const { return edition_; }
@@ -247,7 +249,8 @@ private:
 
     PriceBookSession session_;
     QString programFilePath_;
-    QString programFolder_;
+    QString programFolder_;  // the data folder: settings files, books, print jobs
+    QString programsFolder_; // where the other programs are; the same unless installed
     QStringList arguments_;
     int edition_ = 0;
     bool started_ = false;

@@ -65,6 +65,7 @@ TFTANKAREGIST::TFTANKAREGIST(const QString& programFilePath, const QStringList& 
       session_(QFileInfo(programFilePath).absolutePath()),
       programFilePath_(programFilePath),
       programFolder_(QFileInfo(programFilePath).absolutePath()),
+      programsFolder_(programFolder_),
       arguments_(arguments),
       edition_(EditionFromProgramName(QFileInfo(programFilePath).fileName()))
 {

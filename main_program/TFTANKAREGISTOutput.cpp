@@ -64,5 +64,5 @@ void TFTANKAREGIST::N8Click()
     PrintJob::Write(programFolder_, data->text,
                     PrintJob::ConfLines(ApplicationTitle(), programFolder_, session_.refrigerant()),
                     PrintJob::HeaderLines(session_.work(), data->level, QDate::currentDate()));
-    StartProgram(QStringLiteral("Dorvisk.exe"), {}, programFolder_);
+    StartProgram(QStringLiteral("Dorvisk.exe"), {}, programsFolder_);
 }

@@ -1,10 +1,12 @@
 #include "ApplicationTitle.h"
 #include "GuardedApplication.h"
 #include "ProgramStart.h"
+#include "StartFolders.h"
 #include "TFTANKAREGIST.h"
 #include "TStrColGrid.h"
 #include "Tkvconfig.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <cstdlib>
 
@@ -40,10 +42,16 @@ int main(int argc, char* argv[])
     GuardedApplication app(argc, argv);
     LoadToolkitJapanese();
     SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
-    const QString programFile = QCoreApplication::applicationFilePath();
+    const std::optional<ProgramFolders> folders = PrepareProgramFolders(QStringLiteral("kavrel"));
+    if (!folders)
+        return 1;
+    // The program's files are named after it in its data folder ("kavrel.ini").
+    const QString programFile =
+        QDir(folders->data).filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     TFTANKAREGIST window(programFile, app.arguments().mid(1));
+    window.setProgramsFolder(folders->programs);
     // Created after the main window, it reads the data file configuration.
-    Tkvconfig config(QFileInfo(programFile).absolutePath(), &window);
+    Tkvconfig config(folders->data, &window);
     window.setConfigDialog(&config);
     ExitAfterFirstPaint exitAfterFirstPaint;
     if (qEnvironmentVariableIsSet("KAVREL_EXIT_AFTER_FIRST_PAINT"))

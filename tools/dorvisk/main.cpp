@@ -1,4 +1,5 @@
 #include "FileError.h"
+#include "ProgramFolders.h"
 #include "ProgramStart.h"
 #include "PrintJobReader.h"
 #include "PrintLayout.h"
@@ -38,7 +39,7 @@ int writePdf(const PrintJobContent& job, const QString& path)
 } // namespace
 
 // The print program of the price book manager: it reads the job the main
-// program left in this program's folder and shows it in a print preview, or
+// program left in the data folder and shows it in a print preview, or
 // with --pdf FILE writes the pages as a PDF without a window.
 int main(int argc, char* argv[])
 {
@@ -61,7 +62,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("kavrel")));
     PrintJobContent job;
     try {
-        job = ReadPrintJob(QCoreApplication::applicationDirPath());
+        job = ReadPrintJob(CurrentProgramFolders().data);
     } catch (const FileError& e) {
         if (!pdf.isEmpty()) {
             std::fprintf(stderr, "Dorvisk: %s\n", e.message().toUtf8().constData());
@@ -73,7 +74,7 @@ int main(int argc, char* argv[])
     }
     if (!pdf.isEmpty())
         return writePdf(job, pdf);
-    RecentFolders folders(RecentFoldersFile(QCoreApplication::applicationDirPath()));
+    RecentFolders folders(RecentFoldersFile(CurrentProgramFolders().data));
     PreviewPrintJob(job, folders);
     return 0;
 }

@@ -1,14 +1,14 @@
-#include "FileError.h"
 #include "ChildProcessRun.h"
-#include "UserProgramFolder.h"
+#include "FileError.h"
+#include "ProgramFolders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace {
@@ -42,17 +42,18 @@ std::pair<ino_t, long> identity(const QString& path)
     return {s.st_ino, s.st_mtim.tv_nsec + 1000000000L * (s.st_mtim.tv_sec % 1000)};
 }
 
-// An installed program folder as the package lays it out (read-only data,
-// runnable programs) and the user's folder that is made from it.
+// An installed package as it is laid out (programs with their mark, the
+// read-only data) and the user's data folder that is made from it.
 struct Folders {
     QTemporaryDir root;
-    QString installed = root.filePath("opt/kavrel");
+    QString programs = root.filePath("usr/lib/kavrel");
+    QString installed = root.filePath("usr/share/kavrel");
     QString user = root.filePath("home/.local/share/kavrel");
 
     Folders()
     {
-        writeFile(installedFile("kavrel"), "kavrel 1", Program);
-        writeFile(installedFile("kanzai_input"), "kanzai_input 1", Program);
+        writeFile(QDir(programs).filePath("kavrel"), "kavrel 1", Program);
+        writeFile(QDir(programs).filePath(InstalledDataMark), "../../share/kavrel\n", ReadOnly);
         writeFile(installedFile("dialog.ico"), "icon 1", ReadOnly);
         writeFile(installedFile("kavre_p_xga.dat"), "[TREEVIEW_WIDTH]=150\r\n", ReadOnly);
         writeFile(installedFile("kanzai/haikan1.FDA"), "sample 1", ReadOnly);
@@ -61,48 +62,86 @@ struct Folders {
     }
     QString installedFile(const QString& name) const { return QDir(installed).filePath(name); }
     QString userFile(const QString& name) const { return QDir(user).filePath(name); }
-    UserFolderChanges setUp() const { return SetUpUserProgramFolder(installed, user); }
+    ProgramFolders folders() const { return LocateProgramFolders(programs, root.filePath("home/.local/share")); }
+    QStringList setUp() const { return SetUpDataFolder(folders()); }
 };
 
-const QStringList AllFiles{"dialog.ico",           "kanzai/haikan1.FDA", "kanzai/haikan2.FDA", "kanzai_input",
-                           "kavre_p_xga.dat",      "kavrel",             "manual/index.html"};
+// The manual is read where the package put it.
+const QStringList CopiedFiles{"dialog.ico", "kanzai/haikan1.FDA", "kanzai/haikan2.FDA", "kavre_p_xga.dat"};
 
 } // namespace
 
-class TestUserProgramFolder : public QObject {
+class TestProgramFolders : public QObject {
     Q_OBJECT
 private slots:
-    void firstRunCopiesEverything();
+    void threeKindsOfProgramFolder_data();
+    void threeKindsOfProgramFolder();
+    void firstRunCopiesTheData();
     void secondRunWritesNothing();
-    void newerPackageRefreshesProgramsAndAddsMissingFiles();
-    void replacesAProgramThatIsRunning();
+    void newerPackageAddsOnlyMissingFiles();
     void leavesTheUsersLinks();
     void failures_data();
     void failures();
     void fullDiskLeavesNoHalfFile_data();
     void fullDiskLeavesNoHalfFile();
-    void folderFollowsXdgDataHome_data();
-    void folderFollowsXdgDataHome();
+    void installationFileOfTheDataFolderFirst();
 };
 
-void TestUserProgramFolder::firstRunCopiesEverything()
+// A build's program folder and a demo folder are their own data folder; an
+// installed package's programs use the user's, set up from the package's data.
+void TestProgramFolders::threeKindsOfProgramFolder_data()
+{
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<QString>("mark"); // empty: none
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("installation");
+    QTest::newRow("a build") << "build/bin" << "" << "build/bin" << "";
+    QTest::newRow("the demo folder") << "build/demo/" << "" << "build/demo" << "";
+    QTest::newRow("an installed package") << "usr/lib/kavrel" << "../../share/kavrel\n"
+                                          << "home/.local/share/kavrel" << "usr/share/kavrel";
+    QTest::newRow("installed, mark without a line end") << "opt/x/lib" << "../data" << "home/.local/share/kavrel"
+                                                        << "opt/x/data";
+    QTest::newRow("installed, an empty mark") << "opt/kavrel" << "\n" << "home/.local/share/kavrel" << "opt/kavrel";
+}
+
+void TestProgramFolders::threeKindsOfProgramFolder()
+{
+    QFETCH(QString, programFolder);
+    QFETCH(QString, mark);
+    QFETCH(QString, data);
+    QFETCH(QString, installation);
+    QTemporaryDir root;
+    const auto at = [&root](const QString& path) { return path.isEmpty() ? QString() : QDir::cleanPath(root.filePath(path)); };
+    QVERIFY(QDir().mkpath(at(programFolder)));
+    if (!mark.isEmpty())
+        writeFile(QDir(at(programFolder)).filePath(InstalledDataMark), mark.toUtf8());
+    const ProgramFolders found = LocateProgramFolders(at(programFolder), at("home/.local/share"));
+    QCOMPARE(found.programs, at(programFolder));
+    QCOMPARE(found.data, at(data));
+    QCOMPARE(found.installation, at(installation));
+    QCOMPARE(found.installed(), !installation.isEmpty());
+    if (!found.installed()) { // the folder is its own data folder: nothing to set up
+        QVERIFY(SetUpDataFolder(found).isEmpty());
+        QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"build"});
+    }
+}
+
+void TestProgramFolders::firstRunCopiesTheData()
 {
     const Folders f;
-    const UserFolderChanges changes = f.setUp();
-    QCOMPARE(changes.added, AllFiles);
-    QVERIFY(changes.refreshed.isEmpty());
-    for (const QString& name : AllFiles) {
+    QCOMPARE(f.setUp(), CopiedFiles);
+    for (const QString& name : CopiedFiles) {
         QCOMPARE(readAll(f.userFile(name)), readAll(f.installedFile(name)));
         QVERIFY2(!QFileInfo(f.userFile(name)).isSymLink(), qPrintable(name));
         // Read-only installed data becomes the user's to change.
         QVERIFY2(QFileInfo(f.userFile(name)).permissions() & QFileDevice::WriteOwner, qPrintable(name));
     }
-    QVERIFY(QFileInfo(f.userFile("kavrel")).isExecutable());
-    QVERIFY(QFileInfo(f.userFile("kanzai_input")).isExecutable());
-    QVERIFY(!QFileInfo(f.userFile("dialog.ico")).isExecutable());
+    // No program and no manual is copied: they stay where the package put them.
+    QVERIFY(!QFileInfo::exists(f.userFile("kavrel")));
+    QVERIFY(!QFileInfo::exists(f.userFile("manual")));
 }
 
-void TestUserProgramFolder::secondRunWritesNothing()
+void TestProgramFolders::secondRunWritesNothing()
 {
     const Folders f;
     f.setUp();
@@ -111,20 +150,18 @@ void TestUserProgramFolder::secondRunWritesNothing()
     writeFile(f.userFile("kavre_p_xga.dat"), "[TREEVIEW_WIDTH]=222\r\n");
     writeFile(f.userFile("kavre_p.conf"), "[GROUP_NAME1]=own\r\n");
     QMap<QString, std::pair<ino_t, long>> before;
-    for (const QString& name : AllFiles)
+    for (const QString& name : CopiedFiles)
         before[name] = identity(f.userFile(name));
 
-    const UserFolderChanges changes = f.setUp();
-    QVERIFY(changes.added.isEmpty());
-    QVERIFY(changes.refreshed.isEmpty());
-    for (const QString& name : AllFiles)
+    QVERIFY(f.setUp().isEmpty());
+    for (const QString& name : CopiedFiles)
         QVERIFY2(identity(f.userFile(name)) == before[name], qPrintable(name + " was written again"));
     QCOMPARE(readAll(f.userFile("kanzai/haikan1.FDA")), QByteArray("own prices"));
     QCOMPARE(readAll(f.userFile("kavre_p_xga.dat")), QByteArray("[TREEVIEW_WIDTH]=222\r\n"));
     QCOMPARE(readAll(f.userFile("kavre_p.conf")), QByteArray("[GROUP_NAME1]=own\r\n"));
 }
 
-void TestUserProgramFolder::newerPackageRefreshesProgramsAndAddsMissingFiles()
+void TestProgramFolders::newerPackageAddsOnlyMissingFiles()
 {
     const Folders f;
     f.setUp();
@@ -132,74 +169,44 @@ void TestUserProgramFolder::newerPackageRefreshesProgramsAndAddsMissingFiles()
     QVERIFY(QFile::remove(f.userFile("kanzai/haikan2.FDA")));
     writeFile(f.userFile("kavrel.ini"), "[zelvorit_k]\r\nTop=5\r\n");
 
-    // The package is upgraded: a changed program, a new program, changed and
-    // new installation data, changed samples, a changed manual page.
-    writeFile(f.installedFile("kavrel"), "kavrel 2", Program);
-    writeFile(f.installedFile("Dorvisk"), "Dorvisk 1", Program);
+    // The package is upgraded: changed and new installation data, changed
+    // samples, a new manual page.
     writeFile(f.installedFile("dialog.ico"), "icon 2", ReadOnly);
     writeFile(f.installedFile("kavre_p_sxga.dat"), "[TREEVIEW_WIDTH]=180\r\n", ReadOnly);
     writeFile(f.installedFile("kanzai/haikan1.FDA"), "sample 1, newer", ReadOnly);
     writeFile(f.installedFile("kanzai/haikan2.FDA"), "sample 2, newer", ReadOnly);
-    writeFile(f.installedFile("manual/index.html"), "manual 2", ReadOnly);
     writeFile(f.installedFile("manual/images/tree.png"), "png", ReadOnly);
 
-    const UserFolderChanges changes = f.setUp();
-    QCOMPARE(changes.refreshed, (QStringList{"kavrel", "manual/index.html"}));
-    QCOMPARE(changes.added,
-             (QStringList{"Dorvisk", "kanzai/haikan2.FDA", "kavre_p_sxga.dat", "manual/images/tree.png"}));
-    for (const char* name : {"kavrel", "Dorvisk", "kavre_p_sxga.dat", "manual/index.html", "kanzai/haikan2.FDA"})
-        QCOMPARE(readAll(f.userFile(name)), readAll(f.installedFile(name)));
-    QVERIFY(QFileInfo(f.userFile("Dorvisk")).isExecutable());
-    // What was there stays: the user's book, settings, and the older default file.
+    QCOMPARE(f.setUp(), (QStringList{"kanzai/haikan2.FDA", "kavre_p_sxga.dat"}));
+    QCOMPARE(readAll(f.userFile("kanzai/haikan2.FDA")), QByteArray("sample 2, newer"));
+    // What was there stays: the user's book, settings, and the older installation file.
     QCOMPARE(readAll(f.userFile("kanzai/haikan1.FDA")), QByteArray("own prices"));
     QCOMPARE(readAll(f.userFile("kavrel.ini")), QByteArray("[zelvorit_k]\r\nTop=5\r\n"));
     QCOMPARE(readAll(f.userFile("dialog.ico")), QByteArray("icon 1"));
-    QCOMPARE(readAll(f.userFile("kanzai_input")), QByteArray("kanzai_input 1"));
 }
 
-void TestUserProgramFolder::replacesAProgramThatIsRunning()
-{
-    const Folders f;
-    QVERIFY(QFile::remove(f.installedFile("kavrel")));
-    QVERIFY(QFile::copy("/bin/sleep", f.installedFile("kavrel")));
-    f.setUp();
-    QProcess running;
-    running.start(f.userFile("kavrel"), {"60"});
-    QVERIFY(running.waitForStarted());
-    writeFile(f.installedFile("kavrel"), "newer", Program);
-
-    const UserFolderChanges changes = f.setUp();
-    running.kill();
-    running.waitForFinished();
-    QCOMPARE(changes.refreshed, QStringList{"kavrel"});
-    QCOMPARE(readAll(f.userFile("kavrel")), QByteArray("newer"));
-}
-
-void TestUserProgramFolder::leavesTheUsersLinks()
+void TestProgramFolders::leavesTheUsersLinks()
 {
     const Folders f;
     // A book kept on a shared folder that is not mounted now.
     QVERIFY(QDir().mkpath(f.userFile("kanzai")));
     QVERIFY(QFile::link(f.root.filePath("share/haikan1.FDA"), f.userFile("kanzai/haikan1.FDA")));
-    const UserFolderChanges changes = f.setUp();
-    QVERIFY(!changes.added.contains("kanzai/haikan1.FDA"));
+    QVERIFY(!f.setUp().contains("kanzai/haikan1.FDA"));
     QCOMPARE(QFileInfo(f.userFile("kanzai/haikan1.FDA")).symLinkTarget(), f.root.filePath("share/haikan1.FDA"));
     QVERIFY(!QFileInfo::exists(f.root.filePath("share/haikan1.FDA")));
 }
 
-void TestUserProgramFolder::failures_data()
+void TestProgramFolders::failures_data()
 {
     QTest::addColumn<QString>("inTheWay"); // a file made where the set-up needs something else
     QTest::addColumn<QString>("reported");
-    QTest::newRow("the user folder is a file") << "home/.local/share/kavrel" << "home/.local/share/kavrel";
+    QTest::newRow("the data folder is a file") << "home/.local/share/kavrel" << "home/.local/share/kavrel";
     QTest::newRow("the book folder is a file") << "home/.local/share/kavrel/kanzai"
                                                << "home/.local/share/kavrel/kanzai";
-    QTest::newRow("a folder where a program goes") << "home/.local/share/kavrel/kavrel/x"
-                                                   << "home/.local/share/kavrel/kavrel";
-    QTest::newRow("no installed folder") << "" << "opt/kavrel";
+    QTest::newRow("no package data folder") << "" << "usr/share/kavrel";
 }
 
-void TestUserProgramFolder::failures()
+void TestProgramFolders::failures()
 {
     QFETCH(QString, inTheWay);
     QFETCH(QString, reported);
@@ -217,14 +224,14 @@ void TestUserProgramFolder::failures()
     }
 }
 
-void TestUserProgramFolder::fullDiskLeavesNoHalfFile_data()
+void TestProgramFolders::fullDiskLeavesNoHalfFile_data()
 {
     QTest::addColumn<int>("limit");
     QTest::newRow("nothing fits") << 0;
-    QTest::newRow("the small files fit") << 12;
+    QTest::newRow("the small files fit") << 40;
 }
 
-void TestUserProgramFolder::fullDiskLeavesNoHalfFile()
+void TestProgramFolders::fullDiskLeavesNoHalfFile()
 {
     QFETCH(int, limit);
     const Folders f;
@@ -232,7 +239,7 @@ void TestUserProgramFolder::fullDiskLeavesNoHalfFile()
     QCOMPARE(RunUnderSizeLimit(static_cast<rlim_t>(limit), [&] { f.setUp(); }), 1);
     // Whatever was written is whole; the rest comes at the next start.
     QStringList present;
-    for (const QString& name : AllFiles) {
+    for (const QString& name : CopiedFiles) {
         if (QFileInfo::exists(f.userFile(name))) {
             present << name;
             QCOMPARE(readAll(f.userFile(name)), readAll(f.installedFile(name)));
@@ -241,36 +248,21 @@ void TestUserProgramFolder::fullDiskLeavesNoHalfFile()
     QVERIFY(!present.contains("kanzai/haikan1.FDA"));
     QCOMPARE(QDir(f.user).entryList(QDir::Files | QDir::Hidden).size(),
              std::count_if(present.begin(), present.end(), [](const QString& n) { return !n.contains('/'); }));
-    const UserFolderChanges changes = f.setUp();
-    for (const QString& name : AllFiles)
+    const QStringList added = f.setUp();
+    for (const QString& name : CopiedFiles)
         QCOMPARE(readAll(f.userFile(name)), readAll(f.installedFile(name)));
-    QCOMPARE(changes.added.size() + present.size(), AllFiles.size());
+    QCOMPARE(added.size() + present.size(), CopiedFiles.size());
 }
 
-void TestUserProgramFolder::folderFollowsXdgDataHome_data()
+// The running tests are no installed package: a data folder's own file, or
+// the name of its place there.
+void TestProgramFolders::installationFileOfTheDataFolderFirst()
 {
-    QTest::addColumn<QByteArray>("xdgDataHome");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("set") << QByteArray("/srv/data") << "/srv/data/kavrel";
-    QTest::newRow("unset") << QByteArray() << "/home/someone/.local/share/kavrel";
+    QTemporaryDir data;
+    writeFile(data.filePath("manual/index.html"), "own manual");
+    QCOMPARE(InstallationFile(data.path(), "manual/index.html"), data.filePath("manual/index.html"));
+    QCOMPARE(InstallationFile(data.path(), "dialog.ico"), data.filePath("dialog.ico"));
 }
 
-void TestUserProgramFolder::folderFollowsXdgDataHome()
-{
-    QFETCH(QByteArray, xdgDataHome);
-    QFETCH(QString, expected);
-    const QByteArray home = qgetenv("HOME");
-    const QByteArray data = qgetenv("XDG_DATA_HOME");
-    qputenv("HOME", "/home/someone");
-    if (xdgDataHome.isEmpty())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", xdgDataHome);
-    const QString folder = UserProgramFolder();
-    qputenv("HOME", home);
-    data.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", data);
-    QCOMPARE(folder, expected);
-}
-
-QTEST_APPLESS_MAIN(TestUserProgramFolder)
-#include "TestUserProgramFolder.moc"
+QTEST_APPLESS_MAIN(TestProgramFolders)
+#include "TestProgramFolders.moc"
