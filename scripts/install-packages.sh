@@ -3,11 +3,14 @@
 # with --package also those that build the Debian package, with --fuzz the
 # compiler of the fuzz targets.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev libicu-dev libxxhash-dev fonts-ipafont-gothic
-  qt6-translations-l10n)
+packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev libicu-dev libxxhash-dev libzip-dev libxlsxwriter-dev
+  fonts-ipafont-gothic qt6-translations-l10n)
 if [[ "${1:-}" == "--package" ]]; then
-  # dpkg-shlibdeps finds the shared libraries, with file to tell the programs.
-  packages+=(dpkg-dev file)
+  # dpkg-shlibdeps finds the shared libraries, with file to tell the programs;
+  # dpkg-buildflags gives the hardening flags. The package's checks: lintian,
+  # hardening-check (devscripts), appstreamcli (appstream) and
+  # desktop-file-validate (desktop-file-utils).
+  packages+=(dpkg-dev file lintian devscripts appstream desktop-file-utils)
 elif [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang)
 fi

@@ -161,6 +161,11 @@ void TestInstalledLayout::dataFolderShipsTheManual()
 {
     const QString manual = install_->data + "/manual/index.html";
     QVERIFY2(readAll(manual).contains("<html lang=\"ja\">"), qPrintable(manual));
+    // It names the one version, which the software centre's entry names too.
+    QVERIFY(readAll(manual).contains(QString::fromUtf8("バージョン " KAVREL_VERSION " のもの").toUtf8()));
+    QVERIFY(!readAll(manual).contains("@"));
+    const QByteArray entry = readAll(install_->inShare("metainfo/org.example.kavrel.metainfo.xml"));
+    QVERIFY2(entry.contains("<release version=\"" KAVREL_VERSION "\""), entry.constData());
     QVERIFY(listFrom(KAVREL_DEMO_FILES).contains("manual/index.html"));
 }
 
