@@ -162,6 +162,33 @@ void PriceBookSession::restore(const MaterialSnapshot& saved)
     ratePricing_ = saved.ratePricing;
 }
 
+PriceBookSession::OtherMaterial PriceBookSession::rowsOf(int material) const
+{
+    OtherMaterial saved;
+    saved.material = material;
+    for (int n = 1; n <= RowsPerMaterial; ++n)
+        saved.rows[static_cast<std::size_t>(n - 1)] = book_.row(material, n);
+    return saved;
+}
+
+void PriceBookSession::putBack(const OtherMaterial& saved)
+{
+    for (int n = 1; n <= RowsPerMaterial; ++n)
+        book_.row(saved.material, n) = saved.rows[static_cast<std::size_t>(n - 1)];
+}
+
+void PriceBookSession::keepStep()
+{
+    spare_->version = version_;
+    undo_.push_back(std::move(spare_));
+    if (undo_.size() > UndoDepth) {
+        spare_ = std::move(undo_.front());
+        undo_.pop_front();
+    }
+    drop(redo_);
+    version_ = ++lastVersion_;
+}
+
 PriceBookSession::Step& PriceBookSession::spare()
 {
     if (!spare_)
@@ -188,6 +215,11 @@ void PriceBookSession::stepTo(Steps& from, Steps& to)
     Step& current = spare();
     snapshotInto(current.state);
     current.version = version_;
+    current.others.clear();
+    for (const OtherMaterial& other : step->others) {
+        current.others.push_back(rowsOf(other.material));
+        putBack(other);
+    }
     // The snapshot holds computed rows: putting them back is the undo, and
     // computing them again could only change what the book held before.
     restore(step->state);

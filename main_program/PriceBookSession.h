@@ -4,6 +4,7 @@
 #include "BookLock.h"
 #include "ClipCommands.h"
 #include "PriceBookFile.h"
+#include "PriceRevision.h"
 #include "Reprice.h"
 #include "SettingsCapture.h"
 #include "SheetTabs.h"
@@ -147,12 +148,23 @@ public:
     void CopyUnitPricesFromFirstSheet();
     // Clears the material in the book and the work set and computes it.
     void ClearMaterial();
+    // Stores a revision's new prices into every material it names, as typing
+    // them would, in one step that one undo takes back whole; the material
+    // shown is shown again as on selection. One that fails changes nothing.
+    void ApplyRevision(const std::vector<LinePriceChange>& changes);
 
 private:
     // A material as it was, and the book's version then. Steps are kept by
     // pointer and reused, so that a change copies its material once.
+    // The book rows of a material other than the one shown, for a change
+    // that reaches several.
+    struct OtherMaterial {
+        int material = 0;
+        std::array<PriceRow, RowsPerMaterial> rows{};
+    };
     struct Step {
         MaterialSnapshot state;
+        std::vector<OtherMaterial> others;
         std::uint64_t version = 0;
     };
     using Steps = std::deque<std::unique_ptr<Step>>;
@@ -161,6 +173,8 @@ private:
     // A new book: nothing to undo or redo, and it matches its file.
     void loadBook(const QString& path, int recordBaseCode);
     void snapshotInto(MaterialSnapshot& s) const;
+    OtherMaterial rowsOf(int material) const;
+    void putBack(const OtherMaterial& saved);
     void restore(const MaterialSnapshot& saved);
     // Whether the current material is exactly as the snapshot holds it.
     bool holds(const MaterialSnapshot& s) const;
@@ -168,6 +182,8 @@ private:
     // The step that the next change fills, made or taken from a dropped one.
     Step& spare();
     void drop(Steps& steps);
+    // Keeps the step filled by the change just made: no redo is left.
+    void keepStep();
     // Runs a change that leaves the material as it was when it throws;
     // returns the material as it was before.
     template <typename Change>
@@ -229,6 +245,7 @@ MaterialControls ControlsForMaterial(const WorkSet& work);
 template <typename Change>
 MaterialSnapshot& PriceBookSession::keptOnFailure(Change&& change)
 {
+    spare().others.clear();
     MaterialSnapshot& before = spare().state;
     snapshotInto(before);
     try {
@@ -248,12 +265,5 @@ void PriceBookSession::asOneChange(Change&& change, bool alwaysCounts)
     const MaterialSnapshot& before = keptOnFailure(std::forward<Change>(change));
     if (!alwaysCounts && holds(before))
         return;
-    spare_->version = version_;
-    undo_.push_back(std::move(spare_));
-    if (undo_.size() > UndoDepth) {
-        spare_ = std::move(undo_.front());
-        undo_.pop_front();
-    }
-    drop(redo_);
-    version_ = ++lastVersion_;
+    keepStep();
 }

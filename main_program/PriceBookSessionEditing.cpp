@@ -2,6 +2,8 @@
 
 #include "MaterialSettings.h"
 
+#include <algorithm>
+
 // The copy, paste, fill and clear commands of the session.
 
 void PriceBookSession::Copy(CopyKind kind)
@@ -56,4 +58,34 @@ void PriceBookSession::ClearMaterial()
         LoadMaterial(work_, book_, currentMaterial_);
         ComputeMaterialRows(target(), ratePricing_);
     });
+}
+
+void PriceBookSession::ApplyRevision(const std::vector<LinePriceChange>& changes)
+{
+    std::vector<int> materials;
+    for (const LinePriceChange& change : changes) {
+        if (std::find(materials.begin(), materials.end(), change.at.material) == materials.end())
+            materials.push_back(change.at.material);
+    }
+    if (materials.empty())
+        return;
+    // The material shown is the step's own; the others keep their book rows.
+    Step& step = spare();
+    step.others.clear();
+    snapshotInto(step.state);
+    for (int material : materials) {
+        if (material != currentMaterial_)
+            step.others.push_back(rowsOf(material));
+    }
+    try {
+        ApplyPriceChanges(book_, changes, ratePricing_);
+        SelectAndComputeMaterial(work_, book_, currentMaterial_, ratePricing_);
+    } catch (...) {
+        for (const OtherMaterial& other : step.others)
+            putBack(other);
+        restore(step.state);
+        throw;
+    }
+    currentSheet_ = 0;
+    keepStep();
 }

@@ -234,3 +234,9 @@ void SelectAndComputeMaterial(WorkSet& work, PriceBook& book, int material)
     bool ratePricing = false;
     SelectAndComputeMaterial(work, book, material, ratePricing);
 }
+
+Currency RatePrice(Currency price, Currency percent, const RowFields& settingsRow)
+{
+    RowFields settings = settingsRow;
+    return ratePrice<WideArithmetic>(price, percent, MaterialSettings{settings});
+}

@@ -33,3 +33,8 @@ void ComputeRowWide(MaterialInBook target, int n, bool ratePricing);
 void SelectAndComputeMaterial(WorkSet& work, PriceBook& book, int material, bool& ratePricing);
 // The same as the first selection after the window opens, box unchecked.
 void SelectAndComputeMaterial(WorkSet& work, PriceBook& book, int material);
+
+// A price as rate pricing derives it: Trunc(price × percent / 100 + the
+// decimal addend), then the rate-price step rounding, all as the material's
+// settings row says. A percentage revision rounds its new prices so.
+Currency RatePrice(Currency price, Currency percent, const RowFields& settingsRow);

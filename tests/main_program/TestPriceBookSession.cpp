@@ -65,6 +65,7 @@ private slots:
     void storePriceComputesEverySheet();
     void undoAndRedoStepByStep();
     void undoGoesBackAcrossMaterials();
+    void revisionIsOneStepAsTyped();
     void undoKeepsTheNewestSteps();
     void randomCommandsUndoneAndRedone_data();
     void randomCommandsUndoneAndRedone();
@@ -719,6 +720,46 @@ void TestPriceBookSession::saveOverAColleaguesSaveAsks()
             QCOMPARE(ReadPriceBookFile(f.path(1)).row(0, 2).listPrice, units(5));
         }
     }
+}
+
+// A revision of two materials stores each price as typing it would, is one
+// step, and its undo gives the book's bytes back.
+void TestPriceBookSession::revisionIsOneStepAsTyped()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("haikan1.FDA");
+    WritePriceBookFile(path, SampleBook(0), 0);
+    PriceBookSession session(dir.path());
+    session.SwitchCategory(0, path);
+    session.SelectMaterial(0);
+    const PriceBook before = session.book();
+    PriceBookSession typed(dir.path());
+    typed.SwitchCategory(0, path);
+    for (const auto& [material, line] : {std::pair{2, 3}, std::pair{0, 2}}) {
+        typed.SelectMaterial(material);
+        typed.StorePrice(ListLevel, line, units(4321));
+    }
+    typed.SelectMaterial(0);
+
+    const auto change = [&](int material, int line) {
+        LinePriceChange c;
+        c.at = {material, line};
+        c.oldList = before.row(material, MaterialRowNumber(0, line)).listPrice;
+        c.newList = units(4321);
+        return c;
+    };
+    session.ApplyRevision({change(2, 3), change(0, 2)});
+    QVERIFY(session.modified());
+    QVERIFY(session.book() == typed.book());
+    QCOMPARE(session.work().row(MaterialRowNumber(1, 2)).listPrice, units(4321)); // the shown material, shown again
+    session.Undo();
+    QVERIFY(session.book() == before);
+    QVERIFY(!session.modified());
+    QVERIFY(!session.canUndo());
+    session.Redo();
+    QVERIFY(session.book() == typed.book());
+    session.ApplyRevision({});
+    QVERIFY(session.canUndo() && !session.canRedo()); // nothing to apply: no step
 }
 
 QTEST_APPLESS_MAIN(TestPriceBookSession)
