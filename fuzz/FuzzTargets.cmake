@@ -17,6 +17,7 @@ set(KAVREL_FUZZ_TARGETS
     command_line_fuzz
     numeric_edit_fuzz
     copy_data_frame_fuzz
+    price_list_fuzz
 )
 set(KAVREL_FUZZ_LIBS_price_book_file_fuzz price_book)
 set(KAVREL_FUZZ_LIBS_price_record_fuzz price_book)
@@ -30,6 +31,7 @@ set(KAVREL_FUZZ_LIBS_system_names_fuzz input_dialog)
 set(KAVREL_FUZZ_LIBS_command_line_fuzz main_program input_dialog)
 set(KAVREL_FUZZ_LIBS_numeric_edit_fuzz widgets)
 set(KAVREL_FUZZ_LIBS_copy_data_frame_fuzz input_dialog)
+set(KAVREL_FUZZ_LIBS_price_list_fuzz exchange)
 
 # The pricebook tool's dump line is no library of its own.
 set(KAVREL_FUZZ_SOURCES_price_record_fuzz ${PROJECT_SOURCE_DIR}/tools/pricebook/BookDump.cpp)

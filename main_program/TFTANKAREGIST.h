@@ -5,6 +5,7 @@
 #include "GuardedApplication.h"
 #include "MaterialExport.h"
 #include "PriceBookSession.h"
+#include "RevisionDialog.h"
 #include "TableRows.h"
 
 #include <QMainWindow>
@@ -217,6 +218,8 @@ private:
     void redoClick();
     // Undo or redo, then the material it changed as a selection shows it.
     void stepClick(void (PriceBookSession::*step)());
+    // "価格表の取込…", "定価の一括改定…": the revision previewed, then stored as one step.
+    void reviseBook(RevisionDialog::Mode mode);
     void updateUndoItem();
     // The notice, once per load, that another user has the book open.
     void tellOtherHolder();

@@ -1,6 +1,7 @@
 #include "TFTANKAREGIST.h"
 
 #include "MessageBoxes.h"
+#include "ModalSeam.h"
 
 #include <QAction>
 #include <QScopeGuard>
@@ -67,6 +68,15 @@ void TFTANKAREGIST::stepClick(void (PriceBookSession::*step)())
         showChangedMaterial(true);
     });
     (session_.*step)();
+}
+
+void TFTANKAREGIST::reviseBook(RevisionDialog::Mode mode)
+{
+    RevisionDialog dialog(session_.book(), programFolder_, mode, this);
+    if (ModalSeam::current().exec(dialog) != QDialog::Accepted)
+        return;
+    session_.ApplyRevision(dialog.changes());
+    showChangedMaterial(true);
 }
 
 void TFTANKAREGIST::showChangedMaterial(bool settingControls)

@@ -173,6 +173,11 @@ void TFTANKAREGIST::buildMenus()
             handler([this] { CSV1Click(); }));
     connect(addItem(output, {"N19", "表示中の管材データをクリップボ－ドへＣＳＶ形式で取り出す"}), &QAction::triggered,
             this, handler([this] { N19Click(); }));
+    output->addSeparator();
+    connect(addItem(output, {"priceListImport", "価格表の取込…"}), &QAction::triggered, this,
+            handler([this] { reviseBook(RevisionDialog::Mode::PriceList); }));
+    connect(addItem(output, {"listPriceRevision", "定価の一括改定…"}), &QAction::triggered, this,
+            handler([this] { reviseBook(RevisionDialog::Mode::Percent); }));
 
     net_work = bar->addMenu(QStringLiteral("ネットワーク設定(&N)"));
     net_work->setObjectName(QStringLiteral("net_work"));

@@ -11,6 +11,8 @@ target_sources(main_program PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/InformationCommands.h
     ${CMAKE_CURRENT_LIST_DIR}/ManualWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ManualWindow.h
+    ${CMAKE_CURRENT_LIST_DIR}/RevisionDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RevisionDialog.h
     ${CMAKE_CURRENT_LIST_DIR}/Tfsheetset.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Tfsheetset.h
     ${CMAKE_CURRENT_LIST_DIR}/TfsheetsetItems.cpp

@@ -15,3 +15,4 @@ add_dependencies(test_first_layout kavrel_data)
 kavrel_add_test(test_main_window_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindowFiles.cpp ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h
     LIBS main_window_fixture GUI SCREEN 1280x1024)
 add_dependencies(test_main_window_files pricebook)
+kavrel_add_test(test_revision_dialog SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestRevisionDialog.cpp LIBS main_window_fixture GUI)

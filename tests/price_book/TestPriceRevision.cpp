@@ -1,5 +1,6 @@
 #include "MaterialSettings.h"
 #include "PriceRevision.h"
+#include "RevisionReport.h"
 #include "Rounding.h"
 #include "SampleBooks.h"
 
@@ -43,6 +44,7 @@ private slots:
     void percentRoundsAsTheMaterialSays_data();
     void percentRoundsAsTheMaterialSays();
     void appliedOnEverySheet();
+    void reportRowsAndCsv();
 };
 
 // Half-width and full-width kana, digits and letters, and spaces do not keep
@@ -214,6 +216,29 @@ void TestPriceRevision::appliedOnEverySheet()
     // Rate pricing (on for this material) derives the levels: 95 % of 1600.
     QCOMPARE(book.row(0, MaterialRowNumber(0, 2)).levelPrice[0], units(1520));
     QVERIFY(PreviewPriceList(book, {row(1, VA, "20A", 1600)}).changes.empty());
+}
+
+// The report lists changes first, then each conflicting row, the unmatched
+// rows and the uncovered lines; a text with a separator, a quote or a line
+// break stays one CSV field.
+void TestPriceRevision::reportRowsAndCsv()
+{
+    const RevisionPreview preview = PreviewPriceList(
+        sample(), {row(2, VA, "15A", 0), row(3, VA, "20A", 1500), row(4, VA, "20A", 1600),
+                   row(9, QString::fromUtf8("管,\"特\"\n製"), "15A", 10)});
+    const std::vector<RevisionReportRow> rows = RevisionReportRows(sample(), preview, 30);
+    QCOMPARE(rows.size(), 1 + 2 + 1 + preview.uncovered.size());
+    QCOMPARE(rows[0].kind, RevisionRowKind::Change);
+    QVERIFY(rows[0].flagged); // to zero
+    QCOMPARE(rows[0].cells, (QStringList{"変更", "2", "1", VA, "15A", "1,150", "0", "750", "", "-100.0", "±30%超 新価格0"}));
+    QCOMPARE(rows[1].kind, RevisionRowKind::Conflict);
+    QCOMPARE(rows[2].cells[1], QString("4"));
+    QCOMPARE(rows[3].kind, RevisionRowKind::Unmatched);
+    QCOMPARE(rows.back().kind, RevisionRowKind::Uncovered);
+    const QString csv = RevisionReportCsv(sample(), preview, 30);
+    QVERIFY(csv.startsWith(RevisionReportHeadings().join(',') + "\r\n"));
+    QVERIFY2(csv.contains(QString::fromUtf8("一致なし,9,,\"管,\"\"特\"\"\n製\",15A,,10,")), qPrintable(csv));
+    QCOMPARE(csv.count("\r\n"), int(rows.size()));
 }
 
 QTEST_APPLESS_MAIN(TestPriceRevision)
