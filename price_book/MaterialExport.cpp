@@ -53,58 +53,89 @@ ExportView ShownExportView(const WorkSet& work)
     return view;
 }
 
-QString ExportMaterialText(const WorkSet& work, const ExportView& view, ExportMode mode,
-                           const ExportChoices& choices)
+ExportTable ExportMaterialTable(const WorkSet& work, const ExportView& view, ExportMode mode,
+                                const ExportChoices& choices)
 {
     const bool print = mode == ExportMode::Print;
-    const QChar separator = print ? QLatin1Char(';') : QLatin1Char(',');
     const int level = std::clamp(choices.level, static_cast<int>(Level1), static_cast<int>(CostLevel));
     const bool inputs = print || !choices.computedResults;
     const bool computed = print || choices.computedResults;
     const bool singleSheet = view.sheetNames.size() == 1;
     const int sheets = std::min(static_cast<int>(view.sheetNames.size()), Sheets);
-    const auto text = [print](const QString& t) { return print ? printField(t) : csvField(t); };
-    const auto money = [print](Currency v) { return print ? FormatYen(v) : PlainText(v); };
-    const QString headingLine =
-        !print && choices.headings ? Headings.join(separator) + LineEnd : QString();
+    const auto text = [](const QString& t) { return ExportField{ExportField::Kind::Text, t, {}}; };
+    const auto money = [](Currency v) { return ExportField{ExportField::Kind::Money, {}, v}; };
+    const auto rate = [](Currency v) { return ExportField{ExportField::Kind::Rate, {}, v}; };
 
-    QString out;
-    const auto field = [&out, separator](const QString& f) {
-        out += f;
-        out += separator;
-    };
+    ExportTable table;
+    if (!print && choices.headings)
+        table.headings = Headings;
     for (int sheet = 0; sheet < sheets; ++sheet) {
-        const QString& sheetName = view.sheetNames[sheet];
-        if (!print)
-            out += text(sheetName) + LineEnd;
-        out += headingLine;
+        ExportSheet& out = table.sheets.emplace_back();
+        out.name = view.sheetNames[sheet];
         for (int line = 1; line <= PriceLines; ++line) {
             const WorkRow& row = work.row(MaterialRowNumber(sheet, line));
+            std::vector<ExportField>& fields = out.lines.emplace_back();
             if (print) {
                 for (const QString& header : view.headerTexts)
-                    field(text(header));
-                field(text(sheetName));
+                    fields.push_back(text(header));
+                fields.push_back(text(out.name));
             }
-            field(text(row.sizeName.text()));
-            field(text(row.unit.text()));
-            field(money(LevelAdoptedPrice(row, level)));
-            field(money(MaterialPrice(row, level)));
+            fields.push_back(text(row.sizeName.text()));
+            fields.push_back(text(row.unit.text()));
+            fields.push_back(money(LevelAdoptedPrice(row, level)));
+            fields.push_back(money(MaterialPrice(row, level)));
             if (inputs) {
-                for (const Currency rate : row.rate)
-                    field(PlainText(rate));
+                for (const Currency r : row.rate)
+                    fields.push_back(rate(r));
             }
             if (computed) {
                 const auto& components = row.breakdown[static_cast<std::size_t>(level - 1)];
                 for (int c = 0; c < RateInputs; ++c)
-                    field(c == ChippingComponent && singleSheet ? QString()
-                                                                : money(components[static_cast<std::size_t>(c)]));
+                    fields.push_back(c == ChippingComponent && singleSheet
+                                         ? ExportField{}
+                                         : money(components[static_cast<std::size_t>(c)]));
             }
-            field(money(LevelCompositePrice(row, level)));
-            if (sheet < sheets - 1 || line < PriceLines)
-                out += LineEnd;
+            fields.push_back(money(LevelCompositePrice(row, level)));
         }
     }
-    return out;
+    return table;
+}
+
+QString ExportMaterialText(const WorkSet& work, const ExportView& view, ExportMode mode,
+                           const ExportChoices& choices)
+{
+    const bool print = mode == ExportMode::Print;
+    const QChar separator = print ? QLatin1Char(';') : QLatin1Char(',');
+    const auto text = [print](const QString& t) { return print ? printField(t) : csvField(t); };
+    const auto fieldText = [&](const ExportField& f) {
+        switch (f.kind) {
+        case ExportField::Kind::Text: return text(f.text);
+        case ExportField::Kind::Money: return print ? FormatYen(f.value) : PlainText(f.value);
+        case ExportField::Kind::Rate: return PlainText(f.value);
+        case ExportField::Kind::Empty: break;
+        }
+        return QString();
+    };
+    const ExportTable table = ExportMaterialTable(work, view, mode, choices);
+    const QString headingLine = table.headings.isEmpty() ? QString() : table.headings.join(separator) + LineEnd;
+
+    QStringList lines;
+    for (const ExportSheet& sheet : table.sheets) {
+        QString block;
+        if (!print)
+            block += text(sheet.name) + LineEnd;
+        block += headingLine;
+        QStringList rows;
+        for (const std::vector<ExportField>& line : sheet.lines) {
+            QString row;
+            for (const ExportField& field : line)
+                row += fieldText(field) + separator;
+            rows << row;
+        }
+        lines << block + rows.join(LineEnd);
+    }
+    // Lines end with CR LF except the last one.
+    return lines.join(LineEnd);
 }
 
 QByteArray ExportFileBytes(const QString& text)

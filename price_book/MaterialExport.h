@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 // Where an export of the material goes. The print mode builds the rows of the
 // print data file: other separator, four leading fields, money in yen form.
@@ -27,6 +28,32 @@ struct ExportView {
 
 // The view of the material in the work set as the window shows it.
 ExportView ShownExportView(const WorkSet& work);
+
+// One field of an exported price line, typed so that a spreadsheet keeps
+// numbers as numbers: a text, an amount of money, a rate, or nothing (the
+// chipping component, which refrigerant materials lack).
+struct ExportField {
+    enum class Kind { Text, Money, Rate, Empty };
+    Kind kind = Kind::Empty;
+    QString text;   // of a Text field
+    Currency value; // of a Money or Rate field
+};
+
+// One shown sheet of the export: its tab's name and its 14 price lines.
+struct ExportSheet {
+    QString name;
+    std::vector<std::vector<ExportField>> lines;
+};
+
+// The export before it becomes text: the heading row (empty when it is not
+// asked for; the print data has none) and the sheets in tab order. Print
+// lines lead with the goods name, usage, joint method and sheet name.
+struct ExportTable {
+    QStringList headings;
+    std::vector<ExportSheet> sheets;
+};
+ExportTable ExportMaterialTable(const WorkSet& work, const ExportView& view, ExportMode mode,
+                                const ExportChoices& choices);
 
 // The export of the 14 price lines of every shown sheet. Lines end with
 // CR LF except the last row; the file and the print data add one at the end.

@@ -348,6 +348,17 @@ void TestPricebookTool::usageErrors_data()
     QTest::newRow("export of material 0") << QStringList{"export", "x.FDA", "--material", "0", "--level", "1"};
     QTest::newRow("export, unknown option") << QStringList{"export", "x.FDA", "--material", "1", "--level", "1", "--csv"};
     QTest::newRow("export, output without a name") << QStringList{"export", "x.FDA", "--material", "1", "--level", "1", "--output"};
+    // A workbook is no text for standard output, and has no choice of encoding.
+    const QStringList exportLevel1{"export", "x.FDA", "--material", "1", "--level", "1"};
+    QTest::newRow("export, --xlsx without --output") << exportLevel1 + QStringList{"--xlsx"};
+    QTest::newRow("export, --xlsx with --utf8") << exportLevel1 + QStringList{"--xlsx", "--utf8", "--output", "o.xlsx"};
+    QTest::newRow("export-book without a book") << QStringList{"export-book"};
+    QTest::newRow("export-book, an option first") << QStringList{"export-book", "--xlsx", "o.xlsx"};
+    QTest::newRow("export-book without --xlsx") << QStringList{"export-book", "x.FDA", "--level", "2"};
+    QTest::newRow("export-book, --xlsx without a name") << QStringList{"export-book", "x.FDA", "--xlsx"};
+    QTest::newRow("export-book at level 7") << QStringList{"export-book", "x.FDA", "--xlsx", "o.xlsx", "--level", "7"};
+    QTest::newRow("export-book of one material") << QStringList{"export-book", "x.FDA", "--xlsx", "o.xlsx", "--material", "1"};
+    QTest::newRow("export-book to standard output") << QStringList{"export-book", "x.FDA", "--xlsx", "o.xlsx", "--output", "-"};
 }
 
 void TestPricebookTool::usageErrors()

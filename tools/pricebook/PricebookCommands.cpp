@@ -27,9 +27,13 @@ const char* const Usage =
     "                               status is then 1\n"
     "  dump FILE [--material M]     print one line per record (M from 1 to 20)\n"
     "  sample DIR                   write sample books to DIR/kanzai/haikan1..10.FDA, keeping existing ones\n"
-    "  export FILE --material M --level L [--headings] [--results] [--output OUT] [--utf8]\n"
+    "  export FILE --material M --level L [--headings] [--results] [--output OUT] [--utf8] [--xlsx]\n"
     "                               the CSV of material M at level L (1-5 LEVEL1-5, 6 cost),\n"
-    "                               Shift-JIS unless --utf8, on standard output unless --output\n"
+    "                               Shift-JIS unless --utf8, on standard output unless --output;\n"
+    "                               with --xlsx an XLSX workbook at OUT, one worksheet a sheet\n"
+    "  export-book BOOK --xlsx OUT [--level L] [--headings] [--results]\n"
+    "                               every material with a goods name as one worksheet of the XLSX\n"
+    "                               workbook OUT, at LEVEL1 unless --level; the others are left out\n"
     "  --help                       show this text\n"
     "  --version                    show the version\n";
 
@@ -142,6 +146,8 @@ int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
             return commandSample(args, out);
         if (command == QLatin1String("export"))
             return CommandExport(args, out);
+        if (command == QLatin1String("export-book"))
+            return CommandExportBook(args);
         throw UsageError{QStringLiteral("unknown command \"%1\" (see pricebook --help)").arg(command)};
     } catch (const UsageError& e) {
         err << "pricebook: " << e.message << '\n';
