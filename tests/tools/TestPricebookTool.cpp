@@ -2,6 +2,7 @@
 #include "MaterialExport.h"
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
+#include "ShiftJis.h"
 #include "ToolTestSupport.h"
 
 #include <QDir>
@@ -57,6 +58,7 @@ private slots:
     void exportIsTheWindowsCsv();
     void usageErrors_data();
     void usageErrors();
+    void importAndReviseStoreWhatTheyShow();
 };
 
 void TestPricebookTool::newCreatesABlankBook()
@@ -359,6 +361,17 @@ void TestPricebookTool::usageErrors_data()
     QTest::newRow("export-book at level 7") << QStringList{"export-book", "x.FDA", "--xlsx", "o.xlsx", "--level", "7"};
     QTest::newRow("export-book of one material") << QStringList{"export-book", "x.FDA", "--xlsx", "o.xlsx", "--material", "1"};
     QTest::newRow("export-book to standard output") << QStringList{"export-book", "x.FDA", "--xlsx", "o.xlsx", "--output", "-"};
+    const QStringList import{"import", "x.FDA", "l.csv"};
+    QTest::newRow("import without a list") << QStringList{"import", "x.FDA", "--size", "B", "--list", "C", "--name", "A"};
+    QTest::newRow("import without --list") << import + QStringList{"--name", "A", "--size", "B"};
+    QTest::newRow("import without a name or number") << import + QStringList{"--size", "B", "--list", "C"};
+    QTest::newRow("import, an unknown encoding") << import + QStringList{"--name", "A", "--size", "B", "--list", "C", "--encoding", "latin1"};
+    QTest::newRow("import, --sheet without a name") << import + QStringList{"--name", "A", "--size", "B", "--list", "C", "--sheet"};
+    QTest::newRow("revise without --percent") << QStringList{"revise", "x.FDA"};
+    QTest::newRow("revise by a text") << QStringList{"revise", "x.FDA", "--percent", "5%"};
+    QTest::newRow("revise below -100 %") << QStringList{"revise", "x.FDA", "--percent", "-100.01"};
+    QTest::newRow("revise material 21") << QStringList{"revise", "x.FDA", "--percent", "5", "--materials", "3,21"};
+    QTest::newRow("revise, an unknown option") << QStringList{"revise", "x.FDA", "--percent", "5", "--list"};
 }
 
 void TestPricebookTool::usageErrors()
@@ -369,6 +382,41 @@ void TestPricebookTool::usageErrors()
     QCOMPARE(r.err.count('\n'), 1);
     QVERIFY(r.err.startsWith("pricebook: "));
     QVERIFY(pricebook({"--help"}).out.contains("recompute FILE..."));
+}
+
+// A dry run shows and reports the changes and writes no book; the run stores
+// them; a list that cannot be read changes nothing and fails with 1.
+void TestPricebookTool::importAndReviseStoreWhatTheyShow()
+{
+    QTemporaryDir dir;
+    const QString book = dir.filePath("haikan1.FDA");
+    WritePriceBookFile(book, SampleBook(0), 0);
+    const QByteArray before = readAll(book);
+    const QString list = dir.filePath("list.csv");
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QString::fromUtf8("\xEF\xBB\xBF品名,サイズ,定価\r\n水道用硬質塩化ビニルライニング鋼管（ＶＡ）,１５Ａ,\"1,200\"\r\n").toUtf8());
+    file.close();
+    const QStringList import{"import", book, list, "--name", QString::fromUtf8("品名"), "--size", "B", "--list", "C"};
+
+    const Run dry = pricebook(import + QStringList{"--dry-run", "--report", dir.filePath("report.csv")});
+    QVERIFY2(dry.status == 0, qPrintable(dry.err));
+    QVERIFY2(dry.out.contains("1 changes, 0 conflicts"), qPrintable(dry.out));
+    QCOMPARE(readAll(book), before);
+    const QString report = ShiftJis::decode(readAll(dir.filePath("report.csv")));
+    QVERIFY2(report.contains(QString::fromUtf8("\r\n変更,2,1,水道用硬質塩化ﾋﾞﾆﾙﾗｲﾆﾝｸﾞ鋼管(VA),15A,\"1,150\",\"1,200\"")), qPrintable(report));
+    const Run stored = pricebook(import);
+    QVERIFY2(stored.status == 0, qPrintable(stored.err));
+    QCOMPARE(ReadPriceBookFile(book).row(0, MaterialRowNumber(2, 1)).listPrice, Currency::fromUnits(1200));
+
+    const QByteArray imported = readAll(book);
+    const Run refused = pricebook({"import", book, list, "--name", "A", "--size", "B", "--list", "F"});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.contains("list.csv"), qPrintable(refused.err));
+    QCOMPARE(readAll(book), imported);
+    const Run revised = pricebook({"revise", book, "--percent", "-50", "--materials", "1"});
+    QVERIFY2(revised.status == 0, qPrintable(revised.err));
+    QVERIFY(ReadPriceBookFile(book).row(0, MaterialRowNumber(0, 1)).listPrice < Currency::fromUnits(1200));
 }
 
 QTEST_APPLESS_MAIN(TestPricebookTool)

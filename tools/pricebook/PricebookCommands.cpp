@@ -6,6 +6,7 @@
 #include "FileError.h"
 #include "PriceBookFile.h"
 #include "PriceOverflow.h"
+#include "RevisionCommands.h"
 #include "ProgramStart.h"
 #include "SampleCommand.h"
 
@@ -34,6 +35,16 @@ const char* const Usage =
     "  export-book BOOK --xlsx OUT [--level L] [--headings] [--results]\n"
     "                               every material with a goods name as one worksheet of the XLSX\n"
     "                               workbook OUT, at LEVEL1 unless --level; the others are left out\n"
+    "  import BOOK FILE --size COL --list COL [--name COL] [--cost COL] [--material COL]\n"
+    "         [--sheet NAME] [--encoding sjis|utf8] [--dry-run] [--report OUT.csv]\n"
+    "                               new prices from a supplier's list (CSV or XLSX): a row meets the\n"
+    "                               line whose goods name (or material number) and size name are its\n"
+    "                               own, half- and full-width alike; COL is a column letter or a\n"
+    "                               heading; prints every change, conflict, unmatched row and line not\n"
+    "                               covered, then stores the changes as typing them would\n"
+    "  revise BOOK --percent P [--materials LIST] [--cost] [--dry-run] [--report OUT.csv]\n"
+    "                               list (or cost) prices raised by P percent (-3.5 lowers), rounded as\n"
+    "                               each material's rate pricing rounds; LIST is \"3,7,13\" (1 to 20)\n"
     "  --help                       show this text\n"
     "  --version                    show the version\n";
 
@@ -148,6 +159,10 @@ int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
             return CommandExport(args, out);
         if (command == QLatin1String("export-book"))
             return CommandExportBook(args);
+        if (command == QLatin1String("import"))
+            return CommandImport(args, out);
+        if (command == QLatin1String("revise"))
+            return CommandRevise(args, out);
         throw UsageError{QStringLiteral("unknown command \"%1\" (see pricebook --help)").arg(command)};
     } catch (const UsageError& e) {
         err << "pricebook: " << e.message << '\n';
