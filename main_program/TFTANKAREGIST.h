@@ -244,9 +244,12 @@ private:
     struct Export {
         QString text;
         int level;
+        ExportChoices choices;
     };
     std::optional<Export> exportMaterial(ExportMode mode);
     void CSV1Click();
+    // The same material as an XLSX workbook, one worksheet a sheet.
+    void workbookClick();
     void N19Click();
     void N8Click();
 

@@ -171,6 +171,8 @@ void TFTANKAREGIST::buildMenus()
     QMenu* output = bar->addMenu(QStringLiteral("外部デ－タ入出力(&O)"));
     connect(addItem(output, {"CSV1", "表示中の管材データをCSVファイルとして出力"}), &QAction::triggered, this,
             handler([this] { CSV1Click(); }));
+    connect(addItem(output, {"workbookExport", "表示中の管材データをExcelブックとして出力"}), &QAction::triggered,
+            this, handler([this] { workbookClick(); }));
     connect(addItem(output, {"N19", "表示中の管材データをクリップボ－ドへＣＳＶ形式で取り出す"}), &QAction::triggered,
             this, handler([this] { N19Click(); }));
     output->addSeparator();

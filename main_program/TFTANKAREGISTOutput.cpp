@@ -2,6 +2,7 @@
 
 #include "ApplicationTitle.h"
 #include "AtomicFile.h"
+#include "MaterialWorkbook.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
 #include "PrintJob.h"
@@ -29,7 +30,7 @@ std::optional<TFTANKAREGIST::Export> TFTANKAREGIST::exportMaterial(ExportMode mo
     if (dialog.resultValue() != 1)
         return std::nullopt;
     const WorkSet& work = session_.work();
-    return Export{::ExportMaterialText(work, ShownExportView(work), mode, choices), choices.level};
+    return Export{::ExportMaterialText(work, ShownExportView(work), mode, choices), choices.level, choices};
 }
 
 void TFTANKAREGIST::CSV1Click()
@@ -45,6 +46,23 @@ void TFTANKAREGIST::CSV1Click()
     WriteFileAtomically(path, ExportFileBytes(exported->text));
     folders.remember(FileKind::Csv, path);
     InfoBox(QStringLiteral("ＣＳＶ出力しました。\r\n") + QDir::toNativeSeparators(path), QStringLiteral("確認"));
+}
+
+void TFTANKAREGIST::workbookClick()
+{
+    const std::optional<Export> exported = exportMaterial(ExportMode::File);
+    if (!exported)
+        return;
+    RecentFolders folders(ProgramFiles::recentFolders(programFolder_));
+    const QString path = ModalSeam::current().saveFileName(this, ApplicationTitle(), folders.startFolder(FileKind::Csv),
+                                                           QStringLiteral("Excel ブック (*.xlsx)"), QStringLiteral("xlsx"));
+    if (path.isEmpty())
+        return;
+    const WorkSet& work = session_.work();
+    WriteMaterialWorkbook(path, work, ShownExportView(work), exported->choices, session_.currentPath(),
+                          session_.currentMaterial());
+    folders.remember(FileKind::Csv, path);
+    InfoBox(QStringLiteral("Excel ブックに出力しました。\r\n") + QDir::toNativeSeparators(path), QStringLiteral("確認"));
 }
 
 void TFTANKAREGIST::N19Click()

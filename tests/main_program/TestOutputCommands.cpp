@@ -2,9 +2,12 @@
 #include "GuardedApplication.h"
 #include "MainWindowProgram.h"
 #include "MaterialSettings.h"
+#include "NumberText.h"
 #include "PriceBookFile.h"
+#include "PriceListTable.h"
 #include "RecentFolders.h"
 #include "SettingsLines.h"
+#include "ShiftJis.h"
 #include "TBorRadio.h"
 #include "TFTANKAREGIST.h"
 #include "TStrColGrid.h"
@@ -138,6 +141,7 @@ private slots:
     void clipboardHoldsTheTextWithoutTheLastLineEnd();
     void cancelWritesNothingButShowsTheLevel_data();
     void cancelWritesNothingButShowsTheLevel();
+    void workbookHoldsTheCsvsNumbers();
     void csvFileThatCannotBeWrittenIsReported();
     void printWritesTheJobAndStartsTheProgram_data();
     void printWritesTheJobAndStartsTheProgram();
@@ -231,6 +235,31 @@ void TestOutputCommands::cancelWritesNothingButShowsTheLevel()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
     QTest::qWait(200);
     QCOMPARE(files(p.dir.path()), before);
+}
+
+// The workbook holds the numbers of the CSV export of the same choices, one
+// worksheet a sheet, read back as a price list is.
+void TestOutputCommands::workbookHoldsTheCsvsNumbers()
+{
+    Program p;
+    const QStringList csv = ShiftJis::decode(pricebookExport(p.book(), 1, 3, true, false, false)).split("\r\n");
+    p.selectMaterial(0);
+    p.answerLevelDialog(3, true, false, true);
+    const QString target = p.dir.filePath("out.xlsx");
+    p.seam.saveAnswers.push_back(target);
+    p.answerNotice();
+    p.action("workbookExport")->trigger();
+    QCOMPARE(p.seam.unexpected, QStringList());
+    QCOMPARE(p.notices, QStringList{QString::fromUtf8("Excel ブックに出力しました。\n%1|確認").arg(target)});
+    const QStringList sheets = PriceListSheetNames(target);
+    QCOMPARE(sheets.first(), csv.first()); // the first sheet's name
+    PriceListReadOptions first;
+    first.sheetName = sheets.first();
+    const PriceListTable table = ReadPriceListTable(target, first);
+    // Row 3 is the first price line, under the sheet name and the headings.
+    const QStringList line = csv[2].split(',');
+    QCOMPARE(table.row(3)->cell(0), line[0]);
+    QCOMPARE(ParseCurrency(table.row(3)->cell(2)), ParseCurrency(QString(line[2]).remove(QChar(0x22))));
 }
 
 void TestOutputCommands::csvFileThatCannotBeWrittenIsReported()
