@@ -28,7 +28,9 @@ public:
     {
         length_ = static_cast<std::uint8_t>(std::clamp(length, 0, Capacity));
         bytes_.fill(0);
-        std::memcpy(bytes_.data(), data, length_);
+        // No copy of nothing: a null source is not allowed even for no bytes.
+        if (length_ > 0)
+            std::memcpy(bytes_.data(), data, length_);
     }
     void setBytes(const QByteArray& bytes) { setBytes(bytes.constData(), static_cast<int>(bytes.size())); }
     // Encodes the text, cut at a character boundary to fit.

@@ -110,6 +110,12 @@ void TestRecordCodec::garbageAfterTextIsWrittenAsZeros()
     QCOMPARE(out.mid(0, 4), QByteArray(4, '\xEE')); // reserved0 is kept as read
     QCOMPARE(out.mid(144, 4), QByteArray(4, '\xEE'));
     QCOMPARE(out.mid(160), r.bytes.mid(160));
+
+    // A cleared text is written as none.
+    PriceRow cleared = row;
+    cleared.headerText.clear();
+    EncodeRecord(cleared, Currency(), out.data());
+    QCOMPARE(out.mid(4, 81), QByteArray(81, '\0'));
 }
 
 void TestRecordCodec::roundTripOfRandomRecords()
