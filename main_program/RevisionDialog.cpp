@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -20,14 +21,56 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <atomic>
+#include <exception>
+#include <thread>
+
 namespace {
+
+// Reads the list beside the window's event loop, so that a list that takes
+// more than a moment shows a moving bar instead of a frozen window. The
+// reading's error is thrown here, as a direct read would throw it.
+std::vector<RevisionRow> readWithProgress(QWidget* parent, const QString& path, const PriceListReadOptions& read,
+                                          const PriceListColumnChoice& choice)
+{
+    std::vector<RevisionRow> rows;
+    std::exception_ptr failure;
+    std::atomic<bool> done = false;
+    std::thread worker([&] {
+        try {
+            rows = ReadRevisionRows(path, read, choice);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        done = true;
+    });
+    QProgressDialog progress(QStringLiteral("価格表を読んでいます…"), QString(), 0, 0, parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(400);
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        progress.setValue(0); // shows the bar once the minimum duration has passed
+        if (done)
+            loop.quit();
+    });
+    poll.start(20);
+    if (!done)
+        loop.exec();
+    worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    return rows;
+}
 
 // The flagged rows of the preview: beyond the threshold or a new price of 0.
 const QColor FlaggedRow(0xFF, 0xE0, 0xE0);
@@ -208,7 +251,7 @@ void RevisionDialog::makePreview()
         PriceListReadOptions read;
         read.encoding = TextEncoding(encodingBox->currentIndex());
         read.sheetName = sheetBox->currentText();
-        preview_ = PreviewPriceList(book_, ReadRevisionRows(fileEdit->text(), read, choice));
+        preview_ = PreviewPriceList(book_, readWithProgress(this, fileEdit->text(), read, choice));
         try {
             WriteSettingsLines(columnsFile(), choice.toLines());
         } catch (const FileError&) {

@@ -94,6 +94,15 @@ void TestRevisionDialog::importedListIsOneUndoableStep()
     p.action("priceListImport")->trigger();
     QVERIFY(p.session().book() == before);
     QVERIFY(p.seam.unexpected.isEmpty());
+
+    // A list that cannot be read is told, naming it, and nothing is stored
+    // (as a preview without a list was just now).
+    p.seam.errors.clear();
+    p.answer([&](RevisionDialog& d) { d.fileEdit->setText(p.dir.filePath("missing.csv")); }, false);
+    p.action("priceListImport")->trigger();
+    QCOMPARE(p.seam.errors.size(), 1);
+    QVERIFY2(p.seam.errors[0].contains("missing.csv"), qPrintable(p.seam.errors[0]));
+    QVERIFY(p.session().book() == before);
 }
 
 void TestRevisionDialog::percentRevisionOfChosenMaterials()
