@@ -46,9 +46,17 @@ void PriceBookSession::StartWithBlankScratchBook()
     work_ = WorkSet();
     currentPath_ = scratchFile();
     // One left blank by the last start is kept as it is: writing and
-    // syncing it again took a tenth of the start-up.
-    if (!HoldsBlankBook(scratchFile()))
-        QFile::remove(scratchFile());
+    // syncing it again took a tenth of the start-up. One holding prices goes
+    // into its history first; when that fails it stays as it is, unlost.
+    if (!HoldsBlankBook(scratchFile())) {
+        try {
+            KeepVersion(scratchFile(), QDateTime::currentDateTimeUtc());
+            QFile::remove(scratchFile());
+        } catch (const FileError& e) {
+            historyFailure_ = FileError(scratchFile(), QStringLiteral("履歴に残せないため、作業用ファイルを空にしませんでした：%1 %2")
+                                                           .arg(e.file(), e.reason()));
+        }
+    }
     loadBook(scratchFile(), UserFileRecordBaseCode);
     recordBaseCode_ = CategoryRecordBaseCode;
     currentMaterial_ = 0;
@@ -80,7 +88,9 @@ bool PriceBookSession::SavePriceBook(const QString& path)
     // load is only replaced when the user says so.
     if (changedByOthers(target) && !(confirmOverwriteChanged && confirmOverwriteChanged(target)))
         throw CommandCancelled();
-    knownFingerprint_ = WritePriceBookFile(target, book_, recordBase_);
+    HistorySave saved = SaveBookKeepingHistory(target, book_, recordBase_);
+    knownFingerprint_ = saved.fingerprint;
+    historyFailure_ = std::move(saved.historyFailure);
     if (!sameFile(target, knownFile_))
         otherHolder_ = lock_.take(target);
     knownFile_ = target;

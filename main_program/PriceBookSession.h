@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BasicData.h"
+#include "BookHistory.h"
 #include "BookLock.h"
 #include "ClipCommands.h"
 #include "PriceBookFile.h"
@@ -78,6 +79,9 @@ public:
     // Who else had the book open when it was loaded or saved under a new
     // name, told once: the next call answers nothing until another load.
     std::optional<LockHolder> TakeLockNotice() { return std::exchange(otherHolder_, std::nullopt); }
+    // A save that could not keep the version it replaced in the book's
+    // history (the save itself went through), told once.
+    std::optional<FileError> TakeHistoryFailure() { return std::exchange(historyFailure_, std::nullopt); }
 
     // The start: an empty work set, nothing to undo or paste, and the scratch
     // book loaded blank (numbered as the user's own files are, then reloaded
@@ -226,6 +230,7 @@ private:
     std::unique_ptr<Step> spare_; // the material before the change under way
     BookLock lock_;
     std::optional<LockHolder> otherHolder_;
+    std::optional<FileError> historyFailure_;
 };
 
 // What the setting controls show for the material in the work set; the rate

@@ -118,7 +118,7 @@ private:
     void runCommand(Command&& command)
     {
         RunCommand(this, command);
-        tellOtherHolder();
+        tellSessionNotices();
         updateUndoItem();
         updatePasteItems();
     }
@@ -221,8 +221,9 @@ private:
     // "価格表の取込…", "定価の一括改定…": the revision previewed, then stored as one step.
     void reviseBook(RevisionDialog::Mode mode);
     void updateUndoItem();
-    // The notice, once per load, that another user has the book open.
-    void tellOtherHolder();
+    // What the session has to tell after a command: once per load, that
+    // another user has the book open; after a save, a history it could not keep.
+    void tellSessionNotices();
     // The paste items mirror the one paste the session allows.
     void updatePasteItems();
     // After a paste, a clear or an undo: the material's look on the current

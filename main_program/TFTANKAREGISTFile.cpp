@@ -40,10 +40,12 @@ void TFTANKAREGIST::SaveAsClick()
     showStatusPath();
 }
 
-void TFTANKAREGIST::tellOtherHolder()
+void TFTANKAREGIST::tellSessionNotices()
 {
     if (const std::optional<LockHolder> other = session_.TakeLockNotice())
         InfoBox(LockNoticeText(*other), QStringLiteral("確認"));
+    if (const std::optional<FileError> failure = session_.TakeHistoryFailure())
+        ModalSeam::current().errorReport(this, ApplicationTitle(), failure->reportText());
 }
 
 void TFTANKAREGIST::N1Click()

@@ -1,5 +1,6 @@
 #include "MaterialExport.h"
 
+#include "Fields.h"
 #include "NumberText.h"
 #include "SheetTabs.h"
 #include "ShiftJis.h"
@@ -18,17 +19,6 @@ const QStringList Headings{QStringLiteral("呼び径"),   QStringLiteral("単位
 
 constexpr int ChippingComponent = 5; // はつり補修, unused in refrigerant mode
 
-// A text with a comma, a quote or a line break would shift every later
-// column of the CSV, so it is quoted; every other text stays as it is.
-QString csvField(const QString& text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r'))
-        && !text.contains(QLatin1Char('\n')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 // The print data file knows no quoting: a ";" would shift the fields of the
 // line and a line break would split it.
@@ -106,7 +96,7 @@ QString ExportMaterialText(const WorkSet& work, const ExportView& view, ExportMo
 {
     const bool print = mode == ExportMode::Print;
     const QChar separator = print ? QLatin1Char(';') : QLatin1Char(',');
-    const auto text = [print](const QString& t) { return print ? printField(t) : csvField(t); };
+    const auto text = [print](const QString& t) { return print ? printField(t) : CsvField(t); };
     const auto fieldText = [&](const ExportField& f) {
         switch (f.kind) {
         case ExportField::Kind::Text: return text(f.text);

@@ -1,5 +1,6 @@
 #include "RevisionReport.h"
 
+#include "Fields.h"
 #include "NumberText.h"
 
 namespace {
@@ -52,13 +53,6 @@ RevisionReportRow changeRow(const LinePriceChange& c, double threshold)
              notes.join(QLatin1Char(' '))}};
 }
 
-QString csvField(const QString& text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
-        && !text.contains(QLatin1Char('\r')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
 
 } // namespace
 
@@ -93,14 +87,8 @@ std::vector<RevisionReportRow> RevisionReportRows(const PriceBook& book, const R
 QString RevisionReportCsv(const PriceBook& book, const RevisionPreview& preview, double thresholdPercent)
 {
     QStringList lines;
-    const auto add = [&lines](const QStringList& cells) {
-        QStringList fields;
-        for (const QString& cell : cells)
-            fields << csvField(cell);
-        lines << fields.join(QLatin1Char(','));
-    };
-    add(RevisionReportHeadings());
+    lines << CsvLine(RevisionReportHeadings());
     for (const RevisionReportRow& row : RevisionReportRows(book, preview, thresholdPercent))
-        add(row.cells);
+        lines << CsvLine(row.cells);
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -66,6 +66,7 @@ private slots:
     void undoAndRedoStepByStep();
     void undoGoesBackAcrossMaterials();
     void revisionIsOneStepAsTyped();
+    void scratchBookWithPricesSurvivesTheStart();
     void undoKeepsTheNewestSteps();
     void randomCommandsUndoneAndRedone_data();
     void randomCommandsUndoneAndRedone();
@@ -760,6 +761,25 @@ void TestPriceBookSession::revisionIsOneStepAsTyped()
     QVERIFY(session.book() == typed.book());
     session.ApplyRevision({});
     QVERIFY(session.canUndo() && !session.canRedo()); // nothing to apply: no step
+}
+
+// The blank scratch book of a start keeps one holding prices in its history
+// first; a blank one is kept as it is, with no version.
+void TestPriceBookSession::scratchBookWithPricesSurvivesTheStart()
+{
+    QTemporaryDir dir;
+    PriceBookSession session(dir.path());
+    WritePriceBookFile(session.scratchFile(), SampleBook(0), 0);
+    const QByteArray prices = FileBytes(session.scratchFile());
+    session.StartWithBlankScratchBook();
+    QVERIFY(HoldsBlankBook(session.scratchFile()));
+    const std::vector<BookVersion> kept = BookVersions(session.scratchFile());
+    QCOMPARE(kept.size(), std::size_t(1));
+    QCOMPARE(FileBytes(kept[0].file), prices);
+    QVERIFY(!session.TakeHistoryFailure());
+    PriceBookSession again(dir.path());
+    again.StartWithBlankScratchBook();
+    QCOMPARE(BookVersions(session.scratchFile()).size(), std::size_t(1));
 }
 
 QTEST_APPLESS_MAIN(TestPriceBookSession)

@@ -59,6 +59,8 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void importAndReviseStoreWhatTheyShow();
+    void everySaveKeepsAVersionToRestore();
+    void diffListsWhatDiffers();
 };
 
 void TestPricebookTool::newCreatesABlankBook()
@@ -371,7 +373,16 @@ void TestPricebookTool::usageErrors_data()
     QTest::newRow("revise by a text") << QStringList{"revise", "x.FDA", "--percent", "5%"};
     QTest::newRow("revise below -100 %") << QStringList{"revise", "x.FDA", "--percent", "-100.01"};
     QTest::newRow("revise material 21") << QStringList{"revise", "x.FDA", "--percent", "5", "--materials", "3,21"};
+    QTest::newRow("history of two books") << QStringList{"history", "x.FDA", "y.FDA"};
+    QTest::newRow("restore without a version") << QStringList{"restore", "x.FDA"};
     QTest::newRow("revise, an unknown option") << QStringList{"revise", "x.FDA", "--percent", "5", "--list"};
+    QTest::newRow("diff of one book") << QStringList{"diff", "x.FDA"};
+    QTest::newRow("diff of three books") << QStringList{"diff", "x.FDA", "y.FDA", "z.FDA"};
+    QTest::newRow("diff, an unknown format") << QStringList{"diff", "x.FDA", "y.FDA", "--format", "xml"};
+    QTest::newRow("diff, --format without a value") << QStringList{"diff", "x.FDA", "y.FDA", "--format"};
+    QTest::newRow("diff, material 0") << QStringList{"diff", "x.FDA", "y.FDA", "--materials", "0,3"};
+    QTest::newRow("diff, materials not numbers") << QStringList{"diff", "x.FDA", "y.FDA", "--materials", "3;4"};
+    QTest::newRow("diff, an unknown option") << QStringList{"diff", "x.FDA", "y.FDA", "--cost"};
 }
 
 void TestPricebookTool::usageErrors()
@@ -381,6 +392,7 @@ void TestPricebookTool::usageErrors()
     QCOMPARE(r.status, 2);
     QCOMPARE(r.err.count('\n'), 1);
     QVERIFY(r.err.startsWith("pricebook: "));
+    QVERIFY2(!r.err.contains(".FDA: "), qPrintable(r.err)); // refused before any file is read
     QVERIFY(pricebook({"--help"}).out.contains("recompute FILE..."));
 }
 
@@ -417,6 +429,69 @@ void TestPricebookTool::importAndReviseStoreWhatTheyShow()
     const Run revised = pricebook({"revise", book, "--percent", "-50", "--materials", "1"});
     QVERIFY2(revised.status == 0, qPrintable(revised.err));
     QVERIFY(ReadPriceBookFile(book).row(0, MaterialRowNumber(0, 1)).listPrice < Currency::fromUnits(1200));
+}
+
+// Two saves of one book differ only in their record numbers: equal. A changed
+// price is listed under its material; a book that cannot be read is 2, not
+// the 1 of books that differ.
+void TestPricebookTool::diffListsWhatDiffers()
+{
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.FDA"), b = dir.filePath("b.FDA"), missing = dir.filePath("none.FDA");
+    PriceBook book = SampleBook(0);
+    WritePriceBookFile(a, book, 0);
+    WritePriceBookFile(b, book, BlankRecordBase);
+    const Run same = pricebook({"diff", a, b});
+    QCOMPARE(same.status, 0);
+    QCOMPARE(same.out, QString());
+
+    book.row(19, MaterialRowNumber(3, 14)).listPrice = units(-2500); // the last price line of the book
+    book.row(1, 4).sizeName.setText("20A");
+    WritePriceBookFile(b, book, 0);
+    const Run changed = pricebook({"diff", a, b, "--materials", "20,2"});
+    QCOMPARE(changed.status, 1);
+    const QStringList lines = changed.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines[0].startsWith("material 2: \""), qPrintable(changed.out));
+    QVERIFY2(lines[1].contains(QString::fromUtf8("sheet 1 line 4 サイズ: ")), qPrintable(changed.out));
+    QVERIFY2(lines[3].contains(QString::fromUtf8("sheet 4 line 14 定価: ")) && lines[3].endsWith(" -> -2,500"),
+             qPrintable(changed.out));
+    const Run csv = pricebook({"diff", a, b, "--format", "csv", "--prices-only"});
+    QCOMPARE(csv.status, 1);
+    QCOMPARE(csv.out.count("\r\n"), 2);
+    QVERIFY2(csv.out.contains(QString::fromUtf8(",4,14,定価,")), qPrintable(csv.out));
+    QCOMPARE(pricebook({"diff", a, b, "--materials", "2", "--prices-only"}).status, 0);
+
+    const Run unreadable = pricebook({"diff", a, missing});
+    QCOMPARE(unreadable.status, 2);
+    QCOMPARE(unreadable.err.count('\n'), 1);
+    QVERIFY2(unreadable.err.startsWith("pricebook: " + missing), qPrintable(unreadable.err));
+    QCOMPARE(unreadable.out, QString());
+}
+
+// Each command that writes a book keeps the version it replaces; restore
+// writes one back, keeping the one it replaces too.
+void TestPricebookTool::everySaveKeepsAVersionToRestore()
+{
+    QTemporaryDir dir;
+    const QString book = dir.filePath("haikan1.FDA");
+    WritePriceBookFile(book, SampleBook(0), 0);
+    const QByteArray original = readAll(book);
+    QCOMPARE(pricebook({"revise", book, "--percent", "10"}).status, 0);
+    QCOMPARE(pricebook({"revise", book, "--percent", "10"}).status, 0);
+    const Run listed = pricebook({"history", book});
+    QCOMPARE(listed.status, 0);
+    const QStringList lines = listed.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    const QString oldest = lines.last().section('\t', 0, 0);
+    QVERIFY2(lines.last().endsWith(QStringLiteral("lines differ")) && !lines.last().contains("\t0 lines"), qPrintable(lines.last()));
+    const Run restored = pricebook({"restore", book, oldest});
+    QVERIFY2(restored.status == 0, qPrintable(restored.err));
+    QCOMPARE(readAll(book), original);
+    QCOMPARE(pricebook({"history", book}).out.count('\n'), 3);
+    const Run unknown = pricebook({"restore", book, "20000101-000000-00000000"});
+    QCOMPARE(unknown.status, 1);
+    QCOMPARE(readAll(book), original);
 }
 
 QTEST_APPLESS_MAIN(TestPricebookTool)

@@ -1,16 +1,21 @@
 #include "PricebookCommands.h"
 
 #include "BookDump.h"
+#include "BookHistory.h"
 #include "CompositePrice.h"
+#include "DiffCommand.h"
 #include "ExportCommand.h"
 #include "FileError.h"
+#include "HistoryCommands.h"
 #include "PriceBookFile.h"
 #include "PriceOverflow.h"
-#include "RevisionCommands.h"
 #include "ProgramStart.h"
+#include "RevisionCommands.h"
 #include "SampleCommand.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +50,13 @@ const char* const Usage =
     "  revise BOOK --percent P [--materials LIST] [--cost] [--dry-run] [--report OUT.csv]\n"
     "                               list (or cost) prices raised by P percent (-3.5 lowers), rounded as\n"
     "                               each material's rate pricing rounds; LIST is \"3,7,13\" (1 to 20)\n"
+    "  diff A B [--materials LIST] [--format text|csv] [--prices-only]\n"
+    "                               every difference from book A to book B: material, sheet, line,\n"
+    "                               field, old and new value, and the change in percent of prices;\n"
+    "                               exit status 0 when equal, 1 when they differ, 2 on any error\n"
+    "  history BOOK                 the versions of BOOK its saves kept in .history/, newest first:\n"
+    "                               VERSION, time of its save, owner, lines that differ from BOOK\n"
+    "  restore BOOK VERSION         write VERSION back as BOOK, keeping the version it replaces\n"
     "  --help                       show this text\n"
     "  --version                    show the version\n";
 
@@ -75,7 +87,8 @@ void recomputeBook(const QString& path)
     if (BookChangedSince(path, read))
         throw FileError(path, QStringLiteral("was changed by someone else while it was recomputed; nothing was written"));
     // Numbered as a save after the start-up load: records 1 to 1200.
-    WritePriceBookFile(path, book, 0);
+    if (const HistorySave saved = SaveBookKeepingHistory(path, book, 0); saved.historyFailure)
+        throw *saved.historyFailure;
 }
 
 // Each book on its own: one that fails is reported and the others are still
@@ -133,6 +146,25 @@ FileError OverflowInBook(const QString& path, const PriceOverflow& e, const QStr
                                .arg(consequence));
 }
 
+std::vector<int> MaterialList(const QString& text)
+{
+    std::vector<int> materials;
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int n = part.trimmed().toInt(&ok);
+        if (!ok || n < 1 || n > Materials)
+            throw UsageError{QStringLiteral("--materials takes numbers from 1 to 20 separated by commas, not \"%1\"").arg(text)};
+        materials.push_back(n - 1);
+    }
+    if (text.trimmed().isEmpty()) {
+        for (int m = 0; m < Materials; ++m)
+            materials.push_back(m);
+    }
+    std::sort(materials.begin(), materials.end());
+    materials.erase(std::unique(materials.begin(), materials.end()), materials.end());
+    return materials;
+}
+
 int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     try {
@@ -159,10 +191,16 @@ int RunPricebook(const QStringList& args, QTextStream& out, QTextStream& err)
             return CommandExport(args, out);
         if (command == QLatin1String("export-book"))
             return CommandExportBook(args);
+        if (command == QLatin1String("history"))
+            return CommandHistory(args, out);
+        if (command == QLatin1String("restore"))
+            return CommandRestore(args, out);
         if (command == QLatin1String("import"))
             return CommandImport(args, out);
         if (command == QLatin1String("revise"))
             return CommandRevise(args, out);
+        if (command == QLatin1String("diff"))
+            return CommandDiff(args, out, err);
         throw UsageError{QStringLiteral("unknown command \"%1\" (see pricebook --help)").arg(command)};
     } catch (const UsageError& e) {
         err << "pricebook: " << e.message << '\n';

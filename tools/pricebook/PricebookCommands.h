@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <vector>
 
 // A command line the tool cannot run; exit status 2.
 struct UsageError {
@@ -14,6 +15,10 @@ struct UsageError {
 // A material of the book at `path` that cannot be computed, told as a
 // failure of the file with what that means for the command.
 FileError OverflowInBook(const QString& path, const PriceOverflow& e, const QString& consequence);
+
+// The materials of "--materials 3,7,13" (1 to 20) as 0..19, in the book's
+// order, each once; all of them for an empty text. UsageError otherwise.
+std::vector<int> MaterialList(const QString& text);
 
 // Runs one command of the tool on its arguments (without the program name).
 // Returns the exit status; failures print one line on `err`.

@@ -1,6 +1,7 @@
 #include "RevisionCommands.h"
 
 #include "AtomicFile.h"
+#include "BookHistory.h"
 #include "MaterialExport.h"
 #include "NumberText.h"
 #include "PriceBookFile.h"
@@ -51,23 +52,6 @@ Options parse(const QStringList& args, const QStringList& valued, const QStringL
     return o;
 }
 
-std::vector<int> materialList(const QString& text)
-{
-    std::vector<int> materials;
-    if (text.isEmpty()) {
-        for (int m = 0; m < Materials; ++m)
-            materials.push_back(m);
-        return materials;
-    }
-    for (const QString& part : text.split(QLatin1Char(','))) {
-        bool ok = false;
-        const int n = part.trimmed().toInt(&ok);
-        if (!ok || n < 1 || n > Materials)
-            throw UsageError{QStringLiteral("--materials takes numbers from 1 to 20 separated by commas, not \"%1\"").arg(text)};
-        materials.push_back(n - 1);
-    }
-    return materials;
-}
 
 // Prints the preview, writes the report, and stores the new prices unless
 // it is a dry run, refusing when someone saved the book meanwhile.
@@ -95,7 +79,8 @@ int finish(const QString& path, PriceBook& book, const BookFingerprint& read, co
     }
     if (BookChangedSince(path, read))
         throw FileError(path, QStringLiteral("was changed by someone else meanwhile; nothing was written"));
-    WritePriceBookFile(path, book, 0);
+    if (const HistorySave saved = SaveBookKeepingHistory(path, book, 0); saved.historyFailure)
+        throw *saved.historyFailure; // the prices are stored; what they replaced is not kept: said so
     return 0;
 }
 
@@ -113,7 +98,7 @@ int CommandRevise(const QStringList& args, QTextStream& out)
         throw UsageError{QStringLiteral("revise needs --percent P")};
     if (!percent || *percent < Currency::fromUnits(-100) || *percent > Currency::fromUnits(1000))
         throw UsageError{QStringLiteral("--percent takes a number from -100 to 1000, not \"%1\"").arg(percentText)};
-    const std::vector<int> materials = materialList(o.value("--materials"));
+    const std::vector<int> materials = MaterialList(o.value("--materials"));
     const QString& path = o.positional[0];
     BookFingerprint read;
     PriceBook book = ReadPriceBookFile(path, &read);
