@@ -261,6 +261,7 @@ private:
     QStringList arguments_;
     int edition_ = 0;
     bool started_ = false;
+    bool scratchNoticeShown_ = false; // told once a session that the scratch book is blanked at each start
     // Settings files that were there at start-up but could not be read: the
     // close leaves them as they are rather than replace what it never saw.
     QStringList unreadableSettings_;

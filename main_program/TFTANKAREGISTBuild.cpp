@@ -32,6 +32,7 @@
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -82,6 +83,14 @@ TFTANKAREGIST::TFTANKAREGIST(const QString& programFilePath, const QStringList& 
     buildMenus();
     placeWindow();
     session_.chooseSaveName = [this] {
+        // Prices saved into the scratch book are gone at the next start
+        // (kept only in its history): said once, with the way out.
+        if (!std::exchange(scratchNoticeShown_, true)
+            && ChoiceBox(QStringLiteral("作業用の単価ファイル（NEWData.FDA）は起動のたびに空になります。\r\n"
+                                        "単価を残すときは、名前をつけて保存してください。"),
+                         QStringLiteral("名前をつけて保存"), QStringLiteral("このまま保存"))
+                   != MessageBoxResult::First)
+            return QString();
         return ModalSeam::current().saveFileName(this, ApplicationTitle(), programFolder_,
                                                  PriceBookFileFilter(),
                                                  QStringLiteral("FDA"));

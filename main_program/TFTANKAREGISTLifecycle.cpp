@@ -171,6 +171,12 @@ void TFTANKAREGIST::StartUp()
     }
     if (!loaded)
         session_.ReloadCurrentBook();
+    // A category the start cannot load leaves the scratch book: said, so that
+    // no one types prices into it unawares. 11 is the scratch book's own code.
+    if (!category && choice.category != UserFileRecordBaseCode)
+        StatusBar1->showMessage(QStringLiteral("カテゴリ %1 はありません。作業用の単価ファイルを開いています：%2")
+                                    .arg(choice.category)
+                                    .arg(session_.currentPath()));
     try {
         SelectMaterial(choice.material - 1);
     } catch (const ValueOverflow& e) {

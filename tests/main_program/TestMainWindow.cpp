@@ -19,6 +19,8 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTemporaryDir>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
@@ -47,6 +49,7 @@ private slots:
     void undoOnce();
     void settingsFilesAtClose();
     void savingTheScratchBookAsksForAName();
+    void scratchNoticeOncePerSession();
     void damagedBookDoesNotStopStartUp();
     void startUpBlanksTheScratchBook();
     void unwrittenSettingsInOneBox();
@@ -305,20 +308,42 @@ void TestMainWindow::savingTheScratchBookAsksForAName()
 {
     Program p("12;2;");
     QCOMPARE(p.session().currentPath(), p.session().scratchFile());
+    // A category that cannot be loaded says which book is open instead.
+    QVERIFY2(p.window->StatusBar1->currentMessage().contains("NEWData.FDA"),
+             qPrintable(p.window->StatusBar1->currentMessage()));
     const QString chosen = p.dir.filePath("mine.FDA");
+    QStringList texts;
+    p.seam.dialogAnswers.push_back(Press("button1", &texts)); // "名前をつけて保存"
     p.seam.saveAnswers.push_back(chosen);
     p.seam.dialogAnswers.push_back(Press("button1")); // the notice after saving
     p.window->N1->trigger();
+    QVERIFY2(texts.size() == 1 && texts[0].contains(QString::fromUtf8("起動のたびに空")), qPrintable(texts.join('\n')));
     QVERIFY(QFile::exists(chosen));
     QCOMPARE(p.session().currentPath(), QDir::toNativeSeparators(chosen));
     QCOMPARE(p.window->statusPanels[5]->text(), QDir::toNativeSeparators(chosen));
-    QVERIFY(p.seam.asked.first().startsWith("save "));
     QVERIFY(p.seam.unexpected.isEmpty());
     // Loaded again at start-up, the scratch book numbers its records as an
     // existing file does.
     const PriceBook saved = ReadPriceBookFile(chosen);
     for (int k : {1, 600, 1200})
         QCOMPARE(saved.row(k).recordNo, units(k));
+}
+
+// Declined, the notice writes the scratch book as it is, and is not given
+// again in the session: the next save asks for a name as before.
+void TestMainWindow::scratchNoticeOncePerSession()
+{
+    Program p("12;2;");
+    QFile::remove(p.session().scratchFile());
+    p.seam.dialogAnswers.push_back(Press("button2")); // "このまま保存"
+    p.seam.dialogAnswers.push_back(Press("button1")); // saved
+    p.window->N1->trigger();
+    QVERIFY(QFile::exists(p.session().scratchFile()));
+    p.seam.saveAnswers.push_back(QString()); // keeps the scratch book
+    p.seam.dialogAnswers.push_back(Press("button1")); // saved
+    p.window->N1->trigger();
+    QVERIFY(p.seam.unexpected.isEmpty());
+    QCOMPARE(p.seam.asked.filter(QRegularExpression("^save ")).size(), 1);
 }
 
 void TestMainWindow::damagedBookDoesNotStopStartUp()
