@@ -156,6 +156,10 @@ public:
     // them would, in one step that one undo takes back whole; the material
     // shown is shown again as on selection. One that fails changes nothing.
     void ApplyRevision(const std::vector<LinePriceChange>& changes);
+    // Puts a kept version of the book (or any book file) in place of the
+    // loaded one, marked modified, so that the user saves it deliberately;
+    // the path stays the loaded book's. Nothing changes when it cannot be read.
+    void RestoreVersion(const QString& versionFile);
 
 private:
     // A material as it was, and the book's version then. Steps are kept by

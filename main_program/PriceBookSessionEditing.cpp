@@ -89,3 +89,15 @@ void PriceBookSession::ApplyRevision(const std::vector<LinePriceChange>& changes
     currentSheet_ = 0;
     keepStep();
 }
+
+void PriceBookSession::RestoreVersion(const QString& versionFile)
+{
+    PriceBook restored = ReadPriceBookFile(versionFile);
+    book_ = std::move(restored);
+    // The steps belong to the book that was replaced; the restored one is a
+    // change of the book until it is saved.
+    drop(undo_);
+    drop(redo_);
+    version_ = ++lastVersion_;
+    SelectMaterial(currentMaterial_);
+}

@@ -5,9 +5,11 @@
 #include "GuardedApplication.h"
 #include "MaterialExport.h"
 #include "PriceBookSession.h"
+#include "BookDiff.h"
 #include "RevisionDialog.h"
 #include "TableRows.h"
 
+#include <QColor>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -220,6 +222,14 @@ private:
     void stepClick(void (PriceBookSession::*step)());
     // "価格表の取込…", "定価の一括改定…": the revision previewed, then stored as one step.
     void reviseBook(RevisionDialog::Mode mode);
+    // "履歴から復元…": a kept version in place of the book, marked modified.
+    void restoreFromHistory();
+    // "ほかのファイルと比較…": the differences listed; one chosen is shown in
+    // the tables, its material's and sheet's differing cells marked until the
+    // next selection.
+    void compareWithFile();
+    void markDifferences(int material, int sheet, const std::vector<BookDifference>& differences);
+    void clearMarks();
     void updateUndoItem();
     // What the session has to tell after a command: once per load, that
     // another user has the book open; after a save, a history it could not keep.
@@ -261,6 +271,15 @@ private:
     QStringList arguments_;
     int edition_ = 0;
     bool started_ = false;
+    // The cells a comparison marked, with the colour each had before.
+    struct CellMark {
+        TStrColGrid* grid = nullptr;
+        int col = 0;
+        int row = 0;
+        bool coloured = false;
+        QColor colour;
+    };
+    std::vector<CellMark> marks_;
     bool scratchNoticeShown_ = false; // told once a session that the scratch book is blanked at each start
     // Settings files that were there at start-up but could not be read: the
     // close leaves them as they are rather than replace what it never saw.

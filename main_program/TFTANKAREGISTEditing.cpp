@@ -1,7 +1,11 @@
 #include "TFTANKAREGIST.h"
 
+#include "BookCompareDialog.h"
 #include "MessageBoxes.h"
 #include "ModalSeam.h"
+#include "TSCGCellParam.h"
+#include "TStrColGrid.h"
+#include "TableRows.h"
 
 #include <QAction>
 #include <QScopeGuard>
@@ -77,6 +81,64 @@ void TFTANKAREGIST::reviseBook(RevisionDialog::Mode mode)
         return;
     session_.ApplyRevision(dialog.changes());
     showChangedMaterial(true);
+}
+
+void TFTANKAREGIST::restoreFromHistory()
+{
+    BookCompareDialog dialog(session_.book(), session_.currentPath(), programFolder_, BookCompareDialog::Mode::Restore,
+                             this);
+    if (ModalSeam::current().exec(dialog) != QDialog::Accepted || dialog.comparedFile().isEmpty())
+        return;
+    clearMarks();
+    session_.RestoreVersion(dialog.comparedFile());
+    RefreshMaterialLabels(1, BookRows);
+    showChangedMaterial(true);
+}
+
+void TFTANKAREGIST::compareWithFile()
+{
+    BookCompareDialog dialog(session_.book(), session_.currentPath(), programFolder_, BookCompareDialog::Mode::Compare,
+                             this);
+    if (ModalSeam::current().exec(dialog) != QDialog::Accepted || !dialog.shownDifference())
+        return;
+    const BookDifference shown = *dialog.shownDifference();
+    TreeView1->setCurrentItem(TreeView1->topLevelItem(session_.currentCategory())->child(shown.material));
+    SelectMaterial(shown.material);
+    TabControl1->setCurrentIndex(shown.sheet);
+    markDifferences(shown.material, shown.sheet, dialog.differences());
+}
+
+void TFTANKAREGIST::markDifferences(int material, int sheet, const std::vector<BookDifference>& differences)
+{
+    clearMarks();
+    for (const BookDifference& d : differences) {
+        if (d.material != material || d.sheet != sheet || d.line > PriceLines)
+            continue;
+        const BookFieldInfo& field = FieldInfo(d.field);
+        TStrColGrid* grid = field.kind == FieldKind::MaterialPrice ? StrColGrid2
+                            : field.kind == FieldKind::Rate          ? StrColGrid1
+                            : field.kind == FieldKind::ComputedPrice ? StrColGrid3
+                                                                     : nullptr;
+        if (!grid)
+            continue;
+        const int col = field.kind == FieldKind::Rate ? FirstRateColumn + field.index - 1 : field.index;
+        const TSCGCellParam* before = grid->FindCellParam(col, d.line, false);
+        marks_.push_back({grid, col, d.line, before && before->CellColorEnabled(), before ? before->CellColor() : QColor()});
+        grid->SetCellColor(col, d.line, QColor(0xFF, 0xC0, 0xC0));
+    }
+}
+
+void TFTANKAREGIST::clearMarks()
+{
+    for (const CellMark& mark : marks_) {
+        if (mark.coloured) {
+            mark.grid->SetCellColor(mark.col, mark.row, mark.colour);
+        } else if (TSCGCellParam* param = mark.grid->FindCellParam(mark.col, mark.row, false)) {
+            param->SetCellColorEnabled(false);
+            mark.grid->viewport()->update();
+        }
+    }
+    marks_.clear();
 }
 
 void TFTANKAREGIST::showChangedMaterial(bool settingControls)

@@ -67,6 +67,10 @@ void TFTANKAREGIST::buildMenus()
     file->addSeparator();
     N1 = addItem(file, {"N1", "保  存", QKeySequence(Qt::CTRL | Qt::Key_S)});
     connect(N1, &QAction::triggered, this, handler([this] { N1Click(); }));
+    connect(addItem(file, {"historyRestore", "履歴から復元…"}), &QAction::triggered, this,
+            handler([this] { restoreFromHistory(); }));
+    connect(addItem(file, {"bookCompare", "ほかのファイルと比較…"}), &QAction::triggered, this,
+            handler([this] { compareWithFile(); }));
     file->addSeparator();
     connect(addItem(file, {"N8", "印  刷", QKeySequence(Qt::CTRL | Qt::Key_P)}), &QAction::triggered, this,
             handler([this] { N8Click(); }));

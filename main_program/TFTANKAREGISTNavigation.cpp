@@ -65,6 +65,7 @@ void TFTANKAREGIST::withCategoryBook(int category, const std::function<void(cons
 
 void TFTANKAREGIST::SelectMaterial(int material)
 {
+    clearMarks();
     // Shown also when its computation fails: the session then holds it as stored.
     const auto show = qScopeGuard([this] { showSelectedMaterial(); });
     // The session takes the rate pricing setting as the check box will show it.
@@ -170,6 +171,7 @@ void TFTANKAREGIST::TabControl1Change(int sheet)
 {
     if (displayUpdating_ || sheet < 0)
         return;
+    clearMarks();
     showMaterialCaption();
     const auto show = qScopeGuard([this] {
         showLabourRows();

@@ -3,6 +3,8 @@
 target_sources(main_program PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BasicData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BasicData.h
+    ${CMAKE_CURRENT_LIST_DIR}/BookCompareDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BookCompareDialog.h
     ${CMAKE_CURRENT_LIST_DIR}/DialogControls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogControls.h
     ${CMAKE_CURRENT_LIST_DIR}/DialogTitleStrip.cpp

@@ -16,3 +16,4 @@ kavrel_add_test(test_main_window_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMai
     LIBS main_window_fixture GUI SCREEN 1280x1024)
 add_dependencies(test_main_window_files pricebook)
 kavrel_add_test(test_revision_dialog SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestRevisionDialog.cpp LIBS main_window_fixture GUI)
+kavrel_add_test(test_book_compare SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestBookCompare.cpp LIBS main_window_fixture GUI)
