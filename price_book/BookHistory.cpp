@@ -1,6 +1,8 @@
 #include "BookHistory.h"
 
 #include "AtomicFile.h"
+#include "ProgramFolders.h"
+#include "SettingsLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +31,7 @@ HistorySave saveKeeping(const QString& path, Write&& write)
 {
     HistorySave result;
     try {
-        KeepVersion(path, QDateTime::currentDateTimeUtc());
+        KeepVersion(path, QDateTime::currentDateTimeUtc(), ReadHistoryPolicy(CurrentProgramFolders().data));
     } catch (const FileError& e) {
         result.historyFailure = historyError(path, e);
     }
@@ -59,6 +61,23 @@ std::vector<BookVersion> BookVersions(const QString& bookPath)
         versions.push_back({file.filePath(), file.completeBaseName(), saved, file.size()});
     }
     return versions;
+}
+
+HistoryPolicy ReadHistoryPolicy(const QString& dataFolder)
+{
+    HistoryPolicy policy;
+    const QString file = QDir(dataFolder).filePath(QStringLiteral("kavrel_history.conf"));
+    try {
+        if (!QFileInfo::exists(file))
+            return policy;
+        bool ok = false;
+        const qint64 megabytes = SettingsValue(ReadSettingsLines(file), QStringLiteral("[MAX_MB]")).toLongLong(&ok);
+        if (ok && megabytes >= 1 && megabytes <= 1024 * 1024)
+            policy.maxBytes = megabytes * 1024 * 1024;
+    } catch (const FileError&) {
+        // An unreadable setting keeps the default: the history is kept all the same.
+    }
+    return policy;
 }
 
 std::vector<std::size_t> VersionsToRemove(const std::vector<BookVersion>& newestFirst, const QDateTime& now,

@@ -37,6 +37,11 @@ struct HistoryPolicy {
     qint64 maxBytes = 100 * 1024 * 1024;
 };
 
+// The user's limit of history per book, "[MAX_MB]=100" in the settings file
+// "kavrel_history.conf" of the data folder; the default where it is missing
+// or not a whole number of megabytes from 1.
+HistoryPolicy ReadHistoryPolicy(const QString& dataFolder);
+
 // The versions (indexes into `newestFirst`) that the policy lets go at `now`.
 std::vector<std::size_t> VersionsToRemove(const std::vector<BookVersion>& newestFirst, const QDateTime& now,
                                           const HistoryPolicy& policy);

@@ -35,6 +35,8 @@ private slots:
     void pruning();
     void aSaveKeepsWhatItReplaces();
     void aHistoryThatCannotBeWrittenDoesNotStopTheSave();
+    void theUsersSizeLimit_data();
+    void theUsersSizeLimit();
 };
 
 // Kept: the newest 50, and the newest of each day of the last 90 days,
@@ -112,6 +114,32 @@ void TestBookHistory::aHistoryThatCannotBeWrittenDoesNotStopTheSave()
     QCOMPARE(DifferingLines(ReadPriceBookFile(path), SampleBook(2)), 0);
     QVERIFY(DifferingLines(ReadPriceBookFile(path), SampleBook(0)) > 0);
     QCOMPARE(saved.fingerprint, ReadBookFingerprint(path));
+}
+
+void TestBookHistory::theUsersSizeLimit_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: none
+    QTest::addColumn<qint64>("maxBytes");
+    const qint64 mb = 1024 * 1024;
+    QTest::newRow("no file") << QByteArray() << 100 * mb;
+    QTest::newRow("20 MB") << QByteArray("[MAX_MB]=20\r\n") << 20 * mb;
+    QTest::newRow("1 MB, the least") << QByteArray("[MAX_MB]=1\r\n") << 1 * mb;
+    QTest::newRow("0") << QByteArray("[MAX_MB]=0\r\n") << 100 * mb;
+    QTest::newRow("negative") << QByteArray("[MAX_MB]=-5\r\n") << 100 * mb;
+    QTest::newRow("not a number") << QByteArray("[MAX_MB]=lots\r\n") << 100 * mb;
+}
+
+void TestBookHistory::theUsersSizeLimit()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(qint64, maxBytes);
+    QTemporaryDir dir;
+    if (!file.isEmpty()) {
+        QFile f(dir.filePath("kavrel_history.conf"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file);
+    }
+    QCOMPARE(ReadHistoryPolicy(dir.path()).maxBytes, maxBytes);
 }
 
 QTEST_APPLESS_MAIN(TestBookHistory)
