@@ -258,6 +258,10 @@ private:
         ExportChoices choices;
     };
     std::optional<Export> exportMaterial(ExportMode mode);
+    // A file export: the level dialog, the save dialog in the folder of the
+    // last export, `write`, and the notice with the path.
+    void exportToFile(const QString& filter, const QString& suffix, const QString& done,
+                      const std::function<void(const Export&, const QString&)>& write);
     void CSV1Click();
     // The same material as an XLSX workbook, one worksheet a sheet.
     void workbookClick();

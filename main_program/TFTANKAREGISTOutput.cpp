@@ -33,36 +33,38 @@ std::optional<TFTANKAREGIST::Export> TFTANKAREGIST::exportMaterial(ExportMode mo
     return Export{::ExportMaterialText(work, ShownExportView(work), mode, choices), choices.level, choices};
 }
 
-void TFTANKAREGIST::CSV1Click()
+void TFTANKAREGIST::exportToFile(const QString& filter, const QString& suffix, const QString& done,
+                                 const std::function<void(const Export&, const QString&)>& write)
 {
     const std::optional<Export> exported = exportMaterial(ExportMode::File);
     if (!exported)
         return;
     RecentFolders folders(ProgramFiles::recentFolders(programFolder_));
-    const QString path = ModalSeam::current().saveFileName(this, ApplicationTitle(), folders.startFolder(FileKind::Csv),
-                                                           QStringLiteral("*.CSV (*.CSV *.csv)"), QStringLiteral("CSV"));
+    const QString path =
+        ModalSeam::current().saveFileName(this, ApplicationTitle(), folders.startFolder(FileKind::Csv), filter, suffix);
     if (path.isEmpty())
         return;
-    WriteFileAtomically(path, ExportFileBytes(exported->text));
+    write(*exported, path);
     folders.remember(FileKind::Csv, path);
-    InfoBox(QStringLiteral("ＣＳＶ出力しました。\r\n") + QDir::toNativeSeparators(path), QStringLiteral("確認"));
+    InfoBox(done + QStringLiteral("\r\n") + QDir::toNativeSeparators(path), QStringLiteral("確認"));
+}
+
+void TFTANKAREGIST::CSV1Click()
+{
+    exportToFile(QStringLiteral("*.CSV (*.CSV *.csv)"), QStringLiteral("CSV"), QStringLiteral("ＣＳＶ出力しました。"),
+                 [](const Export& exported, const QString& path) {
+                     WriteFileAtomically(path, ExportFileBytes(exported.text));
+                 });
 }
 
 void TFTANKAREGIST::workbookClick()
 {
-    const std::optional<Export> exported = exportMaterial(ExportMode::File);
-    if (!exported)
-        return;
-    RecentFolders folders(ProgramFiles::recentFolders(programFolder_));
-    const QString path = ModalSeam::current().saveFileName(this, ApplicationTitle(), folders.startFolder(FileKind::Csv),
-                                                           QStringLiteral("Excel ブック (*.xlsx)"), QStringLiteral("xlsx"));
-    if (path.isEmpty())
-        return;
-    const WorkSet& work = session_.work();
-    WriteMaterialWorkbook(path, work, ShownExportView(work), exported->choices, session_.currentPath(),
-                          session_.currentMaterial());
-    folders.remember(FileKind::Csv, path);
-    InfoBox(QStringLiteral("Excel ブックに出力しました。\r\n") + QDir::toNativeSeparators(path), QStringLiteral("確認"));
+    exportToFile(QStringLiteral("Excel ブック (*.xlsx)"), QStringLiteral("xlsx"), QStringLiteral("Excel ブックに出力しました。"),
+                 [this](const Export& exported, const QString& path) {
+                     const WorkSet& work = session_.work();
+                     WriteMaterialWorkbook(path, work, ShownExportView(work), exported.choices, session_.currentPath(),
+                                           session_.currentMaterial());
+                 });
 }
 
 void TFTANKAREGIST::N19Click()

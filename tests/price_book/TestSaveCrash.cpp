@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,6 +42,35 @@ pid_t startSaving(const QString& path, const PriceBook& first, const PriceBook& 
     return pid;
 }
 
+// Kills a child saving the two books in turn `kills` times, at random
+// moments spread over a few saves' time, so that they fall in every step;
+// after each, `check` sees the book.
+void killSaves(const QString& path, const PriceBook& first, const PriceBook& second, bool history, int kills,
+               quint32 seed, const std::function<void(const QByteArray&)>& check)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 5; ++i) {
+        if (history)
+            SaveBookKeepingHistory(path, i % 2 ? second : first, 0);
+        else
+            WritePriceBookFile(path, i % 2 ? second : first, 0);
+    }
+    const qint64 saveMicroseconds = std::max<qint64>(timer.nsecsElapsed() / 5000, 50);
+    QRandomGenerator random(seed);
+    for (int kill = 0; kill < kills; ++kill) {
+        const pid_t child = startSaving(path, first, second, history);
+        QVERIFY(child > 0);
+        ::usleep(static_cast<useconds_t>(random.bounded(3 * saveMicroseconds)));
+        QCOMPARE(::kill(child, SIGKILL), 0);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        check(FileBytes(path));
+    }
+    qInfo("%d kills, a save takes about %lld µs", kills, saveMicroseconds);
+}
+
 } // namespace
 
 // A save killed at any moment leaves the book wholly as it was or wholly as
@@ -63,33 +93,16 @@ void TestSaveCrash::killedSavesLeaveAWholeBook()
     QVERIFY(oldBytes != newBytes);
     WritePriceBookFile(path, oldBook, 0);
 
-    // Kills are spread over a few saves' time, so they fall in every step.
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < 5; ++i)
-        WritePriceBookFile(path, i % 2 ? oldBook : newBook, 0);
-    const qint64 saveMicroseconds = std::max<qint64>(timer.nsecsElapsed() / 5000, 50);
-
-    QRandomGenerator random(20240815);
-    constexpr int Kills = 300;
     int sawOld = 0;
     int sawNew = 0;
-    for (int kill = 0; kill < Kills; ++kill) {
-        const pid_t child = startSaving(path, newBook, oldBook);
-        QVERIFY(child > 0);
-        ::usleep(static_cast<useconds_t>(random.bounded(3 * saveMicroseconds)));
-        QCOMPARE(::kill(child, SIGKILL), 0);
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFSIGNALED(status));
-        const QByteArray now = FileBytes(path);
+    killSaves(path, newBook, oldBook, false, 300, 20240815, [&](const QByteArray& now) {
         if (now == oldBytes)
             ++sawOld;
         else if (now == newBytes)
             ++sawNew;
         else
-            QFAIL(qPrintable(QStringLiteral("kill %1 left a book of %2 bytes that is neither").arg(kill).arg(now.size())));
-    }
+            QFAIL(qPrintable(QStringLiteral("a kill left a book of %1 bytes that is neither").arg(now.size())));
+    });
     // Both outcomes happened: the kills fell inside the saves.
     QVERIFY2(sawOld > 0 && sawNew > 0, qPrintable(QStringLiteral("old %1, new %2").arg(sawOld).arg(sawNew)));
 
@@ -109,8 +122,8 @@ void TestSaveCrash::killedSavesLeaveAWholeBook()
     // The next save that goes through clears the old ones away.
     WritePriceBookFile(path, newBook, 0);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"haikan1.FDA"});
-    qInfo("%d kills, a save takes about %lld µs: old book %d times, new book %d times, %lld copies left",
-          Kills, saveMicroseconds, sawOld, sawNew, static_cast<long long>(left.size() - 1));
+    qInfo("old book %d times, new book %d times, %lld copies left", sawOld, sawNew,
+          static_cast<long long>(left.size() - 1));
 }
 
 // A save that also writes the history, killed at any moment: the book is
@@ -124,25 +137,9 @@ void TestSaveCrash::killedSavesKeepWholeVersions()
     const QByteArray oldBytes = savedBytes(oldBook);
     const QByteArray newBytes = savedBytes(newBook);
     WritePriceBookFile(path, oldBook, 0);
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < 5; ++i)
-        SaveBookKeepingHistory(path, i % 2 ? oldBook : newBook, 0);
-    const qint64 saveMicroseconds = std::max<qint64>(timer.nsecsElapsed() / 5000, 50);
-
-    QRandomGenerator random(20261209);
-    constexpr int Kills = 1000;
     int corrupt = 0;
-    for (int kill = 0; kill < Kills; ++kill) {
-        const pid_t child = startSaving(path, newBook, oldBook, true);
-        QVERIFY(child > 0);
-        ::usleep(static_cast<useconds_t>(random.bounded(3 * saveMicroseconds)));
-        QCOMPARE(::kill(child, SIGKILL), 0);
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        const QByteArray now = FileBytes(path);
-        corrupt += now == oldBytes || now == newBytes ? 0 : 1;
-    }
+    killSaves(path, newBook, oldBook, true, 1000, 20261209,
+              [&](const QByteArray& now) { corrupt += now == oldBytes || now == newBytes ? 0 : 1; });
     const std::vector<BookVersion> versions = BookVersions(path);
     QVERIFY(!versions.empty());
     for (const BookVersion& version : versions) {
@@ -150,8 +147,7 @@ void TestSaveCrash::killedSavesKeepWholeVersions()
         corrupt += kept == oldBytes || kept == newBytes ? 0 : 1;
     }
     QCOMPARE(corrupt, 0);
-    qInfo("%d kills of saves with history (about %lld µs each): 0 corrupt books, %zu whole versions kept", Kills,
-          saveMicroseconds, versions.size());
+    qInfo("0 corrupt books or versions, %zu whole versions kept", versions.size());
 }
 
 QTEST_APPLESS_MAIN(TestSaveCrash)
