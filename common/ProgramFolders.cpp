@@ -40,6 +40,10 @@ ProgramFolders LocateProgramFolders(const QString& programFolder, const QString&
 
 ProgramFolders CurrentProgramFolders()
 {
+    // Code run without an application object (a test of the files alone)
+    // belongs to no program: it has no folders to ask about.
+    if (!QCoreApplication::instance())
+        return {};
     return LocateProgramFolders(QCoreApplication::applicationDirPath(),
                                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }

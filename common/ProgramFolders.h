@@ -28,7 +28,7 @@ inline constexpr char InstalledDataMark[] = "installed-data";
 // user's data home ("${XDG_DATA_HOME:-~/.local/share}").
 ProgramFolders LocateProgramFolders(const QString& programFolder, const QString& userDataHome);
 
-// The folders of the running program.
+// The folders of the running program; none without an application object.
 ProgramFolders CurrentProgramFolders();
 
 // Sets up the data folder of an installed package: made when missing, and

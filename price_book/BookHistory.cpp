@@ -66,6 +66,8 @@ std::vector<BookVersion> BookVersions(const QString& bookPath)
 HistoryPolicy ReadHistoryPolicy(const QString& dataFolder)
 {
     HistoryPolicy policy;
+    if (dataFolder.isEmpty())
+        return policy;
     const QString file = QDir(dataFolder).filePath(QStringLiteral("kavrel_history.conf"));
     try {
         if (!QFileInfo::exists(file))
