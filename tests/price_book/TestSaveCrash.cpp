@@ -71,6 +71,19 @@ void killSaves(const QString& path, const PriceBook& first, const PriceBook& sec
     qInfo("%d kills, a save takes about %lld µs", kills, saveMicroseconds);
 }
 
+// A book in a folder of its own, saved as the old one, and the bytes of the
+// old and the new book as a save writes them.
+struct TwoBooks {
+    QTemporaryDir dir;
+    QString path = dir.filePath("haikan1.FDA");
+    PriceBook oldBook = SampleBook(0);
+    PriceBook newBook = SampleBook(1);
+    QByteArray oldBytes = savedBytes(oldBook);
+    QByteArray newBytes = savedBytes(newBook);
+
+    TwoBooks() { WritePriceBookFile(path, oldBook, 0); }
+};
+
 } // namespace
 
 // A save killed at any moment leaves the book wholly as it was or wholly as
@@ -84,14 +97,9 @@ private slots:
 
 void TestSaveCrash::killedSavesLeaveAWholeBook()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("haikan1.FDA");
-    const PriceBook oldBook = SampleBook(0);
-    const PriceBook newBook = SampleBook(1);
-    const QByteArray oldBytes = savedBytes(oldBook);
-    const QByteArray newBytes = savedBytes(newBook);
+    const TwoBooks b;
+    const auto& [dir, path, oldBook, newBook, oldBytes, newBytes] = b;
     QVERIFY(oldBytes != newBytes);
-    WritePriceBookFile(path, oldBook, 0);
 
     int sawOld = 0;
     int sawNew = 0;
@@ -130,13 +138,8 @@ void TestSaveCrash::killedSavesLeaveAWholeBook()
 // old or new, and every version in the history is whole.
 void TestSaveCrash::killedSavesKeepWholeVersions()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("haikan1.FDA");
-    const PriceBook oldBook = SampleBook(0);
-    const PriceBook newBook = SampleBook(1);
-    const QByteArray oldBytes = savedBytes(oldBook);
-    const QByteArray newBytes = savedBytes(newBook);
-    WritePriceBookFile(path, oldBook, 0);
+    const TwoBooks b;
+    const auto& [dir, path, oldBook, newBook, oldBytes, newBytes] = b;
     int corrupt = 0;
     killSaves(path, newBook, oldBook, true, 1000, 20261209,
               [&](const QByteArray& now) { corrupt += now == oldBytes || now == newBytes ? 0 : 1; });

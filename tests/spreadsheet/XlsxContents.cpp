@@ -1,24 +1,22 @@
 #include "XlsxContents.h"
 
+#include "FileError.h"
 #include "NumberText.h"
+#include "PriceListTable.h"
+#include "ZipArchive.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
-#include <zip.h>
 
 namespace {
 
-QByteArray entry(zip_t* archive, const char* name)
+// A part of the workbook, empty when it has none.
+QByteArray entry(const ZipArchive& archive, const char* name)
 {
-    zip_stat_t st;
-    zip_file_t* file = zip_stat(archive, name, 0, &st) == 0 ? zip_fopen(archive, name, 0) : nullptr;
-    if (!file)
-        return {};
-    QByteArray bytes(static_cast<qsizetype>(st.size), '\0');
-    const zip_int64_t n = zip_fread(file, bytes.data(), st.size);
-    zip_fclose(file);
-    return n == static_cast<zip_int64_t>(st.size) ? bytes : QByteArray();
+    const QString member = QString::fromUtf8(name);
+    return archive.contains(member) ? archive.read(member, PriceListMaxBytes) : QByteArray();
 }
 
 // Calls `element` for each start element; gives the parser's error, if any.
@@ -63,7 +61,7 @@ struct Parts {
     QStringList formats; // of each cell style
 };
 
-Parts readParts(zip_t* archive, QString& error)
+Parts readParts(const ZipArchive& archive, QString& error)
 {
     Parts parts;
     error += parse(entry(archive, "xl/sharedStrings.xml"), [&](QXmlStreamReader& r) {
@@ -106,15 +104,10 @@ XlsxSheet readSheet(const QByteArray& xml, const Parts& parts, QString& error)
     return sheet;
 }
 
-} // namespace
-
-XlsxContents ReadXlsx(const QString& path)
+// Everything of the workbook in `archive`; a part that does not parse is told in `error`.
+XlsxContents readContents(const ZipArchive& archive)
 {
     XlsxContents contents;
-    int code = 0;
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
-    if (!archive)
-        return {QStringLiteral("cannot open %1 as a zip archive (%2)").arg(path).arg(code), {}, {}, {}};
     const Parts parts = readParts(archive, contents.error);
     QMap<QString, QString> targets; // relationship id: part
     contents.error += parse(entry(archive, "xl/_rels/workbook.xml.rels"), [&](QXmlStreamReader& r) {
@@ -137,8 +130,20 @@ XlsxContents ReadXlsx(const QString& path)
         else if (r.qualifiedName() == u"dc:subject")
             contents.subject = r.readElementText();
     });
-    zip_close(archive);
     return contents;
+}
+
+} // namespace
+
+XlsxContents ReadXlsx(const QString& path)
+{
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    try {
+        return readContents(ZipArchive(path, bytes));
+    } catch (const FileError& e) {
+        return {e.message(), {}, {}, {}};
+    }
 }
 
 QList<QStringList> CsvRecords(const QString& text)

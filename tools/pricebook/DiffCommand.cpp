@@ -4,8 +4,6 @@
 #include "PriceBookFile.h"
 #include "PricebookCommands.h"
 
-#include <algorithm>
-
 namespace {
 
 struct DiffArguments {
@@ -14,30 +12,19 @@ struct DiffArguments {
     bool csv = false;
 };
 
-
 DiffArguments parse(const QStringList& args)
 {
+    const CommandOptions o = ParseCommandOptions(args, {QStringLiteral("--materials"), QStringLiteral("--format")},
+                                                 {QStringLiteral("--prices-only")});
     DiffArguments d;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool valued = arg == QLatin1String("--materials") || arg == QLatin1String("--format");
-        if (valued && i + 1 >= args.size())
-            throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
-        if (arg == QLatin1String("--materials")) {
-            d.options.materials = MaterialList(args[++i]);
-        } else if (arg == QLatin1String("--format")) {
-            const QString format = args[++i];
-            if (format != QLatin1String("text") && format != QLatin1String("csv"))
-                throw UsageError{QStringLiteral("--format takes text or csv, not \"%1\"").arg(format)};
-            d.csv = format == QLatin1String("csv");
-        } else if (arg == QLatin1String("--prices-only")) {
-            d.options.pricesOnly = true;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            throw UsageError{QStringLiteral("diff does not know \"%1\"").arg(arg)};
-        } else {
-            d.books << arg;
-        }
-    }
+    d.books = o.positional;
+    if (o.values.contains(QStringLiteral("--materials")))
+        d.options.materials = MaterialList(o.value("--materials"));
+    const QString format = o.value("--format");
+    if (o.values.contains(QStringLiteral("--format")) && format != QLatin1String("text") && format != QLatin1String("csv"))
+        throw UsageError{QStringLiteral("--format takes text or csv, not \"%1\"").arg(format)};
+    d.csv = format == QLatin1String("csv");
+    d.options.pricesOnly = o.has("--prices-only");
     if (d.books.size() != 2)
         throw UsageError{QStringLiteral("diff takes exactly two books")};
     return d;

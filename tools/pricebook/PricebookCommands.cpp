@@ -146,6 +146,26 @@ FileError OverflowInBook(const QString& path, const PriceOverflow& e, const QStr
                                .arg(consequence));
 }
 
+CommandOptions ParseCommandOptions(const QStringList& args, const QStringList& valued, const QStringList& flags)
+{
+    CommandOptions o;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (valued.contains(arg)) {
+            if (i + 1 >= args.size())
+                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
+            o.values[arg] = args[++i];
+        } else if (flags.contains(arg)) {
+            o.flags << arg;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            throw UsageError{QStringLiteral("%1 does not know \"%2\"").arg(args[0], arg)};
+        } else {
+            o.positional << arg;
+        }
+    }
+    return o;
+}
+
 std::vector<int> MaterialList(const QString& text)
 {
     std::vector<int> materials;

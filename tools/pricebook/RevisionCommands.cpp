@@ -11,52 +11,18 @@
 #include "RevisionReport.h"
 
 #include <functional>
-#include <map>
 
 namespace {
 
 // The flags of the report: a change beyond ±30 %, a new price of 0.
 constexpr double ThresholdPercent = 30.0;
 
-// The options of a revision command: flags, and options with a value.
-struct Options {
-    QStringList positional;
-    std::map<QString, QString> values;
-    QStringList flags;
-
-    bool has(const char* flag) const { return flags.contains(QLatin1String(flag)); }
-    QString value(const char* option) const
-    {
-        const auto it = values.find(QLatin1String(option));
-        return it == values.end() ? QString() : it->second;
-    }
-};
-
-Options parse(const QStringList& args, const QStringList& valued, const QStringList& flags)
-{
-    Options o;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (valued.contains(arg)) {
-            if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
-            o.values[arg] = args[++i];
-        } else if (flags.contains(arg)) {
-            o.flags << arg;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            throw UsageError{QStringLiteral("%1 does not know \"%2\"").arg(args[0], arg)};
-        } else {
-            o.positional << arg;
-        }
-    }
-    return o;
-}
 
 
 // Prints the preview, writes the report, and stores the new prices unless
 // it is a dry run, refusing when someone saved the book meanwhile.
 int finish(const QString& path, PriceBook& book, const BookFingerprint& read, const RevisionPreview& preview,
-           const Options& o, QTextStream& out)
+           const CommandOptions& o, QTextStream& out)
 {
     const std::vector<RevisionReportRow> rows = RevisionReportRows(book, preview, ThresholdPercent);
     for (const RevisionReportRow& row : rows)
@@ -88,7 +54,7 @@ int finish(const QString& path, PriceBook& book, const BookFingerprint& read, co
 
 int CommandRevise(const QStringList& args, QTextStream& out)
 {
-    const Options o = parse(args, {QStringLiteral("--percent"), QStringLiteral("--materials"), QStringLiteral("--report")},
+    const CommandOptions o = ParseCommandOptions(args, {QStringLiteral("--percent"), QStringLiteral("--materials"), QStringLiteral("--report")},
                             {QStringLiteral("--cost"), QStringLiteral("--dry-run")});
     if (o.positional.size() != 1)
         throw UsageError{QStringLiteral("revise takes exactly one BOOK")};
@@ -108,7 +74,7 @@ int CommandRevise(const QStringList& args, QTextStream& out)
 
 int CommandImport(const QStringList& args, QTextStream& out)
 {
-    const Options o = parse(args,
+    const CommandOptions o = ParseCommandOptions(args,
                             {QStringLiteral("--name"), QStringLiteral("--size"), QStringLiteral("--list"),
                              QStringLiteral("--cost"), QStringLiteral("--material"), QStringLiteral("--sheet"),
                              QStringLiteral("--encoding"), QStringLiteral("--report")},
