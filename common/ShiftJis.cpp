@@ -1,42 +1,113 @@
 #include "ShiftJis.h"
 
-#include <QStringDecoder>
 #include <QList>
-#include <QStringEncoder>
+
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
+
+#include <stdexcept>
 
 namespace ShiftJis {
 
 namespace {
-constexpr const char* Codec = "Windows-31J";
+
+// Opening a converter costs far more than converting a field, and the
+// settings readers and record decoders convert thousands of short fields; so
+// each thread keeps one open. ICU's whole-string calls reset it before every
+// conversion and flush at the end, so nothing of one field (a lead byte left
+// over, a failed character) reaches the next.
+class Converter {
+public:
+    Converter()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        converter = ucnv_open("windows-31j", &status);
+        if (U_FAILURE(status))
+            throw std::runtime_error("Windows-31J の変換表を開けません");
+        ucnv_setFromUCallBack(converter, writeQuestionMark, nullptr, nullptr, nullptr, &status);
+        ucnv_setFallback(converter, false);
+    }
+    ~Converter() { ucnv_close(converter); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    QString decode(const QByteArray& bytes)
+    {
+        // Each byte gives at most one UTF-16 unit in Windows-31J, and a half
+        // character at the end one substitution character.
+        QString text(bytes.size(), Qt::Uninitialized);
+        const auto convert = [&](UErrorCode& status) {
+            return ucnv_toUChars(converter, reinterpret_cast<UChar*>(text.data()), int32_t(text.size()),
+                                 bytes.constData(), int32_t(bytes.size()), &status);
+        };
+        return whole(text, convert);
+    }
+
+    QByteArray encode(const QString& text)
+    {
+        // Two bytes at most for each UTF-16 unit.
+        QByteArray bytes(2 * text.size(), Qt::Uninitialized);
+        const auto convert = [&](UErrorCode& status) {
+            return ucnv_fromUChars(converter, bytes.data(), int32_t(bytes.size()),
+                                   reinterpret_cast<const UChar*>(text.constData()), int32_t(text.size()), &status);
+        };
+        return whole(bytes, convert);
+    }
+
+private:
+    // A "?" is what the other programs on these files write for a character
+    // that Windows-31J lacks, one for each character; the table's own
+    // substitute is a valid double-byte code that could be mistaken for a real
+    // character, and ICU's own callback drops some characters unnoticed. A
+    // byte order mark pasted along with a text is invisible and written as
+    // nothing, as the files written so far have it.
+    static void writeQuestionMark(const void*, UConverterFromUnicodeArgs* args, const UChar*, int32_t,
+                                  UChar32 codePoint, UConverterCallbackReason reason, UErrorCode* status)
+    {
+        if (reason > UCNV_IRREGULAR)
+            return;
+        *status = U_ZERO_ERROR;
+        if (codePoint != 0xFEFF)
+            ucnv_cbFromUWriteBytes(args, "?", 1, 0, status);
+    }
+
+    // Runs `convert` into `out`, once more with the room it asked for should
+    // the estimate ever fall short; a failure gives an empty result.
+    template <typename Out, typename Convert>
+    static Out whole(Out& out, const Convert& convert)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        int32_t length = convert(status);
+        if (status == U_BUFFER_OVERFLOW_ERROR) {
+            out.resize(length);
+            status = U_ZERO_ERROR;
+            length = convert(status);
+        }
+        if (U_FAILURE(status))
+            return {};
+        out.resize(length);
+        return out;
+    }
+
+    UConverter* converter = nullptr;
+};
+
+Converter& threadConverter()
+{
+    thread_local Converter converter;
+    return converter;
 }
+
+} // namespace
 
 QString decode(const QByteArray& bytes)
 {
-    // The converter holds back a trailing lead byte even when told to be
-    // stateless; a line feed cannot be a trail byte, so it forces the flush.
-    QStringDecoder decoder(Codec, QStringDecoder::Flag::Stateless);
-    QString text = decoder(bytes + '\n');
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text;
+    return threadConverter().decode(bytes);
 }
 
 QByteArray encode(const QString& text)
 {
-    QStringEncoder encoder(Codec, QStringEncoder::Flag::Stateless);
-    QByteArray bytes = encoder(text);
-    if (!encoder.hasError())
-        return bytes;
-    // The converter's own substitute is a valid double-byte code; a "?" is
-    // what the other programs on these files write for a character that
-    // Windows-31J lacks, and it cannot be mistaken for a real character.
-    bytes.clear();
-    for (const uint cp : text.toUcs4()) {
-        QStringEncoder one(Codec, QStringEncoder::Flag::Stateless);
-        const QByteArray encoded = one(QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1));
-        bytes += one.hasError() ? QByteArray("?") : encoded;
-    }
-    return bytes;
+    return threadConverter().encode(text);
 }
 
 QByteArray encodeWithin(const QString& text, int capacity)

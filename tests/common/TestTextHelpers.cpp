@@ -27,6 +27,8 @@ private slots:
     void decodeFlushesALoneLeadByte();
     void windows31jMapping_data();
     void windows31jMapping();
+    void unmappableCharacters_data();
+    void unmappableCharacters();
     void encodeWithinKeepsWholeCharacters_data();
     void encodeWithinKeepsWholeCharacters();
     void longPathForm();
@@ -193,6 +195,27 @@ void TestTextHelpers::windows31jMapping()
     // A character outside Windows-31J is written as "?".
     QCOMPARE(ShiftJis::encode(text + QChar(0x301C) + "a"), bytes + "?a");
     // The character that failed does not fail the next text.
+    QCOMPARE(ShiftJis::encode(text), bytes);
+}
+
+void TestTextHelpers::unmappableCharacters_data()
+{
+    // Each character that Windows-31J lacks is one "?", whichever way the
+    // converter would have dropped or substituted it.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("wave dash U+301C") << QString(QChar(0x301C)) << QByteArray("?");
+    QTest::newRow("default ignorable U+FFF8") << QString(QChar(0xFFF8)) << QByteArray("?");
+    QTest::newRow("outside the BMP") << QString::fromUcs4(U"a\U0001F600b") << QByteArray("a?b");
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "a" << QByteArray("?a");
+    QTest::newRow("two in a row") << QString(QChar(0x301C)) + QChar(0x301C) << QByteArray("??");
+    QTest::newRow("byte order mark is nothing") << QString(QChar(0xFEFF)) + "a" + QChar(0xFEFF) << QByteArray("a");
+}
+
+void TestTextHelpers::unmappableCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
     QCOMPARE(ShiftJis::encode(text), bytes);
 }
 
