@@ -1,13 +1,45 @@
-# kavrel_add_test(NAME SOURCES file... LIBS lib... [GUI] [SCREEN WIDTHxHEIGHT])
-# Builds a QtTest executable outside the program folder and registers it with
-# ctest. GUI tests run on Qt's offscreen platform so they never need a display;
-# its screen is 800 × 600 unless SCREEN gives a desktop's size.
+# The QtTest classes of one tests/ folder are built into one executable: a
+# link and a moc step per class cost more than the classes' own compiling.
+# Each class registers itself (tests/support/TestRegistry.h) and ctest runs
+# the executable once per class, naming the class as its first argument.
+#
+# kavrel_test_program(TARGET)
+# Makes the folder's test executable; the kavrel_add_test calls after it, in
+# the same folder, add to it.
+function(kavrel_test_program target)
+  add_executable(${target})
+  target_link_libraries(${target} PRIVATE test_main)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set(KAVREL_TEST_PROGRAM ${target} PARENT_SCOPE)
+endfunction()
+
+# kavrel_add_test(NAME SOURCES file... [LIBS lib...] [CLASS class] [DEPENDS target...]
+#                 [DEFINITIONS name=value...] [ENVIRONMENT name=value...] [GUI] [SCREEN WIDTHxHEIGHT])
+# Adds a test class to the folder's executable and registers it with ctest as
+# NAME. The class is named as its first source file unless CLASS names it;
+# DEPENDS are built before the executable, DEFINITIONS hold for the class's
+# own sources only. GUI tests run on Qt's offscreen platform so they never
+# need a display; its screen is 800 × 600 unless SCREEN gives a desktop's size.
 function(kavrel_add_test name)
-  cmake_parse_arguments(T "GUI" "SCREEN" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  add_test(NAME ${name} COMMAND ${name})
+  cmake_parse_arguments(T "GUI" "SCREEN;CLASS" "SOURCES;LIBS;DEPENDS;DEFINITIONS;ENVIRONMENT" ${ARGN})
+  if(NOT KAVREL_TEST_PROGRAM)
+    message(FATAL_ERROR "kavrel_add_test(${name}) before kavrel_test_program() in ${CMAKE_CURRENT_SOURCE_DIR}")
+  endif()
+  if(T_SOURCES)
+    target_sources(${KAVREL_TEST_PROGRAM} PRIVATE ${T_SOURCES})
+  endif()
+  target_link_libraries(${KAVREL_TEST_PROGRAM} PRIVATE ${T_LIBS})
+  if(T_DEPENDS)
+    add_dependencies(${KAVREL_TEST_PROGRAM} ${T_DEPENDS})
+  endif()
+  if(T_DEFINITIONS)
+    set_property(SOURCE ${T_SOURCES} APPEND PROPERTY COMPILE_DEFINITIONS ${T_DEFINITIONS})
+  endif()
+  if(NOT T_CLASS)
+    list(GET T_SOURCES 0 first)
+    get_filename_component(T_CLASS ${first} NAME_WE)
+  endif()
+  add_test(NAME ${name} COMMAND ${KAVREL_TEST_PROGRAM} ${T_CLASS})
   set(env "QT_QPA_PLATFORM=offscreen")
   if(T_SCREEN)
     string(REPLACE "x" ";" size ${T_SCREEN})
@@ -20,5 +52,6 @@ function(kavrel_add_test name)
   if(NOT T_GUI)
     set(env "QT_QPA_PLATFORM=minimal")
   endif()
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env};KAVREL_PROGRAM_DIR=${KAVREL_PROGRAM_DIR}" TIMEOUT 300)
+  list(APPEND env "KAVREL_PROGRAM_DIR=${KAVREL_PROGRAM_DIR}" ${T_ENVIRONMENT})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()

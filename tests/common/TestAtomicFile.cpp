@@ -417,5 +417,6 @@ void TestAtomicFile::refusalsGiveTheTablesReason()
     QCOMPARE(contents(path), fileMode ? QByteArray("old") : QByteArray("<unreadable>"));
 }
 
-QTEST_APPLESS_MAIN(TestAtomicFile)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestAtomicFile)
 #include "TestAtomicFile.moc"

@@ -404,5 +404,6 @@ void TestCopyData::blocksOneAfterAnother()
     QCOMPARE(dialog.blocks, (QList<CopyDataBlock>{first, second}));
 }
 
-QTEST_GUILESS_MAIN(TestCopyData)
+#include "TestMain.h"
+KAVREL_TEST_GUILESS_MAIN(TestCopyData)
 #include "TestCopyData.moc"

@@ -42,5 +42,6 @@ void TestJapaneseDate::eraAndWeekday()
     QCOMPARE(JapaneseDate::weekday(date), weekday);
 }
 
-QTEST_APPLESS_MAIN(TestJapaneseDate)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestJapaneseDate)
 #include "TestJapaneseDate.moc"

@@ -179,5 +179,6 @@ void TestNumberText::fromDouble()
         QVERIFY_THROWS_EXCEPTION(ValueOverflow, Currency::fromDouble(value));
 }
 
-QTEST_APPLESS_MAIN(TestNumberText)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestNumberText)
 #include "TestNumberText.moc"

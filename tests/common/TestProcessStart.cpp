@@ -140,5 +140,6 @@ void TestProcessStart::defaultApplication()
     QCOMPARE(DefaultApplicationCommand("text/plain"), command);
 }
 
-QTEST_APPLESS_MAIN(TestProcessStart)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestProcessStart)
 #include "TestProcessStart.moc"

@@ -264,5 +264,6 @@ void TestProgramFolders::installationFileOfTheDataFolderFirst()
     QCOMPARE(InstallationFile(data.path(), "dialog.ico"), data.filePath("dialog.ico"));
 }
 
-QTEST_APPLESS_MAIN(TestProgramFolders)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestProgramFolders)
 #include "TestProgramFolders.moc"

@@ -276,5 +276,6 @@ void TestTextHelpers::applicationTitleIsOurOwn()
     QCOMPARE(ApplicationTitle(), QStringLiteral("配管材入力ダイアログ"));
 }
 
-QTEST_APPLESS_MAIN(TestTextHelpers)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestTextHelpers)
 #include "TestTextHelpers.moc"

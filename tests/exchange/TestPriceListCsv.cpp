@@ -151,5 +151,6 @@ void TestPriceListCsv::sizeLimit()
     QVERIFY2(failure.contains(reason), qPrintable(failure));
 }
 
-QTEST_GUILESS_MAIN(TestPriceListCsv)
+#include "TestMain.h"
+KAVREL_TEST_GUILESS_MAIN(TestPriceListCsv)
 #include "TestPriceListCsv.moc"

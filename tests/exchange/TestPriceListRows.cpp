@@ -227,5 +227,6 @@ void TestPriceListRows::shiftJisFileToRows()
     QCOMPARE(rowLines(ReadPriceListRows(table, columns)), QStringList{"2:ソケット|15A|1200|-|-"});
 }
 
-QTEST_GUILESS_MAIN(TestPriceListRows)
+#include "TestMain.h"
+KAVREL_TEST_GUILESS_MAIN(TestPriceListRows)
 #include "TestPriceListRows.moc"

@@ -274,5 +274,6 @@ void TestPriceListXlsx::savedByLibreOffice()
     QCOMPARE(TableLines(table), (QStringList{"1:品名|サイズ|定価", "2:白ガス管|15A|1234.5", "3:継手|20A, 長|1500"}));
 }
 
-QTEST_GUILESS_MAIN(TestPriceListXlsx)
+#include "TestMain.h"
+KAVREL_TEST_GUILESS_MAIN(TestPriceListXlsx)
 #include "TestPriceListXlsx.moc"

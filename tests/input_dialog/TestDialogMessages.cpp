@@ -337,5 +337,6 @@ void TestDialogMessages::secondDialog()
     QVERIFY(second.isVisible());
 }
 
-QTEST_MAIN(TestDialogMessages)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestDialogMessages)
 #include "TestDialogMessages.moc"

@@ -192,5 +192,6 @@ void TestEstimateMessages::incomingCommand()
     QTEST(IncomingCommand(CopyDataBlock{dwData, QStringLiteral("TFESTIMATE"), data}), "command");
 }
 
-QTEST_GUILESS_MAIN(TestEstimateMessages)
+#include "TestMain.h"
+KAVREL_TEST_GUILESS_MAIN(TestEstimateMessages)
 #include "TestEstimateMessages.moc"

@@ -628,5 +628,6 @@ void TestInputDialog::closeWhenTheRemarksCannotBeSaved()
     QVERIFY(!d.isVisible());
 }
 
-QTEST_MAIN(TestInputDialog)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestInputDialog)
 #include "TestInputDialog.moc"

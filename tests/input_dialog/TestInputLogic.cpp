@@ -420,5 +420,6 @@ void TestInputLogic::systemNamesFile()
     QCOMPARE(lines[9], QByteArray("[KEITO_NAME10]=ten=10\r"));
 }
 
-QTEST_GUILESS_MAIN(TestInputLogic)
+#include "TestMain.h"
+KAVREL_TEST_GUILESS_MAIN(TestInputLogic)
 #include "TestInputLogic.moc"

@@ -306,5 +306,6 @@ void TestInputSubDialogs::programMissing()
     QVERIFY(d.isVisible());
 }
 
-QTEST_MAIN(TestInputSubDialogs)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestInputSubDialogs)
 #include "TestInputSubDialogs.moc"

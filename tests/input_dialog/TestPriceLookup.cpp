@@ -177,5 +177,6 @@ void TestPriceLookup::shortBook()
     QVERIFY_THROWS_EXCEPTION(FileError, LookupEstimateLine(c));
 }
 
-QTEST_GUILESS_MAIN(TestPriceLookup)
+#include "TestMain.h"
+KAVREL_TEST_GUILESS_MAIN(TestPriceLookup)
 #include "TestPriceLookup.moc"

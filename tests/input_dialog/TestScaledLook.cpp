@@ -53,7 +53,7 @@ void TestScaledLook::categoryDisksInScreenPixels()
     }
 }
 
-int main(int argc, char** argv)
+static int run(int argc, char** argv)
 {
     // A screen of twice the density unless the run names another factor.
     if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
@@ -62,5 +62,8 @@ int main(int argc, char** argv)
     TestScaledLook test;
     return QTest::qExec(&test, argc, argv);
 }
+
+#include "TestMain.h"
+KAVREL_TEST_CUSTOM_MAIN(TestScaledLook, run)
 
 #include "TestScaledLook.moc"

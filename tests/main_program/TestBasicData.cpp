@@ -306,5 +306,6 @@ void TestBasicData::unchangedTextsKeepTheirBytes()
     QCOMPARE(Bytes(f.row(1).headerText), ShiftJis::encode(QString::fromUtf8("鋳鉄管")));
 }
 
-QTEST_APPLESS_MAIN(TestBasicData)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestBasicData)
 #include "TestBasicData.moc"

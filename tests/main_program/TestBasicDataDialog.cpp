@@ -423,11 +423,14 @@ void TestBasicDataDialog::exitAfterPresetsStillRedisplaysAndMarksModified()
     QCOMPARE(w.StrColGrid3->Cells(1, 3), composite);
 }
 
-int main(int argc, char** argv)
+static int run(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     TestBasicDataDialog test;
     return QTest::qExec(&test, argc, argv);
 }
+
+#include "TestMain.h"
+KAVREL_TEST_CUSTOM_MAIN(TestBasicDataDialog, run)
 
 #include "TestBasicDataDialog.moc"

@@ -90,5 +90,6 @@ void TestBookCompare::aChosenDifferenceIsMarkedUntilTheNextSelection()
     QVERIFY(!marked());
 }
 
-QTEST_MAIN(TestBookCompare)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestBookCompare)
 #include "TestBookCompare.moc"

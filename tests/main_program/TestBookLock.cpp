@@ -153,5 +153,6 @@ void TestBookLock::sessionLocksWhatItHasLoaded()
     QCOMPARE(QDir(dir.path()).entryList({QStringLiteral(".~lock.*")}, QDir::Files | QDir::Hidden), QStringList());
 }
 
-QTEST_GUILESS_MAIN(TestBookLock)
+#include "TestMain.h"
+KAVREL_TEST_GUILESS_MAIN(TestBookLock)
 #include "TestBookLock.moc"

@@ -450,5 +450,6 @@ void TestClipCommands::failedLoadOfAUserFileKeepsEverything()
     QVERIFY(f.session.modified());
 }
 
-QTEST_APPLESS_MAIN(TestClipCommands)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestClipCommands)
 #include "TestClipCommands.moc"

@@ -163,5 +163,6 @@ void TestDataFileConfig::failures()
                              WriteDataFileConfig(folder.filePath(QStringLiteral("gone/kavre_p.conf")), DataFileConfig{}));
 }
 
-QTEST_MAIN(TestDataFileConfig)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestDataFileConfig)
 #include "TestDataFileConfig.moc"

@@ -231,11 +231,14 @@ void TestEditCommands::undoAfterClearWritesTheFileAsBefore()
     QVERIFY(p.seam.unexpected.isEmpty());
 }
 
-int main(int argc, char** argv)
+static int run(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     TestEditCommands test;
     return QTest::qExec(&test, argc, argv);
 }
+
+#include "TestMain.h"
+KAVREL_TEST_CUSTOM_MAIN(TestEditCommands, run)
 
 #include "TestEditCommands.moc"

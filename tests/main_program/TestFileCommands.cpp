@@ -351,11 +351,14 @@ void TestFileCommands::manualIsInTheProgramFolder()
         QVERIFY2(text.contains(QString::fromUtf8(section)), section);
 }
 
-int main(int argc, char** argv)
+static int run(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     TestFileCommands test;
     return QTest::qExec(&test, argc, argv);
 }
+
+#include "TestMain.h"
+KAVREL_TEST_CUSTOM_MAIN(TestFileCommands, run)
 
 #include "TestFileCommands.moc"

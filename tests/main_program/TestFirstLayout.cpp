@@ -220,5 +220,6 @@ void TestFirstLayout::namesTellApartInANarrowTree()
     QVERIFY(look(1) != look(2));
 }
 
-QTEST_MAIN(TestFirstLayout)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestFirstLayout)
 #include "TestFirstLayout.moc"

@@ -567,5 +567,6 @@ void TestMainWindow::rowMarkFollowsEveryMove()
         QCOMPARE(grids[1]->Col(), 3);
 }
 
-QTEST_MAIN(TestMainWindow)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestMainWindow)
 #include "TestMainWindow.moc"

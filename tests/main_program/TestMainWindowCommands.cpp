@@ -356,12 +356,15 @@ void TestMainWindowCommands::tooLargeValuesAreRefused()
     QCOMPARE(p.window->GPAYDAY[0]->value(), 0.0);
 }
 
-int main(int argc, char** argv)
+static int run(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
     TestMainWindowCommands test;
     return QTest::qExec(&test, argc, argv);
 }
+
+#include "TestMain.h"
+KAVREL_TEST_CUSTOM_MAIN(TestMainWindowCommands, run)
 
 #include "TestMainWindowCommands.moc"

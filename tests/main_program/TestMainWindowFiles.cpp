@@ -393,5 +393,6 @@ void TestMainWindowFiles::badInputsInTheWindow()
         QCOMPARE(StateOf(path), before);
 }
 
-QTEST_MAIN(TestMainWindowFiles)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestMainWindowFiles)
 #include "TestMainWindowFiles.moc"

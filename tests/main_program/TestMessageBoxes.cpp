@@ -250,5 +250,6 @@ void TestMessageBoxes::toolkitSpeaksJapanese()
     QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QString::fromUtf8("保存"));
 }
 
-QTEST_MAIN(TestMessageBoxes)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestMessageBoxes)
 #include "TestMessageBoxes.moc"

@@ -349,12 +349,15 @@ void TestOutputCommands::printStopsWhenAJobFileCannotBeWritten()
     QVERIFY(!QFile::exists(p.dir.filePath("started.txt")));
 }
 
-int main(int argc, char** argv)
+static int run(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
     TestOutputCommands test;
     return QTest::qExec(&test, argc, argv);
 }
+
+#include "TestMain.h"
+KAVREL_TEST_CUSTOM_MAIN(TestOutputCommands, run)
 
 #include "TestOutputCommands.moc"

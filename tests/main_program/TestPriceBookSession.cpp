@@ -782,5 +782,6 @@ void TestPriceBookSession::scratchBookWithPricesSurvivesTheStart()
     QCOMPARE(BookVersions(session.scratchFile()).size(), std::size_t(1));
 }
 
-QTEST_APPLESS_MAIN(TestPriceBookSession)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestPriceBookSession)
 #include "TestPriceBookSession.moc"

@@ -144,5 +144,6 @@ void TestPrintJob::aFileThatCannotBeWrittenStopsTheJob()
     QCOMPARE(files(folder.path()), expected);
 }
 
-QTEST_APPLESS_MAIN(TestPrintJob)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestPrintJob)
 #include "TestPrintJob.moc"

@@ -125,5 +125,6 @@ void TestRevisionDialog::percentRevisionOfChosenMaterials()
     QVERIFY(p.session().book() == before);
 }
 
-QTEST_MAIN(TestRevisionDialog)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestRevisionDialog)
 #include "TestRevisionDialog.moc"

@@ -238,5 +238,6 @@ void TestSettingsFiles::recentFolders()
     QCOMPARE(nowhere.startFolder(FileKind::Book), first);
 }
 
-QTEST_APPLESS_MAIN(TestSettingsFiles)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestSettingsFiles)
 #include "TestSettingsFiles.moc"

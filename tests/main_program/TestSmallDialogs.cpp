@@ -510,5 +510,6 @@ void TestSmallDialogs::editorAndCalculatorFromThePath()
     QVERIFY(seam.unexpected.isEmpty());
 }
 
-QTEST_MAIN(TestSmallDialogs)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestSmallDialogs)
 #include "TestSmallDialogs.moc"

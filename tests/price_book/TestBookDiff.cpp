@@ -232,5 +232,6 @@ void TestBookDiff::textAndCsv()
                  + oldRate + ",0.125,\r\n");
 }
 
-QTEST_APPLESS_MAIN(TestBookDiff)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestBookDiff)
 #include "TestBookDiff.moc"

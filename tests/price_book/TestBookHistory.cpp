@@ -142,5 +142,6 @@ void TestBookHistory::theUsersSizeLimit()
     QCOMPARE(ReadHistoryPolicy(dir.path()).maxBytes, maxBytes);
 }
 
-QTEST_APPLESS_MAIN(TestBookHistory)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestBookHistory)
 #include "TestBookHistory.moc"

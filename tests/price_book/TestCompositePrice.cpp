@@ -464,5 +464,6 @@ void TestCompositePrice::largeComponentAddends()
     QCOMPARE(f.book.row(3, 1).compositeLevel[0], units(composite));
 }
 
-QTEST_APPLESS_MAIN(TestCompositePrice)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestCompositePrice)
 #include "TestCompositePrice.moc"

@@ -226,5 +226,6 @@ void TestMaterialExport::viewFollowsTheMode()
     QCOMPARE(ShownExportView(sampleWork(true)).sheetNames, QStringList{QString::fromUtf8("一般")});
 }
 
-QTEST_APPLESS_MAIN(TestMaterialExport)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestMaterialExport)
 #include "TestMaterialExport.moc"

@@ -328,5 +328,6 @@ void TestPlainArithmetic::zeroRateLinesAgree()
     }
 }
 
-QTEST_APPLESS_MAIN(TestPlainArithmetic)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestPlainArithmetic)
 #include "TestPlainArithmetic.moc"

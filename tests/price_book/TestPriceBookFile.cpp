@@ -332,5 +332,6 @@ void TestPriceBookFile::blankBookIsKnown()
     QVERIFY(!HoldsBlankBook(dir.path()));
 }
 
-QTEST_APPLESS_MAIN(TestPriceBookFile)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestPriceBookFile)
 #include "TestPriceBookFile.moc"

@@ -241,5 +241,6 @@ void TestPriceRevision::reportRowsAndCsv()
     QCOMPARE(csv.count("\r\n"), int(rows.size()));
 }
 
-QTEST_APPLESS_MAIN(TestPriceRevision)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestPriceRevision)
 #include "TestPriceRevision.moc"

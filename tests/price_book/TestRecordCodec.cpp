@@ -141,5 +141,6 @@ void TestRecordCodec::roundTripOfRandomRecords()
     }
 }
 
-QTEST_APPLESS_MAIN(TestRecordCodec)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestRecordCodec)
 #include "TestRecordCodec.moc"

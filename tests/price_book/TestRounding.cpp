@@ -155,5 +155,6 @@ void TestRounding::roundingChoices()
     QVERIFY(!RoundingChoiceOf(Currency::fromRaw(addend.raw() + 1)));
 }
 
-QTEST_APPLESS_MAIN(TestRounding)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestRounding)
 #include "TestRounding.moc"

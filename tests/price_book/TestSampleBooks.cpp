@@ -165,5 +165,6 @@ void TestSampleBooks::booksRecomputeToThemselves()
     QCOMPARE(bookBytes(dir.filePath("recomputed.FDA"), book), written);
 }
 
-QTEST_APPLESS_MAIN(TestSampleBooks)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestSampleBooks)
 #include "TestSampleBooks.moc"

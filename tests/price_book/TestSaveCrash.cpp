@@ -153,5 +153,6 @@ void TestSaveCrash::killedSavesKeepWholeVersions()
     qInfo("0 corrupt books or versions, %zu whole versions kept", versions.size());
 }
 
-QTEST_APPLESS_MAIN(TestSaveCrash)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestSaveCrash)
 #include "TestSaveCrash.moc"

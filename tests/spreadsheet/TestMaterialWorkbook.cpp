@@ -263,5 +263,6 @@ void TestMaterialWorkbook::anotherProgramReadsTheSameNumbers()
     }
 }
 
-QTEST_APPLESS_MAIN(TestMaterialWorkbook)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestMaterialWorkbook)
 #include "TestMaterialWorkbook.moc"

@@ -119,5 +119,6 @@ void TestWorkbookCommands::failuresWriteNothing()
     QCOMPARE(readAll(dir.filePath("BOOK")), book);
 }
 
-QTEST_APPLESS_MAIN(TestWorkbookCommands)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestWorkbookCommands)
 #include "TestWorkbookCommands.moc"

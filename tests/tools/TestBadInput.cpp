@@ -267,5 +267,6 @@ void TestBadInput::tool()
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), 1);
 }
 
-QTEST_APPLESS_MAIN(TestBadInput)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestBadInput)
 #include "TestBadInput.moc"

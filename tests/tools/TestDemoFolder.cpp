@@ -118,5 +118,6 @@ void TestDemoFolder::failures()
     }
 }
 
-QTEST_APPLESS_MAIN(TestDemoFolder)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestDemoFolder)
 #include "TestDemoFolder.moc"

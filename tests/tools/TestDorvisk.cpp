@@ -250,5 +250,6 @@ void TestDorvisk::pdfGoesWhereTheLastWent()
     QCOMPARE(proposed, home.filePath("plans"));
 }
 
-QTEST_MAIN(TestDorvisk)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestDorvisk)
 #include "TestDorvisk.moc"

@@ -282,5 +282,6 @@ void TestEstimatePeer::commandsTypedWhileListening()
     QCOMPARE(dialog.blocks.size(), 1);
 }
 
-QTEST_MAIN(TestEstimatePeer)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestEstimatePeer)
 #include "TestEstimatePeer.moc"

@@ -199,5 +199,6 @@ void TestInstalledLayout::startSetsUpTheUsersDataFolder()
     QCOMPARE(readAll(user + "/kanzai/haikan3.FDA"), own);
 }
 
-QTEST_APPLESS_MAIN(TestInstalledLayout)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestInstalledLayout)
 #include "TestInstalledLayout.moc"

@@ -494,5 +494,6 @@ void TestPricebookTool::everySaveKeepsAVersionToRestore()
     QCOMPARE(readAll(book), original);
 }
 
-QTEST_APPLESS_MAIN(TestPricebookTool)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestPricebookTool)
 #include "TestPricebookTool.moc"

@@ -56,5 +56,6 @@ void TestProgramStart::withoutADisplay()
     }
 }
 
-QTEST_GUILESS_MAIN(TestProgramStart)
+#include "TestMain.h"
+KAVREL_TEST_GUILESS_MAIN(TestProgramStart)
 #include "TestProgramStart.moc"

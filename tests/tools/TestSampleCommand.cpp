@@ -105,5 +105,6 @@ void TestSampleCommand::needsExactlyOneFolder()
     QVERIFY(pricebook({"--help"}).out.contains("sample DIR"));
 }
 
-QTEST_APPLESS_MAIN(TestSampleCommand)
+#include "TestMain.h"
+KAVREL_TEST_APPLESS_MAIN(TestSampleCommand)
 #include "TestSampleCommand.moc"

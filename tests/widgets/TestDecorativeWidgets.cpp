@@ -624,5 +624,6 @@ void TestDecorativeWidgets::folderDialogAsksTheSeam()
     QVERIFY(seam.unexpected.isEmpty());
 }
 
-QTEST_MAIN(TestDecorativeWidgets)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestDecorativeWidgets)
 #include "TestDecorativeWidgets.moc"

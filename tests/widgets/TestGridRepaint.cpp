@@ -165,5 +165,6 @@ void TestGridRepaint::scrollBarsFollowTheSize()
     QTRY_VERIFY(grid.verticalScrollBar()->isVisible());
 }
 
-QTEST_MAIN(TestGridRepaint)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestGridRepaint)
 #include "TestGridRepaint.moc"

@@ -612,5 +612,6 @@ void TestNValEdit::enterReachesDefaultButton()
     QVERIFY(ok->hasFocus());
 }
 
-QTEST_MAIN(TestNValEdit)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestNValEdit)
 #include "TestNValEdit.moc"

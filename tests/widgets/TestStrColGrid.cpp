@@ -538,5 +538,6 @@ void TestStrColGrid::propertiesByName()
     QCOMPARE(grid.Alignment(), taCenter);
 }
 
-QTEST_MAIN(TestStrColGrid)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestStrColGrid)
 #include "TestStrColGrid.moc"

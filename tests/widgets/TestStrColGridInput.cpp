@@ -534,5 +534,6 @@ void TestStrColGridInput::mouseSelectsAndSizesColumns()
     QCOMPARE(clicks, 1); // a drag is no click
 }
 
-QTEST_MAIN(TestStrColGridInput)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestStrColGridInput)
 #include "TestStrColGridInput.moc"

@@ -444,5 +444,6 @@ void TestStrColGridPaint::failingDrawHandlerSparesTheOtherCells()
     QCOMPARE(QColor(image.pixel(f.grid.CellRect(4, 4).center())), QColor(0, 0, 255));
 }
 
-QTEST_MAIN(TestStrColGridPaint)
+#include "TestMain.h"
+KAVREL_TEST_MAIN(TestStrColGridPaint)
 #include "TestStrColGridPaint.moc"
