@@ -1,5 +1,5 @@
-# The QtTest classes of one tests/ folder are built into one executable: a
-# link and a moc step per class cost more than the classes' own compiling.
+# The QtTest classes of one tests/ folder are built into one executable,
+# which saves a link and a moc step per class.
 # Each class registers itself (tests/support/TestRegistry.h) and ctest runs
 # the executable once per class, naming the class as its first argument.
 #
@@ -10,16 +10,17 @@
 # and only targets compiled with the same definitions can share the header
 # precompiled for the first of them.
 function(kavrel_test_programs)
+  set(owner "")
   foreach(folder ${ARGN})
     set(program ${folder}_tests)
     add_executable(${program})
     target_link_libraries(${program} PRIVATE test_main)
     set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    if(NOT first)
-      set(first ${program})
+    if(NOT owner)
+      set(owner ${program})
       target_precompile_headers(${program} PRIVATE ${KAVREL_TEST_HEADERS})
     else()
-      target_precompile_headers(${program} REUSE_FROM ${first})
+      target_precompile_headers(${program} REUSE_FROM ${owner})
     endif()
   endforeach()
 endfunction()
