@@ -1,18 +1,85 @@
 #include "ProgramStart.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include <cstdio>
+#include <iterator>
+#include <cstdlib>
 #include <cstring>
+
+namespace {
+
+// The program icon's sizes, each read only when a size is asked for: Qt's own
+// engine decodes every file as it is added, which made the eight PNG files a
+// noticeable part of each start, and most platforms never ask for most sizes.
+class ProgramIconEngine : public QIconEngine {
+public:
+    explicit ProgramIconEngine(const QString& name) : name_(name) {}
+
+    QIconEngine* clone() const override { return new ProgramIconEngine(name_); }
+    QString key() const override { return QStringLiteral("ProgramIconEngine"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : Sides)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = sideFor(size);
+        return QSize(side, side).boundedTo(size);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = sideFor(size);
+        const QString file = QStringLiteral(":/icons/%1/%2.png").arg(side).arg(name_);
+        QPixmap pixmap;
+        if (!QPixmapCache::find(file, &pixmap) && pixmap.load(file))
+            QPixmapCache::insert(file, pixmap);
+        // Scaled down to a size between two files, never up.
+        const QSize wanted = pixmap.size().boundedTo(size);
+        if (pixmap.isNull() || pixmap.size() == wanted)
+            return pixmap;
+        return pixmap.scaled(wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    static constexpr int Sides[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+    // The smallest side that covers the size asked for, else the largest.
+    static int sideFor(const QSize& size)
+    {
+        for (int side : Sides)
+            if (side >= size.width() && side >= size.height())
+                return side;
+        return Sides[std::size(Sides) - 1];
+    }
+
+    QString name_;
+};
+
+} // namespace
 
 QIcon ProgramIcon(const QString& name)
 {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(name), QSize(size, size));
-    return icon;
+    return QIcon(new ProgramIconEngine(name));
 }
 
 bool LoadToolkitJapanese()
@@ -56,4 +123,26 @@ std::optional<int> EarlyExit(int argc, char** argv, const ProgramInfo& program)
         return 1;
     }
     return std::nullopt;
+}
+
+namespace {
+
+class ExitAfterFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        // Queued, so that the paint itself is finished first.
+        if (event->type() == QEvent::Paint)
+            QMetaObject::invokeMethod(qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
+        return false;
+    }
+};
+
+} // namespace
+
+void ExitAfterFirstPaintWhenTimed(QObject* painted)
+{
+    if (qEnvironmentVariableIsSet("KAVREL_EXIT_AFTER_FIRST_PAINT"))
+        painted->installEventFilter(new ExitAfterFirstPaint(painted));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -32,3 +33,9 @@ bool DisplayReachable();
 // The exit code when the program ends here, or nothing to go on. Prints to
 // standard output (help, version) or standard error (no display).
 std::optional<int> EarlyExit(int argc, char** argv, const ProgramInfo& program);
+
+// For timing the whole start from outside: with KAVREL_EXIT_AFTER_FIRST_PAINT
+// set, the program ends as soon as `painted` (the table or list the user
+// looks at first) has been painted once, without closing its window (which
+// would save settings). Not a user setting; nothing else reads it.
+void ExitAfterFirstPaintWhenTimed(QObject* painted);

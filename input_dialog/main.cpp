@@ -4,6 +4,8 @@
 #include "StartFolders.h"
 #include "TFKANZAI.h"
 
+#include <QListWidget>
+
 namespace {
 
 const ProgramInfo KanzaiInput{"kanzai_input",
@@ -27,6 +29,7 @@ int main(int argc, char* argv[])
         return 1;
     TFKANZAI dialog(folders->data, app.arguments().mid(1));
     dialog.setProgramsFolder(folders->programs);
+    ExitAfterFirstPaintWhenTimed(dialog.ListBox1->viewport());
     dialog.show();
     return app.exec();
 }

@@ -8,26 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <cstdlib>
-
-namespace {
-
-// For timing the whole start from outside: with KAVREL_EXIT_AFTER_FIRST_PAINT
-// set, the program ends as soon as the labour rate table has first been
-// painted with the start-up material, without closing the window (which
-// would save settings). Not a user setting; nothing else reads it.
-class ExitAfterFirstPaint : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
-        return false;
-    }
-};
-
-} // namespace
 
 const ProgramInfo Kavrel{"kavrel",
                          "使い方: kavrel [カテゴリ番号;管材番号;]\n"
@@ -53,9 +33,7 @@ int main(int argc, char* argv[])
     // Created after the main window, it reads the data file configuration.
     Tkvconfig config(folders->data, &window);
     window.setConfigDialog(&config);
-    ExitAfterFirstPaint exitAfterFirstPaint;
-    if (qEnvironmentVariableIsSet("KAVREL_EXIT_AFTER_FIRST_PAINT"))
-        window.StrColGrid1->viewport()->installEventFilter(&exitAfterFirstPaint);
+    ExitAfterFirstPaintWhenTimed(window.StrColGrid1->viewport());
     window.show();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "PriceBookFile.h"
 #include "ProfileFile.h"
+#include "ProgramStart.h"
 #include "SettingsLines.h"
 #include "TCheckGroupBox.h"
 #include "TFTANKAREGIST.h"
@@ -60,6 +61,8 @@ private slots:
     void hiddenTreeKeepsItsWidth();
     void rowMarkFollowsEveryMove_data();
     void rowMarkFollowsEveryMove();
+    void windowIconSizes_data();
+    void windowIconSizes();
 };
 
 void TestMainWindow::startUp_data()
@@ -565,6 +568,37 @@ void TestMainWindow::rowMarkFollowsEveryMove()
         QCOMPARE(grids[0]->Col(), labourColumn);
     if (command == "LEVEL31")
         QCOMPARE(grids[1]->Col(), 3);
+}
+
+void TestMainWindow::windowIconSizes_data()
+{
+    // The icon's files are read only when a size is asked for; each size
+    // comes from the smallest file that covers it.
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("file");
+    QTest::newRow("a file's own size") << 48 << 48;
+    QTest::newRow("between two files") << 20 << 22;
+    QTest::newRow("the smallest") << 8 << 16;
+    QTest::newRow("the largest") << 256 << 256;
+    QTest::newRow("beyond the largest") << 300 << 256;
+}
+
+void TestMainWindow::windowIconSizes()
+{
+    QFETCH(int, asked);
+    QFETCH(int, file);
+    const QIcon icon = ProgramIcon(QStringLiteral("kavrel"));
+    QCOMPARE(icon.availableSizes().size(), 8);
+    const QPixmap pixmap = icon.pixmap(QSize(asked, asked));
+    const int side = std::min(asked, file);
+    QCOMPARE(pixmap.size(), QSize(side, side));
+    const auto premultiplied = [](const QImage& image) {
+        return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    const QImage original = premultiplied(QImage(QStringLiteral(":/icons/%1/kavrel.png").arg(file)));
+    QVERIFY(!original.isNull());
+    if (side == file)
+        QCOMPARE(premultiplied(pixmap.toImage()), original);
 }
 
 #include "TestMain.h"
