@@ -63,14 +63,9 @@ DataFileConfig ReadDataFileConfig(const QString& path)
 DataFileConfig DataFileConfigFromLines(const QStringList& lines)
 {
     DataFileConfig config;
-    for (const QString& line : lines) {
-        const SettingsLine s = SplitSettingsLine(line);
-        for (int k = 0; k < CategoryCount; ++k) {
-            if (s.key == GroupNameKey(k))
-                config.groupName[k] = s.value;
-            else if (s.key == FileNameKey(k))
-                config.fileName[k] = s.value;
-        }
+    for (int k = 0; k < CategoryCount; ++k) {
+        config.groupName[k] = SettingsValue(lines, GroupNameKey(k), config.groupName[k]);
+        config.fileName[k] = SettingsValue(lines, FileNameKey(k), config.fileName[k]);
     }
     return config;
 }

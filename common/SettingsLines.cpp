@@ -13,13 +13,18 @@ SettingsLine SplitSettingsLine(const QString& line)
 
 QString SettingsValue(const QStringList& lines, const QString& key, const QString& fallback)
 {
-    QString value = fallback;
+    // A line's key is what precedes its first "=", so a key holding "=" is
+    // never found. Compared in place: the readers ask for dozens of keys, each
+    // over every line, and splitting each line for each key made reading a
+    // large settings file slow.
+    if (key.isEmpty() || key.contains(QLatin1Char('=')))
+        return fallback;
+    const QString* found = nullptr;
     for (const QString& line : lines) {
-        const SettingsLine s = SplitSettingsLine(line);
-        if (!s.key.isEmpty() && s.key == key)
-            value = s.value;
+        if (line.size() > key.size() && line.at(key.size()) == QLatin1Char('=') && line.startsWith(key))
+            found = &line;
     }
-    return value;
+    return found ? found->mid(key.size() + 1) : fallback;
 }
 
 QStringList ReadSettingsLines(const QString& path)

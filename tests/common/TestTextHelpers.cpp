@@ -122,9 +122,14 @@ void TestTextHelpers::settingsFileRoundTrip()
 
 void TestTextHelpers::laterLineWins()
 {
-    const QStringList lines = {"[A]=1", "[B]=2", "[A]=3", "junk"};
+    const QStringList lines = {"[A]=1", "[B]=2", "[A]=3", "junk", "[A]x=4", "[D]=a=b", "[E]=", "[E]", "=5"};
     QCOMPARE(SettingsValue(lines, "[A]"), QString("3"));
     QCOMPARE(SettingsValue(lines, "[C]", "none"), QString("none"));
+    // The key ends at the first "=": the value may hold more, a key never.
+    QCOMPARE(SettingsValue(lines, "[D]"), QString("a=b"));
+    QCOMPARE(SettingsValue(lines, "[D]=a", "none"), QString("none"));
+    QCOMPARE(SettingsValue(lines, "[E]", "none"), QString(""));
+    QCOMPARE(SettingsValue(lines, "", "none"), QString("none"));
     QTemporaryDir dir;
     QVERIFY_THROWS_EXCEPTION(FileError, ReadSettingsLines(dir.filePath("missing")));
 }
