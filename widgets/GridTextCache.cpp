@@ -1,12 +1,16 @@
 #include "GridTextCache.h"
 
 #include <QFontMetrics>
+#include <QPaintDevice>
 #include <QPainter>
 
 namespace {
 // A grid shows at most a few hundred texts; past this the cache starts over
 // rather than grow with every value ever shown.
-constexpr qsizetype MostEntries = 4096;
+constexpr qsizetype MostEntries = 2048;
+// Room around the text's box for glyphs that reach past their advance or
+// above the ascent (accents, italics).
+constexpr int Margin = 2;
 } // namespace
 
 void GridTextCache::useFont(const QFont& font)
@@ -15,9 +19,9 @@ void GridTextCache::useFont(const QFont& font)
         return;
     entries_.clear();
     font_ = font;
-    exactAscent_ = QFontMetricsF(font).ascent();
     const QFontMetrics metrics(font);
     ascent_ = metrics.ascent();
+    descent_ = metrics.descent();
     height_ = metrics.height();
 }
 
@@ -42,10 +46,6 @@ GridTextCache::Entry& GridTextCache::entry(const QFont& font, const QString& tex
     if (it == entries_.end()) {
         Entry e;
         e.width = QFontMetrics(font).horizontalAdvance(text);
-        e.text.setText(text);
-        e.text.setTextFormat(Qt::PlainText);
-        e.text.setPerformanceHint(QStaticText::AggressiveCaching);
-        e.text.prepare(QTransform(), font);
         it = entries_.insert(text, e);
     }
     return *it;
@@ -53,9 +53,42 @@ GridTextCache::Entry& GridTextCache::entry(const QFont& font, const QString& tex
 
 int GridTextCache::width(const QFont& font, const QString& text) { return entry(font, text).width; }
 
-void GridTextCache::draw(QPainter& painter, const QFont& font, int x, int baseline, const QString& text)
+void GridTextCache::render(Entry& e, const QString& text, QRgb colour, const QPaintDevice& device)
 {
+    const QFontMetrics metrics(font_);
+    const int left = std::min(0, metrics.leftBearing(text.front())) - Margin;
+    const int right = std::max(e.width, e.width - metrics.rightBearing(text.back())) + Margin;
+    e.offset = QPoint(left, -ascent_ - Margin);
+    const QSize size(right - left, ascent_ + descent_ + 2 * Margin);
+    const qreal pixelRatio = device.devicePixelRatioF();
+    e.image = QImage((QSizeF(size) * pixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    e.image.setDevicePixelRatio(pixelRatio);
+    // The font's points become the same pixels as on the grid's screen.
+    e.image.setDotsPerMeterX(qRound(device.logicalDpiX() / 0.0254));
+    e.image.setDotsPerMeterY(qRound(device.logicalDpiY() / 0.0254));
+    e.image.fill(Qt::transparent);
+    e.colour = colour;
+    QPainter painter(&e.image);
+    painter.setFont(font_);
+    painter.setPen(QColor::fromRgba(colour));
+    painter.drawText(QPointF(-e.offset.x(), -e.offset.y()), text);
+}
+
+void GridTextCache::draw(QPainter& painter, const QFont& font, const QColor& colour, int x, int baseline,
+                         const QString& text)
+{
+    const QPaintDevice* device = painter.device();
+    if (text.isEmpty() || !device)
+        return;
+    // Images drawn for another screen would be scaled; the cache starts over
+    // instead.
+    const Screen screen{device->devicePixelRatioF(), device->logicalDpiX(), device->logicalDpiY()};
+    if (screen != screen_) {
+        entries_.clear();
+        screen_ = screen;
+    }
     Entry& e = entry(font, text);
-    painter.setFont(font);
-    painter.drawStaticText(QPointF(x, baseline - exactAscent_), e.text);
+    if (e.image.isNull() || e.colour != colour.rgba())
+        render(e, text, colour.rgba(), *device);
+    painter.drawImage(QPoint(x, baseline) + e.offset, e.image);
 }

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QHash>
-#include <QStaticText>
+#include <QImage>
+#include <QPoint>
 #include <QString>
 
+class QPaintDevice;
 class QPainter;
 
-// Cell texts laid out once and drawn many times. Shaping a text (for its
-// width and again for drawing it) is most of what a grid paint costs, and a
-// grid shows the same few hundred texts paint after paint.
+// Cell texts laid out and drawn once, then copied onto the grid paint after
+// paint. Shaping a text (for its width and again for drawing it) and blending
+// its glyphs one by one was most of what a grid paint cost, and a grid shows
+// the same few hundred texts paint after paint.
 class GridTextCache {
 public:
     // The width of `text` in `font`, as QFontMetrics::horizontalAdvance.
@@ -17,21 +21,35 @@ public:
     // QFontMetrics(font).ascent() and height().
     int ascent(const QFont& font);
     int height(const QFont& font);
-    // Draws `text` with its baseline at `baseline`, its left edge at x, in
-    // the painter's pen, as QPainter::drawText(QPointF, QString) does.
-    void draw(QPainter& painter, const QFont& font, int x, int baseline, const QString& text);
+    // Draws `text` in `colour` with its baseline at `baseline`, its left edge
+    // at x, as QPainter::drawText(QPointF, QString) does with that pen.
+    void draw(QPainter& painter, const QFont& font, const QColor& colour, int x, int baseline, const QString& text);
 
 private:
     struct Entry {
         int width = 0;
-        QStaticText text;
+        // The text drawn on a transparent image, and where the image's
+        // top-left corner lies from the text's baseline origin; made at the
+        // first draw in a colour.
+        QImage image;
+        QRgb colour = 0;
+        QPoint offset;
     };
     Entry& entry(const QFont& font, const QString& text);
     void useFont(const QFont& font);
+    void render(Entry& entry, const QString& text, QRgb colour, const QPaintDevice& device);
+
+    struct Screen {
+        qreal pixelRatio = 0;
+        int dpiX = 0;
+        int dpiY = 0;
+        bool operator==(const Screen&) const = default;
+    };
 
     QFont font_;
-    qreal exactAscent_ = 0; // where a laid-out text places its baseline
+    Screen screen_;
     int ascent_ = 0;
+    int descent_ = 0;
     int height_ = 0;
     QHash<QString, Entry> entries_;
 };

@@ -208,13 +208,16 @@ void TStrColGrid::drawLines(int col, int row, const QRect& rect, TGridDrawState 
             y = bandBottom - textHeight - 1;
 
         if (overstrike > 0 && !line.isEmpty()) {
-            painter.save();
-            if (bandCount > 1) // one band is the cell, to which the painter is clipped already
+            // One band is the cell, to which the painter is clipped already.
+            const bool clipped = bandCount > 1;
+            if (clipped) {
+                painter.save();
                 painter.setClipRect(band, Qt::IntersectClip);
-            painter.setPen(canvas.FontColor);
+            }
             for (int k = 0; k < overstrike; ++k)
-                texts_.draw(painter, canvas.Font, x + k, y + texts_.ascent(canvas.Font), line);
-            painter.restore();
+                texts_.draw(painter, canvas.Font, canvas.FontColor, x + k, y + texts_.ascent(canvas.Font), line);
+            if (clipped)
+                painter.restore();
         }
         if (innerHorzLine) {
             if (i > 0) {
