@@ -112,10 +112,17 @@ void TFTANKAREGIST::showMaterialLook(int sheet)
         sheet = 0;
     {
         const QSignalBlocker block(TabControl1);
-        while (TabControl1->count() > 0)
-            TabControl1->removeTab(0);
-        for (const QString& tab : tabs)
-            TabControl1->addTab(tab);
+        // Rebuilt only when the captions change: new tabs lay the window out
+        // again and repaint all of it, which made a change of material slow.
+        QStringList shownTabs;
+        for (int i = 0; i < TabControl1->count(); ++i)
+            shownTabs << TabControl1->tabText(i);
+        if (shownTabs != tabs) {
+            while (TabControl1->count() > 0)
+                TabControl1->removeTab(0);
+            for (const QString& tab : tabs)
+                TabControl1->addTab(tab);
+        }
         TabControl1->setCurrentIndex(sheet);
     }
     session_.ShowSheet(sheet);
