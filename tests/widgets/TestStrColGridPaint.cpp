@@ -78,6 +78,7 @@ class TestStrColGridPaint : public QObject {
 
 private slots:
     void fillsAndFontColours();
+    void oneTextInEveryColour();
     void focusHighlightRule_data();
     void focusHighlightRule();
     void captionBands_data();
@@ -116,6 +117,39 @@ void TestStrColGridPaint::fillsAndFontColours()
     QCOMPARE(centre(4, 0), Fixed);
     QCOMPARE(centre(0, 4), Fixed);
     QCOMPARE(centre(5, 5), QColor(Qt::white));
+}
+
+void TestStrColGridPaint::oneTextInEveryColour()
+{
+    // The same text in two colours side by side, then the grid's colour
+    // changed: each paint shows each cell's own colour, never the colour the
+    // text was last drawn in.
+    Fixture f;
+    const QString text = QStringLiteral("■■■");
+    f.grid.SetCells(1, 1, text);
+    f.grid.SetCells(2, 1, text);
+    TSCGCellParam* red = f.grid.FindCellParam(2, 1, true);
+    red->SetFontColor(Qt::red);
+    red->SetFontColorEnabled(true);
+    // The colour of the darkest pixel of a cell: its ink.
+    auto inkColour = [&](const QImage& image, int col) {
+        const QRect rect = f.grid.CellRect(col, 1);
+        QColor ink = Qt::white;
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                if (qGray(image.pixel(x, y)) < qGray(ink.rgb()))
+                    ink = QColor(image.pixel(x, y));
+        return ink;
+    };
+    for (int paint = 0; paint < 2; ++paint) {
+        const QImage image = f.shot();
+        QCOMPARE(inkColour(image, 1), QColor(Qt::black));
+        QCOMPARE(inkColour(image, 2), QColor(Qt::red));
+    }
+    f.grid.SetFontColor(Qt::blue);
+    const QImage image = f.shot();
+    QCOMPARE(inkColour(image, 1), QColor(Qt::blue));
+    QCOMPARE(inkColour(image, 2), QColor(Qt::red));
 }
 
 void TestStrColGridPaint::focusHighlightRule_data()
