@@ -11,13 +11,7 @@ bash scripts/install-packages.sh
 run_suite() {
   local build=$1
   shift
-  # Ninja keeps both cores busy across targets where make waits for each
-  # library to be linked; a folder made earlier keeps its generator.
-  local generator=()
-  if [[ ! -f "$build/CMakeCache.txt" ]] && command -v ninja >/dev/null; then
-    generator=(-G Ninja)
-  fi
-  cmake -S . -B "$build" "${generator[@]}" "$@" >/dev/null
+  cmake -S . -B "$build" "$@" >/dev/null
   cmake --build "$build" -j"$(nproc)"
   ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 }
