@@ -4,6 +4,9 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#define XXH_INLINE_ALL
+#include <xxhash.h>
+
 namespace {
 // A grid shows at most a few hundred texts; past this the cache starts over
 // rather than grow with every value ever shown.
@@ -13,11 +16,25 @@ constexpr qsizetype MostEntries = 2048;
 constexpr int Margin = 2;
 } // namespace
 
+std::size_t GridTextCache::TextHash::operator()(const QString& text) const noexcept
+{
+    return XXH3_64bits(text.constData(), static_cast<std::size_t>(text.size()) * sizeof(QChar));
+}
+
+void GridTextCache::forget()
+{
+    entries_.clear();
+    last_ = nullptr;
+    lastText_.clear();
+}
+
 void GridTextCache::useFont(const QFont& font)
 {
-    if (font == font_ && font.resolveMask() == font_.resolveMask())
+    // The cells' fonts are copies of a few kept fonts: the copy test spares
+    // comparing every attribute at every cell.
+    if (font.isCopyOf(font_) || (font == font_ && font.resolveMask() == font_.resolveMask()))
         return;
-    entries_.clear();
+    forget();
     font_ = font;
     const QFontMetrics metrics(font);
     ascent_ = metrics.ascent();
@@ -40,15 +57,19 @@ int GridTextCache::height(const QFont& font)
 GridTextCache::Entry& GridTextCache::entry(const QFont& font, const QString& text)
 {
     useFont(font);
-    if (entries_.size() >= MostEntries && !entries_.contains(text))
-        entries_.clear();
+    if (last_ && text.constData() == lastText_.constData() && text.size() == lastText_.size())
+        return *last_;
     auto it = entries_.find(text);
     if (it == entries_.end()) {
+        if (entries_.size() >= MostEntries)
+            forget();
         Entry e;
         e.width = QFontMetrics(font).horizontalAdvance(text);
-        it = entries_.insert(text, e);
+        it = entries_.emplace(text, std::move(e)).first;
     }
-    return *it;
+    lastText_ = text;
+    last_ = &it->second;
+    return it->second;
 }
 
 int GridTextCache::width(const QFont& font, const QString& text) { return entry(font, text).width; }
@@ -84,7 +105,7 @@ void GridTextCache::draw(QPainter& painter, const QFont& font, const QColor& col
     // instead.
     const Screen screen{device->devicePixelRatioF(), device->logicalDpiX(), device->logicalDpiY()};
     if (screen != screen_) {
-        entries_.clear();
+        forget();
         screen_ = screen;
     }
     Entry& e = entry(font, text);

@@ -22,3 +22,5 @@ target_sources(widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/GridTextCache.h
     ${CMAKE_CURRENT_LIST_DIR}/GridTextCache.cpp
 )
+# The text cache's hash.
+target_include_directories(widgets PRIVATE ${XXHASH_INCLUDE_DIR})
