@@ -70,6 +70,9 @@ void TSCGCellParam::SetRowMax(int value)
 
 void TSCGCellParam::SetRangeEnabled(bool value)
 {
+    // Every change of where the item lies ends here, even one undone after.
+    if (collection_)
+        collection_->ItemsChanged();
     // While a form is loading, ColMax and RowMax may arrive after RangeEnabled.
     if (value && !loading() && (colMax_ < col_ || rowMax_ < row_))
         throw TSCGRangeError(QStringLiteral("範囲が不正です"));
@@ -109,6 +112,8 @@ QString TSCGCellParam::DisplayName() const
 
 void TSCGCellParam::Assign(const TSCGCellParam& source)
 {
+    if (collection_)
+        collection_->ItemsChanged();
     alignment_ = source.alignment_;
     caption_ = source.caption_;
     captionType_ = source.captionType_;

@@ -25,10 +25,25 @@ public:
 
     // The last item that covers the cell, or nullptr.
     TSCGCellParam* Find(int col, int row) const;
+    // Notes each cell's item of the first `cols` × `rows` cells, for the
+    // lookups of a paint; any change of the items or of where they lie
+    // drops the note.
+    void IndexCells(int cols, int rows);
+    bool CellsIndexed() const { return indexed_; }
+    // Called by an item whose cells change.
+    void ItemsChanged() { indexed_ = false; }
 
     TStrColGrid* Grid() const { return grid_; }
 
 private:
+    TSCGCellParam* search(int col, int row) const;
+
     TStrColGrid* grid_;
     std::vector<TSCGCellParam*> items_;
+    // A paint looks up every cell it draws, and a grid has a hundred items
+    // or more to search from the end.
+    std::vector<TSCGCellParam*> index_;
+    int indexCols_ = 0;
+    int indexRows_ = 0;
+    bool indexed_ = false;
 };

@@ -309,6 +309,7 @@ void TStrColGrid::BeforePaint()
 {
     if (BeforeDraw)
         BeforeDraw(this);
+    cellParams_->IndexCells(ColCount(), RowCount());
 }
 
 QString TStrColGrid::CombineCaption(TSCGCellCaptionType type, const QString& caption, const QString& cellText)

@@ -2,6 +2,7 @@
 #include "ScriptedModalSeam.h"
 #include "TSCGCellFont.h"
 #include "TSCGCellParam.h"
+#include "TSCGCellParams.h"
 #include "TSCGError.h"
 #include "TSCGRangeError.h"
 #include "TStrColGrid.h"
@@ -10,6 +11,8 @@
 #include <functional>
 #include <map>
 
+Q_DECLARE_METATYPE(std::function<void(TSCGCellParams&)>)
+
 class TestStrColGrid : public QObject {
     Q_OBJECT
 
@@ -17,6 +20,8 @@ private slots:
     void newGridDefaults();
     void lookupPrefersTheLastItem_data();
     void lookupPrefersTheLastItem();
+    void lookupFollowsChangesAfterAPaint_data();
+    void lookupFollowsChangesAfterAPaint();
     void createMakesASingleCellItem_data();
     void createMakesASingleCellItem();
     void setCellColorChangesTheCoveringRange();
@@ -74,6 +79,11 @@ void TestStrColGrid::lookupPrefersTheLastItem_data()
     QTest::newRow("range off covers only its corner")
         << QList<QList<int>>{{1, 1, 5, 5, 0}} << 2 << 2 << -1;
     QTest::newRow("range off, corner") << QList<QList<int>>{{1, 1, 5, 5, 0}} << 1 << 1 << 0;
+    const QList<QList<int>> pastTheEdge{{9, 13, 30, 40, 1}};
+    QTest::newRow("range past the grid, inside") << pastTheEdge << 10 << 14 << 0;
+    QTest::newRow("range past the grid, outside it") << pastTheEdge << 25 << 16 << 0;
+    QTest::newRow("single cell outside the grid") << QList<QList<int>>{{12, 20, 0, 0, 0}} << 12 << 20 << 0;
+    QTest::newRow("last column and row") << QList<QList<int>>{{10, 14, 0, 0, 0}} << 10 << 14 << 0;
 }
 
 void TestStrColGrid::lookupPrefersTheLastItem()
@@ -93,9 +103,71 @@ void TestStrColGrid::lookupPrefersTheLastItem()
         p->SetRowMax(it[3]);
         p->SetRangeEnabled(it[4] != 0);
     }
-    TSCGCellParam* found = grid.FindCellParam(col, row, false);
-    QCOMPARE(found, expected < 0 ? nullptr : grid.CellParams()->Items(expected));
+    // Before and after a paint has noted each cell's item.
+    for (bool painted : {false, true}) {
+        if (painted)
+            grid.CellParams()->IndexCells(grid.ColCount(), grid.RowCount());
+        TSCGCellParam* found = grid.FindCellParam(col, row, false);
+        QCOMPARE(found, expected < 0 ? nullptr : grid.CellParams()->Items(expected));
+    }
     QCOMPARE(grid.CellParams()->Count(), items.size());
+}
+
+using ParamsChange = std::function<void(TSCGCellParams&)>;
+
+// A range (1,1)-(5,5) and a single cell (2,2) over it, looked up after a
+// paint and then changed; `expected` is the index of the item found after
+// the change, or -1.
+void TestStrColGrid::lookupFollowsChangesAfterAPaint_data()
+{
+    QTest::addColumn<ParamsChange>("change");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("cell moved, old place") << ParamsChange([](TSCGCellParams& p) { p[1]->SetCol(3); }) << 2 << 2 << 0;
+    QTest::newRow("cell moved, new place") << ParamsChange([](TSCGCellParams& p) { p[1]->SetCol(3); }) << 3 << 2 << 1;
+    QTest::newRow("cell moved down") << ParamsChange([](TSCGCellParams& p) { p[1]->SetRow(7); }) << 2 << 7 << 1;
+    QTest::newRow("range narrowed") << ParamsChange([](TSCGCellParams& p) { p[0]->SetColMax(3); }) << 4 << 4 << -1;
+    QTest::newRow("range lowered") << ParamsChange([](TSCGCellParams& p) { p[0]->SetRowMax(3); }) << 4 << 4 << -1;
+    QTest::newRow("range widened") << ParamsChange([](TSCGCellParams& p) { p[0]->SetColMax(10); }) << 10 << 5 << 0;
+    QTest::newRow("range turned off") << ParamsChange([](TSCGCellParams& p) { p[0]->SetRangeEnabled(false); }) << 4 << 4
+                                      << -1;
+    QTest::newRow("refused range keeps the old one")
+        << ParamsChange([](TSCGCellParams& p) { QVERIFY_THROWS_EXCEPTION(TSCGRangeError, p[0]->SetColMax(0)); }) << 4
+        << 4 << 0;
+    QTest::newRow("cell deleted") << ParamsChange([](TSCGCellParams& p) { p.Delete(1); }) << 2 << 2 << 0;
+    QTest::newRow("range deleted, cell moves up") << ParamsChange([](TSCGCellParams& p) { p.Delete(0); }) << 2 << 2 << 0;
+    QTest::newRow("item added at the origin") << ParamsChange([](TSCGCellParams& p) { p.Add(); }) << 0 << 0 << 2;
+    QTest::newRow("cell takes the range") << ParamsChange([](TSCGCellParams& p) { p[1]->Assign(*p[0]); }) << 5 << 5 << 1;
+    QTest::newRow("all cleared") << ParamsChange([](TSCGCellParams& p) { p.Clear(); }) << 3 << 3 << -1;
+}
+
+void TestStrColGrid::lookupFollowsChangesAfterAPaint()
+{
+    QFETCH(ParamsChange, change);
+    QFETCH(int, col);
+    QFETCH(int, row);
+    QFETCH(int, expected);
+    TStrColGrid grid;
+    grid.SetColCount(11);
+    grid.SetRowCount(15);
+    TSCGCellParams& params = *grid.CellParams();
+    TSCGCellParam* range = params.Add();
+    range->SetCol(1);
+    range->SetRow(1);
+    range->SetColMax(5);
+    range->SetRowMax(5);
+    range->SetRangeEnabled(true);
+    TSCGCellParam* cell = params.Add();
+    cell->SetCol(2);
+    cell->SetRow(2);
+    params.IndexCells(grid.ColCount(), grid.RowCount());
+    QCOMPARE(grid.FindCellParam(2, 2, false), params[1]);
+    change(params);
+    QCOMPARE(grid.FindCellParam(col, row, false), expected < 0 ? nullptr : params[expected]);
+    // The next paint notes the cells again.
+    params.IndexCells(grid.ColCount(), grid.RowCount());
+    QCOMPARE(grid.FindCellParam(col, row, false), expected < 0 ? nullptr : params[expected]);
 }
 
 void TestStrColGrid::createMakesASingleCellItem_data()
