@@ -3,12 +3,18 @@
 #include "AtomicFile.h"
 #include "ShiftJis.h"
 
-SettingsLine SplitSettingsLine(const QString& line)
+SettingsLineView SplitSettingsLineView(QStringView line)
 {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
     if (eq < 0)
-        return {QString(), line};
+        return {QStringView(), line};
     return {line.left(eq), line.mid(eq + 1)};
+}
+
+SettingsLine SplitSettingsLine(const QString& line)
+{
+    const SettingsLineView split = SplitSettingsLineView(line);
+    return {split.key.toString(), split.value.toString()};
 }
 
 QString SettingsValue(const QStringList& lines, const QString& key, const QString& fallback)

@@ -11,6 +11,12 @@ struct SettingsLine {
 };
 
 SettingsLine SplitSettingsLine(const QString& line);
+// The same split as views into `line`, for readers that only compare.
+struct SettingsLineView {
+    QStringView key;
+    QStringView value;
+};
+SettingsLineView SplitSettingsLineView(QStringView line);
 
 // The value of the last line with `key`, or `fallback` when there is none.
 QString SettingsValue(const QStringList& lines, const QString& key, const QString& fallback = QString());

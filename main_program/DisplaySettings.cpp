@@ -9,17 +9,18 @@
 
 namespace {
 
-int intOr(const QString& value, int fallback)
+int intOr(QStringView value, int fallback)
 {
     bool ok = false;
     const int v = value.toInt(&ok);
     return ok ? v : fallback;
 }
 
+// A key "[<grid>_Colwidths[<column>]]" sets that column's width. Lines are
+// compared in place, without new strings for each of them.
 template <std::size_t N>
-bool applyWidth(std::array<int, N>& widths, const QString& grid, const SettingsLine& line)
+bool applyWidth(std::array<int, N>& widths, QLatin1String prefix, const SettingsLineView& line)
 {
-    const QString prefix = QStringLiteral("[%1_Colwidths[").arg(grid);
     if (!line.key.startsWith(prefix) || !line.key.endsWith(QLatin1String("]]")))
         return false;
     bool ok = false;
@@ -31,34 +32,55 @@ bool applyWidth(std::array<int, N>& widths, const QString& grid, const SettingsL
 }
 
 template <std::size_t N>
-void addWidths(QStringList& lines, const QString& grid, const std::array<int, N>& widths)
+void addWidths(QStringList& lines, QLatin1String prefix, const std::array<int, N>& widths)
 {
     for (std::size_t i = 0; i < N; ++i)
-        lines << QStringLiteral("[%1_Colwidths[%2]]=%3").arg(grid).arg(i).arg(widths[i]);
+        lines << prefix + QString::number(i) + QLatin1String("]]=") + QString::number(widths[i]);
 }
 
-QString flag(const char* key, bool on)
+// The width keys' beginnings, one per table.
+const QLatin1String LabourWidths("[StrColGrid1_Colwidths[");
+const QLatin1String PriceWidths("[StrColGrid2_Colwidths[");
+const QLatin1String CompositeWidths("[StrColGrid3_Colwidths[");
+
+// The bars and the tree shown or hidden, by key, in the order written.
+const std::pair<QLatin1String, bool DisplaySettings::*> Flags[] = {
+    {QLatin1String("TITLE_USE"), &DisplaySettings::titleBar},
+    {QLatin1String("TOP_USE"), &DisplaySettings::topBar},
+    {QLatin1String("TREE_USE"), &DisplaySettings::treeList},
+    {QLatin1String("STATUS_USE"), &DisplaySettings::statusBar},
+};
+
+QLatin1String flagText(bool on) { return on ? QLatin1String("TRUE") : QLatin1String("FALSE"); }
+
+QString flag(QLatin1String key, bool on)
 {
-    return QStringLiteral("[%1]=%2").arg(QLatin1String(key), on ? QLatin1String("TRUE") : QLatin1String("FALSE"));
+    return QStringLiteral("[%1]=%2").arg(key, flagText(on));
+}
+
+// Whether `text` is exactly the line flag(key, on).
+bool isFlag(QStringView text, QLatin1String key, bool on)
+{
+    const QLatin1String value = flagText(on);
+    return text.size() == key.size() + 3 + value.size() && text.front() == QLatin1Char('[')
+        && text.mid(1, key.size()) == key && text.mid(1 + key.size(), 2) == QLatin1String("]=")
+        && text.mid(key.size() + 3) == value;
 }
 
 } // namespace
 
 void ApplyDisplaySettingsLines(DisplaySettings& s, const QStringList& lines)
 {
-    const std::pair<const char*, bool*> flags[] = {
-        {"TITLE_USE", &s.titleBar}, {"TOP_USE", &s.topBar}, {"TREE_USE", &s.treeList}, {"STATUS_USE", &s.statusBar}};
     for (const QString& text : lines) {
-        for (const auto& [key, target] : flags) {
-            if (text == flag(key, true))
-                *target = true;
-            else if (text == flag(key, false))
-                *target = false;
+        for (const auto& [key, member] : Flags) {
+            if (isFlag(text, key, true))
+                s.*member = true;
+            else if (isFlag(text, key, false))
+                s.*member = false;
         }
-        const SettingsLine line = SplitSettingsLine(text);
-        if (applyWidth(s.labourColumnWidths, QStringLiteral("StrColGrid1"), line)
-            || applyWidth(s.priceColumnWidths, QStringLiteral("StrColGrid2"), line)
-            || applyWidth(s.compositeColumnWidths, QStringLiteral("StrColGrid3"), line))
+        const SettingsLineView line = SplitSettingsLineView(text);
+        if (applyWidth(s.labourColumnWidths, LabourWidths, line) || applyWidth(s.priceColumnWidths, PriceWidths, line)
+            || applyWidth(s.compositeColumnWidths, CompositeWidths, line))
             continue;
         if (line.key == QLatin1String("[TREEVIEW_WIDTH]"))
             s.treeWidth = intOr(line.value, 100);
@@ -107,13 +129,14 @@ std::vector<int> FitColumnWidths(const std::vector<int>& wanted, const std::vect
 
 QStringList DisplaySettingsLines(const DisplaySettings& s)
 {
-    QStringList lines{QStringLiteral("[Version]=2.00"), flag("TITLE_USE", s.titleBar), flag("TOP_USE", s.topBar),
-                      flag("TREE_USE", s.treeList), flag("STATUS_USE", s.statusBar),
-                      QStringLiteral("[TREEVIEW_WIDTH]=%1").arg(s.treeWidth),
-                      QStringLiteral("[StrColGrid1]=%1").arg(s.labourTableHeight)};
-    addWidths(lines, QStringLiteral("StrColGrid1"), s.labourColumnWidths);
-    addWidths(lines, QStringLiteral("StrColGrid2"), s.priceColumnWidths);
-    addWidths(lines, QStringLiteral("StrColGrid3"), s.compositeColumnWidths);
+    QStringList lines{QStringLiteral("[Version]=2.00")};
+    for (const auto& [key, member] : Flags)
+        lines << flag(key, s.*member);
+    lines << QStringLiteral("[TREEVIEW_WIDTH]=%1").arg(s.treeWidth)
+          << QStringLiteral("[StrColGrid1]=%1").arg(s.labourTableHeight);
+    addWidths(lines, LabourWidths, s.labourColumnWidths);
+    addWidths(lines, PriceWidths, s.priceColumnWidths);
+    addWidths(lines, CompositeWidths, s.compositeColumnWidths);
     return lines;
 }
 

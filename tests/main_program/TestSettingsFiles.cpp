@@ -25,6 +25,8 @@ private slots:
     void edition();
     void displaySettingsRoundTrip();
     void displaySettingsLineRules();
+    void displaySettingsOneLine_data();
+    void displaySettingsOneLine();
     void displaySettingsSource();
     void profileFile();
     void displaySettingsFitTheScreen_data();
@@ -109,6 +111,45 @@ void TestSettingsFiles::displaySettingsLineRules()
     QCOMPARE(s.labourTableHeight, 296);
     QCOMPARE(s.compositeColumnWidths[2], 45);
     QCOMPARE(s.statusBar, true);
+}
+
+// One line over the defaults: the title bar's flag, and the widths of the
+// labour table's columns 3 and 10 (its last).
+void TestSettingsFiles::displaySettingsOneLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("titleBar");
+    QTest::addColumn<int>("column3");
+    QTest::addColumn<int>("column10");
+    QTest::newRow("flag") << "[TITLE_USE]=FALSE" << false << 80 << 80;
+    QTest::newRow("flag with a space after") << "[TITLE_USE]=FALSE " << true << 80 << 80;
+    QTest::newRow("flag with a space before") << " [TITLE_USE]=FALSE" << true << 80 << 80;
+    QTest::newRow("flag cut short") << "[TITLE_USE]=FALS" << true << 80 << 80;
+    QTest::newRow("flag without =") << "[TITLE_USE]FALSE" << true << 80 << 80;
+    QTest::newRow("flag of a longer key") << "[TITLE_USES]=FALSE" << true << 80 << 80;
+    QTest::newRow("flag after a break") << "[TITLE_USE]=\r\nFALSE" << true << 80 << 80;
+    QTest::newRow("width") << "[StrColGrid1_Colwidths[3]]=42" << true << 42 << 80;
+    QTest::newRow("last column") << "[StrColGrid1_Colwidths[10]]=7" << true << 80 << 7;
+    QTest::newRow("past the last column") << "[StrColGrid1_Colwidths[11]]=7" << true << 80 << 80;
+    QTest::newRow("negative column") << "[StrColGrid1_Colwidths[-1]]=7" << true << 80 << 80;
+    QTest::newRow("no column") << "[StrColGrid1_Colwidths[]]=7" << true << 80 << 80;
+    QTest::newRow("one bracket short") << "[StrColGrid1_Colwidths[3]=7" << true << 80 << 80;
+    QTest::newRow("empty width") << "[StrColGrid1_Colwidths[3]]=" << true << 100 << 80;
+    QTest::newRow("negative width") << "[StrColGrid1_Colwidths[3]]=-5" << true << -5 << 80;
+    QTest::newRow("second = in the value") << "[StrColGrid1_Colwidths[3]]=4=2" << true << 100 << 80;
+}
+
+void TestSettingsFiles::displaySettingsOneLine()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, titleBar);
+    QFETCH(int, column3);
+    QFETCH(int, column10);
+    DisplaySettings s;
+    ApplyDisplaySettingsLines(s, {line});
+    QCOMPARE(s.titleBar, titleBar);
+    QCOMPARE(s.labourColumnWidths[3], column3);
+    QCOMPARE(s.labourColumnWidths[10], column10);
 }
 
 void TestSettingsFiles::displaySettingsSource()
