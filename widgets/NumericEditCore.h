@@ -95,6 +95,7 @@ protected:
     double maximum() const;
     static QString plainText(double value, int decimals);
 
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -109,6 +110,9 @@ private:
     // The keys of the edit commands (copy, paste, cut, undo, select all) and
     // the control keys; each returns true when it took the key.
     bool editCommandKey(QKeyEvent* event);
+    // A digit, point or minus typed without a modifier, which no platform
+    // binds to a command.
+    static bool plainNumberKey(const QKeyEvent& event);
     bool controlKey(QKeyEvent* event);
     void typeCharacter(QChar c);
     void typeMinus();

@@ -60,8 +60,31 @@ void NumericEditCore::keyPressEvent(QKeyEvent* event)
     event->ignore();
 }
 
+bool NumericEditCore::plainNumberKey(const QKeyEvent& event)
+{
+    const int key = event.key();
+    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Period || key == Qt::Key_Minus);
+}
+
+bool NumericEditCore::event(QEvent* event)
+{
+    // Before every key the line edit tests the key against some twenty
+    // platform key lists, each built anew, to claim the keys it edits with;
+    // a plain number key it claims unless the field is read-only. That test
+    // was a third of the time of typing a digit.
+    if (event->type() == QEvent::ShortcutOverride && plainNumberKey(*static_cast<QKeyEvent*>(event))) {
+        event->setAccepted(!isReadOnly());
+        return QWidget::event(event);
+    }
+    return QLineEdit::event(event);
+}
+
 bool NumericEditCore::editCommandKey(QKeyEvent* event)
 {
+    // Each match below asks the platform for its key list anew.
+    if (plainNumberKey(*event))
+        return false;
     if (event->matches(QKeySequence::Copy)) {
         QLineEdit::keyPressEvent(event);
         return true;

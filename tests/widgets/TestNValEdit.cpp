@@ -37,6 +37,8 @@ class TestNValEdit : public QObject {
 
 private slots:
     void newFieldProperties();
+    void shortcutOverrideAsTheLineEdit_data();
+    void shortcutOverrideAsTheLineEdit();
     void typing_data();
     void typing();
     void typingFixedPoint_data();
@@ -80,6 +82,52 @@ void TestNValEdit::newFieldProperties()
     QVERIFY(e.alignment() & Qt::AlignRight);
     TNValEditC c;
     QCOMPARE(c.property("Value").value<Currency>(), Currency());
+}
+
+// Which keys the field claims before the window's shortcuts see them: the
+// same as any line edit, read-only or not.
+void TestNValEdit::shortcutOverrideAsTheLineEdit_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << int(Qt::Key_0) << 0 << "0";
+    QTest::newRow("9") << int(Qt::Key_9) << 0 << "9";
+    QTest::newRow("point") << int(Qt::Key_Period) << 0 << ".";
+    QTest::newRow("minus") << int(Qt::Key_Minus) << 0 << "-";
+    QTest::newRow("keypad 5") << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5";
+    QTest::newRow("slash, past the digits") << int(Qt::Key_Slash) << 0 << "/";
+    QTest::newRow("colon, past the digits") << int(Qt::Key_Colon) << 0 << ":";
+    QTest::newRow("shift 5") << int(Qt::Key_5) << int(Qt::ShiftModifier) << "%";
+    QTest::newRow("ctrl 1") << int(Qt::Key_1) << int(Qt::ControlModifier) << "";
+    QTest::newRow("alt minus") << int(Qt::Key_Minus) << int(Qt::AltModifier) << "";
+    QTest::newRow("copy") << int(Qt::Key_C) << int(Qt::ControlModifier) << "";
+    QTest::newRow("home") << int(Qt::Key_Home) << 0 << "";
+    QTest::newRow("F5") << int(Qt::Key_F5) << 0 << "";
+}
+
+void TestNValEdit::shortcutOverrideAsTheLineEdit()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    for (bool readOnly : {false, true}) {
+        QLineEdit plain;
+        TNValEdit field;
+        plain.setReadOnly(readOnly);
+        field.setReadOnly(readOnly);
+        QKeyEvent toPlain(QEvent::ShortcutOverride, key, Qt::KeyboardModifiers(modifiers), text);
+        QKeyEvent toField(QEvent::ShortcutOverride, key, Qt::KeyboardModifiers(modifiers), text);
+        toPlain.ignore();
+        toField.ignore();
+        const bool plainTaken = QCoreApplication::sendEvent(&plain, &toPlain);
+        const bool fieldTaken = QCoreApplication::sendEvent(&field, &toField);
+        QCOMPARE(toField.isAccepted(), toPlain.isAccepted());
+        QCOMPARE(fieldTaken, plainTaken);
+        // A number key is the field's exactly when it can be typed.
+        if (text.size() == 1 && QStringLiteral("0123456789.-").contains(text) && !(modifiers & ~Qt::KeypadModifier))
+            QCOMPARE(toField.isAccepted(), !readOnly);
+    }
 }
 
 void TestNValEdit::typing_data()
