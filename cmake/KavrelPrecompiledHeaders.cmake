@@ -13,7 +13,7 @@ endif()
 
 set(KAVREL_CORE_HEADERS <QByteArray> <QDir> <QFile> <QFileInfo> <QHash> <QList> <QString> <QStringList> <QTextStream>)
 target_precompile_headers(common PRIVATE ${KAVREL_CORE_HEADERS})
-foreach(target price_book exchange spreadsheet dorvisk_job estimate_peer_report estimate_peer pricebook)
+foreach(target common_messages price_book exchange spreadsheet dorvisk_job estimate_peer_report estimate_peer pricebook)
   target_precompile_headers(${target} REUSE_FROM common)
 endforeach()
 

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHostInfo>
+#include <QSysInfo>
 #include <QUuid>
 
 #include <cerrno>
@@ -75,7 +75,8 @@ bool IsStaleLock(const LockHolder& holder, const QString& thisHost, const QDateT
 BookLock::BookLock()
 {
     self_.user = userName();
-    self_.host = QHostInfo::localHostName();
+    // The same name as the network library gives, without loading it.
+    self_.host = QSysInfo::machineHostName();
     self_.pid = ::getpid();
     self_.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
