@@ -1,6 +1,9 @@
 #include "ProgramStart.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QEvent>
 #include <QIconEngine>
 #include <QPainter>
@@ -90,6 +93,18 @@ bool LoadToolkitJapanese()
     if (!translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     return QCoreApplication::installTranslator(&translator);
+}
+
+void UseJapaneseFace()
+{
+    QFont font = QGuiApplication::font();
+    const QString japanese = QString::fromLatin1(JapaneseFace);
+    if (font.families().contains(japanese))
+        return;
+    // The default is often an alias ("Sans Serif"), which a list of faces
+    // does not resolve: the face it stands for is named instead.
+    font.setFamilies({QFontInfo(font).family(), japanese});
+    QGuiApplication::setFont(font);
 }
 
 QString ProjectVersion()

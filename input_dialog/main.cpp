@@ -23,6 +23,7 @@ int main(int argc, char* argv[])
         return *exit;
     GuardedApplication app(argc, argv);
     LoadToolkitJapanese();
+    UseJapaneseFace();
     SetApplicationTitle(QStringLiteral("配管材入力ダイアログ"));
     const std::optional<ProgramFolders> folders = PrepareProgramFolders(QStringLiteral("kanzai_input"));
     if (!folders)

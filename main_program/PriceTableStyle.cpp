@@ -1,6 +1,7 @@
 #include "PriceTableStyle.h"
 
 #include "ColorNumber.h"
+#include "ProgramStart.h"
 #include "TSCGCellParam.h"
 #include "TSCGCellParams.h"
 #include "TStrColGrid.h"
@@ -20,7 +21,7 @@ void baseStyle(TStrColGrid& grid, int columns, int fixedColumns)
     grid.SetRowCount(Rows);
     grid.SetFixedCols(fixedColumns);
     grid.SetFixedRows(1);
-    QFont font(QStringLiteral("IPAGothic"));
+    QFont font(QString::fromLatin1(JapaneseFace));
     font.setPixelSize(15);
     font.setFixedPitch(true);
     font.setStyleHint(QFont::TypeWriter);

@@ -21,6 +21,7 @@ int main(int argc, char* argv[])
         return *exit;
     GuardedApplication app(argc, argv);
     LoadToolkitJapanese();
+    UseJapaneseFace();
     SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
     const std::optional<ProgramFolders> folders = PrepareProgramFolders(QStringLiteral("kavrel"));
     if (!folders)

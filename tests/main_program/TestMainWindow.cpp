@@ -14,6 +14,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFontInfo>
+#include <QGlyphRun>
+#include <QGuiApplication>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,6 +68,8 @@ private slots:
     void rowMarkFollowsEveryMove();
     void windowIconSizes_data();
     void windowIconSizes();
+    void japaneseTextInTheJapaneseFace_data();
+    void japaneseTextInTheJapaneseFace();
 };
 
 void TestMainWindow::startUp_data()
@@ -599,6 +606,42 @@ void TestMainWindow::windowIconSizes()
     QVERIFY(!original.isNull());
     if (side == file)
         QCOMPARE(premultiplied(pixmap.toImage()), original);
+}
+
+// Each text as the window's labels lay it out, run by run: the faces used.
+void TestMainWindow::japaneseTextInTheJapaneseFace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("faces");
+    const QString latin = QFontInfo(QGuiApplication::font()).family();
+    QTest::newRow("kanji") << QStringLiteral("管材") << QStringList{JapaneseFace};
+    QTest::newRow("kana") << QStringLiteral("ゴシック") << QStringList{JapaneseFace};
+    QTest::newRow("full-width digits") << QStringLiteral("１２") << QStringList{JapaneseFace};
+    QTest::newRow("latin") << QStringLiteral("Price 12") << QStringList{latin};
+    QTest::newRow("mixed") << QStringLiteral("A管B") << QStringList{latin, JapaneseFace};
+}
+
+void TestMainWindow::japaneseTextInTheJapaneseFace()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, faces);
+    const QFont before = QGuiApplication::font();
+    UseJapaneseFace();
+    UseJapaneseFace(); // a second call changes nothing
+    QCOMPARE(QGuiApplication::font().families().count(QString::fromLatin1(JapaneseFace)), 1);
+    QLabel label;
+    QTextLayout layout(text, label.font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QStringList used;
+    for (const QGlyphRun& run : layout.glyphRuns())
+        used << run.rawFont().familyName();
+    QGuiApplication::setFont(before);
+    used.sort();
+    used.removeDuplicates();
+    faces.sort();
+    QCOMPARE(used, faces);
 }
 
 #include "TestMain.h"
