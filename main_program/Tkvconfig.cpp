@@ -32,8 +32,21 @@ Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     setWindowTitle(title + QStringLiteral("環境設定"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    try {
+        readConfiguration();
+    } catch (const FileError& error) {
+        // Creation happens once, before the window runs commands: report it
+        // here and go on with the fields as they are.
+        unreadable_ = true;
+        ModalSeam::current().errorReport(parent, title, error.reportText());
+    }
+}
 
-    auto* heading = new QLabel(title + QStringLiteral("データファイル設定"), this);
+void Tkvconfig::BuildForm()
+{
+    if (BN[0])
+        return;
+    auto* heading = new QLabel(ApplicationTitle() + QStringLiteral("データファイル設定"), this);
     heading->setObjectName(QStringLiteral("Label1"));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
@@ -86,15 +99,7 @@ Tkvconfig::Tkvconfig(const QString& programFolder, QWidget* parent)
     layout->addWidget(pages);
     layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    try {
-        readConfiguration();
-    } catch (const FileError& error) {
-        // Creation happens once, before the window runs commands: report it
-        // here and go on with the fields as they are.
-        unreadable_ = true;
-        ModalSeam::current().errorReport(parent, title, error.reportText());
-    }
+    showConfiguration();
 }
 
 void Tkvconfig::readConfiguration()
@@ -116,6 +121,8 @@ void Tkvconfig::saveAtClose()
 
 DataFileConfig Tkvconfig::shownConfiguration() const
 {
+    if (!BN[0])
+        return config_;
     DataFileConfig config;
     for (int k = 0; k < CategoryCount; ++k) {
         config.groupName[k] = BN[k]->text();
@@ -126,6 +133,8 @@ DataFileConfig Tkvconfig::shownConfiguration() const
 
 void Tkvconfig::showConfiguration()
 {
+    if (!BN[0])
+        return;
     for (int k = 0; k < CategoryCount; ++k) {
         BN[k]->setText(config_.groupName[k]);
         fn[k]->setText(config_.fileName[k]);
@@ -153,11 +162,13 @@ void Tkvconfig::setGroupName(int category, const QString& name)
     if (category < 0 || category >= CategoryCount)
         return;
     config_.groupName[category] = name;
-    BN[category]->setText(name);
+    if (BN[category])
+        BN[category]->setText(name);
 }
 
 int Tkvconfig::Execute()
 {
+    BuildForm();
     CentreOnScreen(*this);
     // The fields are the copy the user edits; what was edited but not
     // stored is kept too, and shown again the next time.

@@ -42,6 +42,10 @@ public:
 
     // Shows the dialog modally.
     int Execute();
+    // Creates the controls below, showing the configuration; Execute does it
+    // the first time. The dialog is seldom opened, and building its forty
+    // controls took 8 of the 208 million instructions of the program's start.
+    void BuildForm();
 
     std::array<QLineEdit*, CategoryCount> BN{};
     std::array<QLineEdit*, CategoryCount> fn{};

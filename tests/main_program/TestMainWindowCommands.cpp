@@ -235,6 +235,7 @@ void TestMainWindowCommands::failuresStayInTheirHandler()
     } else {
         QFile::remove(p.dir.filePath("kavre_p.conf"));
         QDir(p.dir.path()).mkdir(QStringLiteral("kavre_p.conf"));
+        p.config->BuildForm();
         p.config->IconButton3->click();
     }
     const QStringList errors = p.seam.errors.mid(startErrors);

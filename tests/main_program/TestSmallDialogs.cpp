@@ -89,6 +89,7 @@ void TestSmallDialogs::settingsWithoutFile()
 
     QString text;
     Qt::CursorShape cursor = Qt::BlankCursor;
+    dialog.BuildForm();
     AnswerBox(seam, &text, &cursor);
     dialog.IconButton3->click();
     QCOMPARE(text, QStringLiteral("フォルダ－の変更にはソフトウェアの再起動が必要です。\nVersion2.00"));
@@ -109,6 +110,7 @@ void TestSmallDialogs::settingsFromPartialFile()
     }
     ScriptedModalSeam seam;
     Tkvconfig dialog(folder.path());
+    dialog.BuildForm();
     QCOMPARE(dialog.BN[0]->text(), QStringLiteral("Water"));
     QCOMPARE(dialog.fn[0]->text(), QStringLiteral("/srv/a=1.FDA"));
     for (int k = 1; k < CategoryCount; ++k) {
@@ -132,6 +134,7 @@ void TestSmallDialogs::settingsEditing()
     QVERIFY(folder.isValid());
     ScriptedModalSeam seam;
     Tkvconfig dialog(folder.path());
+    dialog.BuildForm();
 
     // A name: OK replaces it, Cancel keeps it.
     seam.inputAnswers = {QStringLiteral("上水"), std::nullopt};
@@ -186,8 +189,12 @@ void TestSmallDialogs::settingsExitKeepsEdits()
     QVERIFY(folder.isValid());
     ScriptedModalSeam seam;
     Tkvconfig dialog(folder.path());
+    // The controls come with the first showing, with what was set before it.
+    QVERIFY(!dialog.BN[0] && !dialog.IconButton2);
+    dialog.setGroupName(2, QStringLiteral("上水"));
     seam.inputAnswers = {QStringLiteral("雑排水")};
     seam.dialogAnswers.push_back([&](QDialog& d) {
+        [&] { QCOMPARE(dialog.BN[2]->text(), QStringLiteral("上水")); }();
         QTest::mouseClick(dialog.BN[1], Qt::LeftButton);
         dialog.IconButton2->click();
         return d.result();
@@ -213,6 +220,7 @@ void TestSmallDialogs::settingsFailures()
     ScriptedModalSeam seam;
     // Unreadable at creation: reported, the fields stay empty.
     Tkvconfig dialog(folder.path());
+    dialog.BuildForm();
     QCOMPARE(seam.errors.size(), 1);
     QVERIFY(seam.errors[0].contains(QStringLiteral("kavre_p.conf")));
     QCOMPARE(dialog.configuration(), DataFileConfig{});
