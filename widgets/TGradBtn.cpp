@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
@@ -119,6 +120,28 @@ void TGradBtn::paintGradient(QPainter& painter, const QColor& from, const QColor
     }
 }
 
+QPixmap TGradBtn::gradient(qreal dpr) const
+{
+    const QString key = QStringLiteral("TGradBtn %1 %2x%3 %4 %5 %6")
+                            .arg(int(gradientStyle_))
+                            .arg(width())
+                            .arg(height())
+                            .arg(dpr)
+                            .arg(begin_.rgba())
+                            .arg(end_.rgba());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(size() * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    {
+        QPainter painter(&pixmap);
+        paintGradient(painter, begin_, end_);
+    }
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
 QPixmap TGradBtn::face() const
 {
     // Drawn in the screen's own pixels: a face of the button's logical size
@@ -128,7 +151,7 @@ QPixmap TGradBtn::face() const
     pixmap.setDevicePixelRatio(dpr);
     QPainter painter(&pixmap);
     const bool pressed = isDown();
-    paintGradient(painter, begin_, end_);
+    painter.drawPixmap(0, 0, gradient(dpr));
 
     QRect ring = rect();
     for (int i = 0; i < frameSize_ && ring.width() > 0 && ring.height() > 0; ++i) {

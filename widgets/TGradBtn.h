@@ -82,6 +82,10 @@ protected:
 
 private:
     void paintGradient(QPainter& painter, const QColor& from, const QColor& to) const;
+    // The gradient alone, shared by every button of the same size, style and
+    // colours: a window of keypads has dozens of alike buttons, and each
+    // gradient is 256 bands.
+    QPixmap gradient(qreal dpr) const;
     void swap();
 
     QColor btnHilite_;

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStyleOptionGroupBox>
+#include <QPixmapCache>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -47,6 +48,8 @@ private slots:
     void iconButtonLooks();
     void iconButtonPointerColours();
     void gradBtnSwapsAndClicks();
+    void gradBtnFaceFollowsItsSettings_data();
+    void gradBtnFaceFollowsItsSettings();
     void dsPanelShadowAndFace();
     void folderDialogAsksTheSeam();
 };
@@ -588,6 +591,58 @@ void TestDecorativeWidgets::gradBtnSwapsAndClicks()
     QVERIFY(face.pixelColor(5, 20).green() > 215);
     QVERIFY(face.pixelColor(5, 38).green() < 60);
     QCOMPARE(face.pixelColor(5, 2), face.pixelColor(5, 38)); // mirrored about the middle
+}
+
+// A button whose face was drawn in red to blue, 80 × 41, is then set as the
+// row says: its face is that of a new button set so, in every style, never
+// one kept from before.
+void TestDecorativeWidgets::gradBtnFaceFollowsItsSettings_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QColor>("begin");
+    QTest::addColumn<QColor>("end");
+    QTest::addColumn<QSize>("size");
+    const QColor red(200, 0, 0);
+    const QColor blue(0, 0, 200);
+    const QSize size(80, 41);
+    for (int style = TGradBtn::gsHorizontal; style <= TGradBtn::gsHorizCenter; ++style) {
+        const QByteArray name = "style " + QByteArray::number(style);
+        const int next = (style + 1) % (TGradBtn::gsHorizCenter + 1);
+        QTest::newRow(name + ", unchanged") << style << style << red << blue << size;
+        QTest::newRow(name + ", begin colour") << style << style << QColor(0, 150, 0) << blue << size;
+        QTest::newRow(name + ", end colour") << style << style << red << QColor(250, 250, 0) << size;
+        QTest::newRow(name + ", colours swapped") << style << style << blue << red << size;
+        QTest::newRow(name + ", one pixel wider") << style << style << red << blue << QSize(81, 41);
+        QTest::newRow(name + ", one pixel lower") << style << style << red << blue << QSize(80, 40);
+        QTest::newRow(name + ", next style") << style << next << red << blue << size;
+    }
+}
+
+void TestDecorativeWidgets::gradBtnFaceFollowsItsSettings()
+{
+    QFETCH(int, before);
+    QFETCH(int, style);
+    QFETCH(QColor, begin);
+    QFETCH(QColor, end);
+    QFETCH(QSize, size);
+    const auto set = [](TGradBtn& button, int s, const QColor& b, const QColor& e, QSize z) {
+        button.setText(QStringLiteral("12"));
+        button.setGradientStyle(TGradBtn::TGradientStyle(s));
+        button.setBeginColor(b);
+        button.setEndColor(e);
+        button.resize(z);
+    };
+    TGradBtn changed;
+    set(changed, before, QColor(200, 0, 0), QColor(0, 0, 200), QSize(80, 41));
+    const QImage old = changed.face().toImage();
+    set(changed, style, begin, end, size);
+    TGradBtn fresh;
+    set(fresh, style, begin, end, size);
+    const QImage now = changed.face().toImage();
+    QPixmapCache::clear(); // the new button draws its own
+    QCOMPARE(now, fresh.face().toImage());
+    QCOMPARE(now == old, QString::fromLatin1(QTest::currentDataTag()).endsWith(QLatin1String("unchanged")));
 }
 
 void TestDecorativeWidgets::dsPanelShadowAndFace()
