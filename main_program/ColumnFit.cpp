@@ -4,7 +4,6 @@
 #include "TStrColGrid.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 
 #include <algorithm>
 #include <numeric>
@@ -80,12 +79,11 @@ std::vector<int> ColumnFit::shown() const
 
 std::vector<int> ColumnFit::textWidths() const
 {
-    const QFontMetrics metrics(grid_->Font());
     std::vector<int> needed;
     for (int c = 0; c < grid_->ColCount(); ++c) {
         int widest = 0;
         for (int r = 0; r < grid_->RowCount(); ++r)
-            widest = std::max(widest, metrics.horizontalAdvance(grid_->Cells(c, r)));
+            widest = std::max(widest, grid_->TextWidth(grid_->Cells(c, r)));
         needed.push_back(widest + CellMargins);
     }
     return needed;

@@ -305,6 +305,8 @@ void TStrColGrid::CurrentCellForced()
     prevRow_ = Row();
 }
 
+int TStrColGrid::TextWidth(const QString& text) { return text.isEmpty() ? 0 : texts_.width(Font(), text); }
+
 void TStrColGrid::BeforePaint()
 {
     if (BeforeDraw)

@@ -77,6 +77,9 @@ public:
     void SetCellFontWidth(int ACol, int ARow, int Value);
     void SetCellColor(int ACol, int ARow, const QColor& Value);
     virtual void PrepareCellCanvas(int ACol, int ARow, bool Highlight, TSCGCellParam* Param, TGridDrawState State);
+    // The width of `text` in the grid's font, as a paint lays it out; kept
+    // for the paints that show it.
+    int TextWidth(const QString& text);
 
     // Form loading: between the two, ranges and font names are taken as they
     // come. Loaded then puts the current cell's settings in force.

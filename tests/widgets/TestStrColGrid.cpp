@@ -22,6 +22,8 @@ private slots:
     void lookupPrefersTheLastItem();
     void lookupFollowsChangesAfterAPaint_data();
     void lookupFollowsChangesAfterAPaint();
+    void textWidthInTheGridsFont_data();
+    void textWidthInTheGridsFont();
     void createMakesASingleCellItem_data();
     void createMakesASingleCellItem();
     void setCellColorChangesTheCoveringRange();
@@ -168,6 +170,31 @@ void TestStrColGrid::lookupFollowsChangesAfterAPaint()
     // The next paint notes the cells again.
     params.IndexCells(grid.ColCount(), grid.RowCount());
     QCOMPARE(grid.FindCellParam(col, row, false), expected < 0 ? nullptr : params[expected]);
+}
+
+// What the column fitting measures: the width in the grid's font, also after
+// the font changes under a measured text.
+void TestStrColGrid::textWidthInTheGridsFont_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("digits") << QStringLiteral("12,345");
+    QTest::newRow("kanji") << QStringLiteral("採用単価");
+    QTest::newRow("two lines") << QStringLiteral("15A\r\n20A");
+    QTest::newRow("spaces only") << QStringLiteral("   ");
+}
+
+void TestStrColGrid::textWidthInTheGridsFont()
+{
+    QFETCH(QString, text);
+    TStrColGrid grid;
+    for (int pixels : {15, 22, 15}) {
+        QFont font(QStringLiteral("IPAGothic"));
+        font.setPixelSize(pixels);
+        grid.SetFont(font);
+        QCOMPARE(grid.TextWidth(text), QFontMetrics(font).horizontalAdvance(text));
+        QCOMPARE(grid.TextWidth(text), QFontMetrics(font).horizontalAdvance(text)); // from the cache
+    }
 }
 
 void TestStrColGrid::createMakesASingleCellItem_data()
