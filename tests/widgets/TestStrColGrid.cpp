@@ -65,7 +65,23 @@ void TestStrColGrid::newGridDefaults()
     QCOMPARE(grid.CellParams()->Items(1)->Name(), QStringLiteral("パラメータ2"));
 }
 
-// Items: list of (col,row,colMax,rowMax,range); expect the index found or -1.
+// A grid of the labour table's 11 × 15 cells with items, each
+// (col, row, colMax, rowMax, range).
+static void labourTableWith(TStrColGrid& grid, const QList<QList<int>>& items)
+{
+    grid.SetColCount(11);
+    grid.SetRowCount(15);
+    for (const QList<int>& it : items) {
+        TSCGCellParam* p = grid.CellParams()->Add();
+        p->SetCol(it[0]);
+        p->SetRow(it[1]);
+        p->SetColMax(it[2]);
+        p->SetRowMax(it[3]);
+        p->SetRangeEnabled(it[4] != 0);
+    }
+}
+
+// Items as above; expect the index found or -1.
 void TestStrColGrid::lookupPrefersTheLastItem_data()
 {
     QTest::addColumn<QList<QList<int>>>("items");
@@ -95,16 +111,7 @@ void TestStrColGrid::lookupPrefersTheLastItem()
     QFETCH(int, row);
     QFETCH(int, expected);
     TStrColGrid grid;
-    grid.SetColCount(11);
-    grid.SetRowCount(15);
-    for (const QList<int>& it : items) {
-        TSCGCellParam* p = grid.CellParams()->Add();
-        p->SetCol(it[0]);
-        p->SetRow(it[1]);
-        p->SetColMax(it[2]);
-        p->SetRowMax(it[3]);
-        p->SetRangeEnabled(it[4] != 0);
-    }
+    labourTableWith(grid, items);
     // Before and after a paint has noted each cell's item.
     for (bool painted : {false, true}) {
         if (painted)
@@ -151,18 +158,8 @@ void TestStrColGrid::lookupFollowsChangesAfterAPaint()
     QFETCH(int, row);
     QFETCH(int, expected);
     TStrColGrid grid;
-    grid.SetColCount(11);
-    grid.SetRowCount(15);
+    labourTableWith(grid, {{1, 1, 5, 5, 1}, {2, 2, 0, 0, 0}});
     TSCGCellParams& params = *grid.CellParams();
-    TSCGCellParam* range = params.Add();
-    range->SetCol(1);
-    range->SetRow(1);
-    range->SetColMax(5);
-    range->SetRowMax(5);
-    range->SetRangeEnabled(true);
-    TSCGCellParam* cell = params.Add();
-    cell->SetCol(2);
-    cell->SetRow(2);
     params.IndexCells(grid.ColCount(), grid.RowCount());
     QCOMPARE(grid.FindCellParam(2, 2, false), params[1]);
     change(params);
