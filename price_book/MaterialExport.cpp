@@ -56,15 +56,21 @@ ExportTable ExportMaterialTable(const WorkSet& work, const ExportView& view, Exp
     const auto money = [](Currency v) { return ExportField{ExportField::Kind::Money, {}, v}; };
     const auto rate = [](Currency v) { return ExportField{ExportField::Kind::Rate, {}, v}; };
 
+    const std::size_t fieldsPerLine = (print ? view.headerTexts.size() + 1 : 0) + 5 + (inputs ? RateInputs : 0)
+        + (computed ? RateInputs : 0);
+
     ExportTable table;
     if (!print && choices.headings)
         table.headings = Headings;
+    table.sheets.reserve(static_cast<std::size_t>(std::max(sheets, 0)));
     for (int sheet = 0; sheet < sheets; ++sheet) {
         ExportSheet& out = table.sheets.emplace_back();
         out.name = view.sheetNames[sheet];
+        out.lines.reserve(PriceLines);
         for (int line = 1; line <= PriceLines; ++line) {
             const WorkRow& row = work.row(MaterialRowNumber(sheet, line));
             std::vector<ExportField>& fields = out.lines.emplace_back();
+            fields.reserve(fieldsPerLine);
             if (print) {
                 for (const QString& header : view.headerTexts)
                     fields.push_back(text(header));
@@ -109,23 +115,26 @@ QString ExportMaterialText(const WorkSet& work, const ExportView& view, ExportMo
     const ExportTable table = ExportMaterialTable(work, view, mode, choices);
     const QString headingLine = table.headings.isEmpty() ? QString() : table.headings.join(separator) + LineEnd;
 
-    QStringList lines;
-    for (const ExportSheet& sheet : table.sheets) {
-        QString block;
-        if (!print)
-            block += text(sheet.name) + LineEnd;
-        block += headingLine;
-        QStringList rows;
-        for (const std::vector<ExportField>& line : sheet.lines) {
-            QString row;
-            for (const ExportField& field : line)
-                row += fieldText(field) + separator;
-            rows << row;
-        }
-        lines << block + rows.join(LineEnd);
-    }
     // Lines end with CR LF except the last one.
-    return lines.join(LineEnd);
+    QString out;
+    for (const ExportSheet& sheet : table.sheets) {
+        if (&sheet != &table.sheets.front())
+            out += LineEnd;
+        if (!print) {
+            out += text(sheet.name);
+            out += LineEnd;
+        }
+        out += headingLine;
+        for (const std::vector<ExportField>& line : sheet.lines) {
+            if (&line != &sheet.lines.front())
+                out += LineEnd;
+            for (const ExportField& field : line) {
+                out += fieldText(field);
+                out += separator;
+            }
+        }
+    }
+    return out;
 }
 
 QByteArray ExportFileBytes(const QString& text)
