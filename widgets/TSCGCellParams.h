@@ -29,7 +29,6 @@ public:
     // lookups of a paint; any change of the items or of where they lie
     // drops the note.
     void IndexCells(int cols, int rows);
-    bool CellsIndexed() const { return indexed_; }
     // Called by an item whose cells change.
     void ItemsChanged() { indexed_ = false; }
 
