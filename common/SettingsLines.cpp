@@ -3,6 +3,8 @@
 #include "AtomicFile.h"
 #include "ShiftJis.h"
 
+#include <algorithm>
+
 SettingsLineView SplitSettingsLineView(QStringView line)
 {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -33,6 +35,17 @@ QString SettingsValue(const QStringList& lines, const QString& key, const QStrin
     return found ? found->mid(key.size() + 1) : fallback;
 }
 
+namespace {
+
+// Where the next `c` is from `from` on, or the end of `bytes`.
+qsizetype nextOf(const QByteArray& bytes, char c, qsizetype from)
+{
+    const qsizetype at = bytes.indexOf(c, from);
+    return at < 0 ? bytes.size() : at;
+}
+
+} // namespace
+
 QStringList ReadSettingsLines(const QString& path)
 {
     return SettingsLinesFromBytes(ReadWholeFile(path, SettingsFileMaxSize));
@@ -41,15 +54,20 @@ QStringList ReadSettingsLines(const QString& path)
 QStringList SettingsLinesFromBytes(const QByteArray& bytes)
 {
     QStringList lines;
+    // The next CR and the next LF, each looked for by the library's search
+    // only once it has been passed, rather than a test of every byte.
+    qsizetype cr = -1, lf = -1;
     qsizetype start = 0;
     while (start < bytes.size()) {
-        qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        lines << ShiftJis::decode(bytes.mid(start, end - start));
+        if (cr < start && cr != bytes.size())
+            cr = nextOf(bytes, '\r', start);
+        if (lf < start && lf != bytes.size())
+            lf = nextOf(bytes, '\n', start);
+        qsizetype end = std::min(cr, lf);
+        lines << ShiftJis::decode(QByteArrayView(bytes).sliced(start, end - start));
         // CR LF, a lone LF or a lone CR ends the line; Shift-JIS never has
         // these bytes inside a character.
-        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
+        if (end == cr && lf == cr + 1)
             ++end;
         start = end + 1;
     }
@@ -64,7 +82,9 @@ void WriteSettingsLines(const QString& path, const QStringList& lines)
 QByteArray SettingsLinesBytes(const QStringList& lines)
 {
     QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += ShiftJis::encode(line) + "\r\n";
+    for (const QString& line : lines) {
+        ShiftJis::encodeAppend(bytes, line);
+        bytes += "\r\n";
+    }
     return bytes;
 }

@@ -31,27 +31,31 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    QString decode(const QByteArray& bytes)
+    QString decode(QByteArrayView bytes)
     {
         // Each byte gives at most one UTF-16 unit in Windows-31J, and a half
         // character at the end one substitution character.
         QString text(bytes.size(), Qt::Uninitialized);
         const auto convert = [&](UErrorCode& status) {
             return ucnv_toUChars(converter, reinterpret_cast<UChar*>(text.data()), int32_t(text.size()),
-                                 bytes.constData(), int32_t(bytes.size()), &status);
+                                 bytes.data(), int32_t(bytes.size()), &status);
         };
-        return whole(text, convert);
+        whole(text, 0, convert);
+        return text;
     }
 
-    QByteArray encode(const QString& text)
+    // Appends the encoded text to `out`, so that a file of many lines is built
+    // in one buffer instead of a buffer for every line.
+    void encodeAppend(QByteArray& out, QStringView text)
     {
+        const qsizetype at = out.size();
         // Two bytes at most for each UTF-16 unit.
-        QByteArray bytes(2 * text.size(), Qt::Uninitialized);
+        out.resize(at + 2 * text.size());
         const auto convert = [&](UErrorCode& status) {
-            return ucnv_fromUChars(converter, bytes.data(), int32_t(bytes.size()),
-                                   reinterpret_cast<const UChar*>(text.constData()), int32_t(text.size()), &status);
+            return ucnv_fromUChars(converter, out.data() + at, int32_t(out.size() - at),
+                                   reinterpret_cast<const UChar*>(text.data()), int32_t(text.size()), &status);
         };
-        return whole(bytes, convert);
+        whole(out, at, convert);
     }
 
 private:
@@ -71,22 +75,20 @@ private:
             ucnv_cbFromUWriteBytes(args, "?", 1, 0, status);
     }
 
-    // Runs `convert` into `out`, once more with the room it asked for should
-    // the estimate ever fall short; a failure gives an empty result.
+    // Runs `convert` into `out` from `at` on, once more with the room it
+    // asked for should the estimate ever fall short; a failure leaves
+    // nothing of this conversion in `out`.
     template <typename Out, typename Convert>
-    static Out whole(Out& out, const Convert& convert)
+    static void whole(Out& out, qsizetype at, const Convert& convert)
     {
         UErrorCode status = U_ZERO_ERROR;
         int32_t length = convert(status);
         if (status == U_BUFFER_OVERFLOW_ERROR) {
-            out.resize(length);
+            out.resize(at + length);
             status = U_ZERO_ERROR;
             length = convert(status);
         }
-        if (U_FAILURE(status))
-            return {};
-        out.resize(length);
-        return out;
+        out.resize(U_FAILURE(status) ? at : at + length);
     }
 
     UConverter* converter = nullptr;
@@ -100,14 +102,21 @@ Converter& threadConverter()
 
 } // namespace
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
     return threadConverter().decode(bytes);
 }
 
-QByteArray encode(const QString& text)
+QByteArray encode(QStringView text)
 {
-    return threadConverter().encode(text);
+    QByteArray bytes;
+    threadConverter().encodeAppend(bytes, text);
+    return bytes;
+}
+
+void encodeAppend(QByteArray& out, QStringView text)
+{
+    threadConverter().encodeAppend(out, text);
 }
 
 QByteArray encodeWithin(const QString& text, int capacity)

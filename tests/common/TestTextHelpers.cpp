@@ -148,6 +148,8 @@ void TestTextHelpers::lineEnds_data()
     // The trail byte of 表 is 0x5C and of ソ 0x83 0x5C: no line end hides in them.
     QTest::newRow("Shift-JIS trail bytes") << QByteArray("[K]=\x95\x5c\x83\x5c\r\n")
                                            << QStringList{QString::fromUtf8("[K]=表ソ")};
+    QTest::newRow("half a character before a line end")
+        << QByteArray("[K]=\x82\r\n[L]=\x82") << QStringList{ShiftJis::decode("[K]=\x82"), ShiftJis::decode("[L]=\x82")};
 }
 
 void TestTextHelpers::lineEnds()
