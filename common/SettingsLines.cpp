@@ -54,6 +54,9 @@ QStringList ReadSettingsLines(const QString& path)
 QStringList SettingsLinesFromBytes(const QByteArray& bytes)
 {
     QStringList lines;
+    // Room for a line at every line end byte, rather than the list growing
+    // line by line.
+    lines.reserve(bytes.count('\r') + bytes.count('\n') + 1);
     // The next CR and the next LF, each looked for by the library's search
     // only once it has been passed, rather than a test of every byte.
     qsizetype cr = -1, lf = -1;
