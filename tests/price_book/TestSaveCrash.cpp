@@ -14,6 +14,7 @@
 
 #include <csignal>
 #include <functional>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,8 +31,14 @@ QByteArray savedBytes(const PriceBook& book)
 // `history`, as the programs save, keeping each replaced version.
 pid_t startSaving(const QString& path, const PriceBook& first, const PriceBook& second, bool history = false)
 {
+    const pid_t parent = ::getpid();
     const pid_t pid = ::fork();
     if (pid == 0) {
+        // Dies with the test, should a timeout kill it between two kills of
+        // ours, instead of saving on for ever.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(1);
         for (bool odd = true;; odd = !odd) {
             if (history)
                 SaveBookKeepingHistory(path, odd ? first : second, 0);
