@@ -62,9 +62,9 @@ QStringList SettingsLinesFromBytes(const QByteArray& bytes)
     qsizetype cr = -1, lf = -1;
     qsizetype start = 0;
     while (start < bytes.size()) {
-        if (cr < start && cr != bytes.size())
+        if (cr < start)
             cr = nextOf(bytes, '\r', start);
-        if (lf < start && lf != bytes.size())
+        if (lf < start)
             lf = nextOf(bytes, '\n', start);
         qsizetype end = std::min(cr, lf);
         lines << ShiftJis::decode(QByteArrayView(bytes).sliced(start, end - start));
