@@ -1,12 +1,11 @@
 #include "BasicData.h"
 #include "MaterialSettings.h"
 #include "ShiftJis.h"
+#include "TestUnits.h"
 
 #include <QTest>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 constexpr int LastMaterial = Materials - 1;
 

@@ -11,6 +11,7 @@
 #include "Tfsheetset.h"
 #include "TfsheetsetItems.h"
 #include "Tkvconfig.h"
+#include "TestUnits.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -26,8 +27,6 @@
 #include <memory>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // A material with sizes, names, prices and settings, as material m of a book.
 void FillMaterial(PriceBook& book, int m)

@@ -4,6 +4,7 @@
 #include "SampleBooks.h"
 #include "TSCGCellParam.h"
 #include "TStrColGrid.h"
+#include "TestUnits.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -12,8 +13,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // The window on the first sample book as category 1, saved once with the
 // list price of 20A of material 1 changed: its history holds the sample.

@@ -5,6 +5,7 @@
 #include "PriceBookSession.h"
 #include "PriceOverflow.h"
 #include "SampleBooks.h"
+#include "TestUnits.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,8 +13,6 @@
 #include <functional>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 const CopyKind AllOfMaterial{ClipScope::Material, FieldGroup::AllContents};
 const CopyKind AllOfSheet{ClipScope::Sheet, FieldGroup::AllContents};

@@ -9,6 +9,7 @@
 #include "TGradPan.h"
 #include "TIconButton.h"
 #include "TStrColGrid.h"
+#include "TestUnits.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,8 +26,6 @@
 #include <QUrl>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // The network edition on the sample book of category 1, and a file of the
 // user's, "mine.FDA", holding the sample book of category 4.

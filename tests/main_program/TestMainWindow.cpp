@@ -10,6 +10,7 @@
 #include "TSCGCellParam.h"
 #include "TStrColGrid.h"
 #include "Tkvconfig.h"
+#include "TestUnits.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -32,12 +33,6 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
-
-} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT

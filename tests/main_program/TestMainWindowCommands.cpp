@@ -12,6 +12,7 @@
 #include "TStrColGrid.h"
 #include "TestFiles.h"
 #include "Tkvconfig.h"
+#include "TestUnits.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,8 +29,6 @@
 #include <memory>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 struct Program : MainWindowProgram {
     // `prepare` may write category books before the program starts.

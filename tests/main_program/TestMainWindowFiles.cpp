@@ -12,6 +12,7 @@
 #include "TStrColGrid.h"
 #include "TestFiles.h"
 #include "ValueOverflow.h"
+#include "TestUnits.h"
 
 #include <QAction>
 #include <QHostInfo>
@@ -30,8 +31,6 @@
 Q_DECLARE_METATYPE(BadInput)
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 bool isPipe(const QString& path)
 {

@@ -13,6 +13,7 @@
 #include "TStrColGrid.h"
 #include "Tflevel_select.h"
 #include "Tkvconfig.h"
+#include "TestUnits.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,8 +27,6 @@
 #include <memory>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // Material 1 is in piping mode, with a negative price and a size that holds
 // a comma; material 2 is in refrigerant mode.

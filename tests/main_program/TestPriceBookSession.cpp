@@ -7,6 +7,7 @@
 #include "SampleBooks.h"
 #include "TableRows.h"
 #include "TestFiles.h"
+#include "TestUnits.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +16,6 @@
 #include <random>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // A session on a folder with category books 1 and 2; book 2 names its first
 // material and gives it a list price on line 3.

@@ -1,6 +1,7 @@
 #include "FileError.h"
 #include "MaterialSettings.h"
 #include "PrintJob.h"
+#include "TestUnits.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,8 +9,6 @@
 #include <QTest>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 WorkSet labourWork()
 {

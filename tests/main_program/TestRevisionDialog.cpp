@@ -5,6 +5,7 @@
 #include "ShiftJis.h"
 #include "TStrColGrid.h"
 #include "TestFiles.h"
+#include "TestUnits.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>
@@ -16,8 +17,6 @@
 #include <QTest>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // The window on the first sample book as category 1.
 struct Revision : MainWindowProgram {

@@ -4,12 +4,11 @@
 #include "Reprice.h"
 #include "Rounding.h"
 #include "SettingsCapture.h"
+#include "TestUnits.h"
 
 #include <QTest>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // A material in a book with the usual settings: whole-yen components,
 // truncation, adopted step 1, piping mode, base labour 20000 at every level.

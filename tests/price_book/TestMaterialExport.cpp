@@ -1,12 +1,11 @@
 #include "MaterialExport.h"
 #include "MaterialSettings.h"
+#include "TestUnits.h"
 
 #include <QLocale>
 #include <QTest>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // A material whose line 1 of the first sheet and line 14 of the last carry
 // values; every other price line is blank, as unused sizes are.

@@ -6,14 +6,13 @@
 #include "PlainArithmeticBound.h"
 #include "PriceOverflow.h"
 #include "SampleBooks.h"
+#include "TestUnits.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 #include <optional>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // How large the random inputs are: raw values up to 10^digits, log-uniform,
 // with the digits of each material drawn up to these.

@@ -3,12 +3,11 @@
 #include "RevisionReport.h"
 #include "Rounding.h"
 #include "SampleBooks.h"
+#include "TestUnits.h"
 
 #include <QTest>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // The first sample book: material 1 is "水道用硬質塩化ﾋﾞﾆﾙﾗｲﾆﾝｸﾞ鋼管(VA)" with the
 // sizes 15A to 150A on lines 1 to 11 (15A: list 1150, cost 750).

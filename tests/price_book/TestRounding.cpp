@@ -1,6 +1,7 @@
 #include "NumberText.h"
 #include "Rounding.h"
 #include "SettingsCapture.h"
+#include "TestUnits.h"
 
 #include <QTest>
 
@@ -8,7 +9,6 @@ Q_DECLARE_METATYPE(Currency)
 Q_DECLARE_METATYPE(RoundingChoice)
 
 namespace {
-Currency units(double v) { return Currency::fromDouble(v); }
 }
 
 class TestRounding : public QObject {

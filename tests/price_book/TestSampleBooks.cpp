@@ -2,14 +2,13 @@
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
 #include "SampleBooks.h"
+#include "TestUnits.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 QByteArray bookBytes(const QString& path, const PriceBook& book)
 {

@@ -8,6 +8,7 @@
 #include "TestFiles.h"
 #include "WorksheetNames.h"
 #include "XlsxContents.h"
+#include "TestUnits.h"
 
 #include <QDir>
 #include <QProcess>
@@ -18,8 +19,6 @@
 #include <cerrno>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 WorkSet computed(PriceBook book, int material)
 {

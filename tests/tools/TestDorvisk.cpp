@@ -7,6 +7,7 @@
 #include "PrintPreview.h"
 #include "RecentFolders.h"
 #include "ScopedEnvironment.h"
+#include "TestUnits.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,8 +23,6 @@
 #include <QTimer>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 WorkSet jobWork(bool refrigerant)
 {

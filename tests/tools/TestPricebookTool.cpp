@@ -3,6 +3,7 @@
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
 #include "ShiftJis.h"
+#include "TestUnits.h"
 #include "ToolTestSupport.h"
 
 #include <QDir>
@@ -16,8 +17,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-Currency units(double v) { return Currency::fromDouble(v); }
 
 // Material 2 prices its levels from the list price; material 5 does not.
 PriceBook sampleBook()
