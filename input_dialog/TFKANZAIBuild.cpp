@@ -1,6 +1,7 @@
 #include "TFKANZAI.h"
 
 #include "InputDialogLook.h"
+#include "PaintedIcon.h"
 #include "TBorRadio.h"
 #include "TBoxCaption.h"
 #include "TBoxLabel.h"
@@ -80,13 +81,7 @@ TIconButton* IconButton(QWidget* parent, const QString& name, const QIcon& icon)
 // for the scale factors 1, 1.5 and 2 so that none is blown up from a smaller.
 QIcon NumberedDisk(int number)
 {
-    QIcon icon;
-    for (const qreal scale : {1.0, 1.5, 2.0}) {
-        QPixmap pixmap(QSize(32, 32) * scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(scale, scale);
+    return PaintedIcon(32, [number](QPainter& painter) {
         QRadialGradient face(12, 10, 22);
         face.setColorAt(0, QColor(255, 255, 255));
         face.setColorAt(1, QColor(40, 90, 170));
@@ -99,10 +94,7 @@ QIcon NumberedDisk(int number)
         painter.setFont(font);
         painter.setPen(Qt::black);
         painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QString::number(number));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    });
 }
 
 // A column or bar of the dialog: its layout adds no margins of its own.

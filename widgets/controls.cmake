@@ -4,6 +4,8 @@ target_sources(widgets PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/NumericEditCore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NumericEditCore.h
     ${CMAKE_CURRENT_LIST_DIR}/NumericEditCoreInput.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintedIcon.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintedIcon.h
     ${CMAKE_CURRENT_LIST_DIR}/TNValEdit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TNValEdit.h
     ${CMAKE_CURRENT_LIST_DIR}/TNValEditC.cpp

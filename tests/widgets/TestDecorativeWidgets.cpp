@@ -1,4 +1,5 @@
 #include "ColorNumber.h"
+#include "PaintedIcon.h"
 #include "ScriptedModalSeam.h"
 #include "TBorRadio.h"
 #include "TBoxCaption.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QStyleOptionGroupBox>
 #include <QPixmapCache>
@@ -52,6 +54,8 @@ private slots:
     void gradBtnFaceFollowsItsSettings();
     void dsPanelShadowAndFace();
     void folderDialogAsksTheSeam();
+    void paintedIconAtEachSize_data();
+    void paintedIconAtEachSize();
 };
 
 using Factory = std::function<QObject*()>;
@@ -677,6 +681,44 @@ void TestDecorativeWidgets::folderDialogAsksTheSeam()
     QVERIFY(!dialog.Execute());
     QCOMPARE(dialog.directory(), QStringLiteral("/data/kanzai"));
     QVERIFY(seam.unexpected.isEmpty());
+}
+
+// Drawn at the size asked (the square within it), not scaled from another
+// size; each size and mode drawn once, a disabled one in the style's look.
+void TestDecorativeWidgets::paintedIconAtEachSize_data()
+{
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("as designed") << QSize(32, 32) << 32 << int(QIcon::Normal);
+    QTest::newRow("twice as large") << QSize(64, 64) << 64 << int(QIcon::Normal);
+    QTest::newRow("one and a half") << QSize(48, 48) << 48 << int(QIcon::Normal);
+    QTest::newRow("wide box") << QSize(40, 30) << 30 << int(QIcon::Normal);
+    QTest::newRow("disabled") << QSize(64, 64) << 64 << int(QIcon::Disabled);
+}
+
+void TestDecorativeWidgets::paintedIconAtEachSize()
+{
+    QFETCH(QSize, asked);
+    QFETCH(int, side);
+    QFETCH(int, mode);
+    int draws = 0;
+    // The top left quarter of a 32-pixel design, in red.
+    const QIcon icon = PaintedIcon(32, [&draws](QPainter& painter) {
+        ++draws;
+        painter.fillRect(QRect(0, 0, 16, 16), Qt::red);
+    });
+    const QImage image = icon.pixmap(asked, 1.0, QIcon::Mode(mode)).toImage();
+    QCOMPARE(image.size(), QSize(side, side));
+    const QColor inside = image.pixelColor((side - 1) / 2, (side - 1) / 2);
+    if (mode == QIcon::Normal)
+        QCOMPARE(inside, QColor(Qt::red));
+    else
+        QVERIFY(inside.alpha() > 0 && inside != QColor(Qt::red));
+    QCOMPARE(image.pixelColor(side / 2, side / 2).alpha(), 0);
+    icon.pixmap(asked, 1.0, QIcon::Mode(mode));
+    QCOMPARE(draws, 1);
+    QVERIFY(icon.pixmap(QSize(0, 0)).isNull());
 }
 
 #include "TestMain.h"
