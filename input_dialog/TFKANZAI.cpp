@@ -51,7 +51,6 @@ TFKANZAI::TFKANZAI(const QString& programFolder, const QStringList& arguments, Q
     for (int k = 0; k < CategoryCount; ++k)
         DISKBTN[k]->setCaption(defaults.groupName[k]);
     connectHandlers();
-    keitoSelect_ = new TFKEITO_SELECT(programFolder, this);
     messages_ = new CopyDataServer([this](const CopyDataBlock& block) { return WMCopyData(block); }, this);
     messages_->listen(QStringLiteral("TFKANZAI"));
     resize(1000, 700);
@@ -192,13 +191,21 @@ void TFKANZAI::showSystem(int number, const QString& name)
     Keito->setCaption(name);
 }
 
+TFKEITO_SELECT* TFKANZAI::systemSelection()
+{
+    if (!keitoSelect_)
+        keitoSelect_ = new TFKEITO_SELECT(programFolder_, this);
+    return keitoSelect_;
+}
+
 void TFKANZAI::user_selClick()
 {
-    keitoSelect_->loadNames();
-    keitoSelect_->selectedName = systemName();
-    keitoSelect_->selectedNumber = systemNumber_ + 1;
-    ModalSeam::current().exec(*keitoSelect_);
-    showSystem(keitoSelect_->selectedNumber - 1, keitoSelect_->selectedName);
+    TFKEITO_SELECT* select = systemSelection();
+    select->loadNames();
+    select->selectedName = systemName();
+    select->selectedNumber = systemNumber_ + 1;
+    ModalSeam::current().exec(*select);
+    showSystem(select->selectedNumber - 1, select->selectedName);
 }
 
 int TFKANZAI::categoryForStart()

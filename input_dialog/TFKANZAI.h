@@ -47,7 +47,8 @@ public:
     int categoryNumber() const { return categoryNumber_; }
     int systemNumber() const { return systemNumber_; }
     QString systemName() const;
-    TFKEITO_SELECT* systemSelection() const { return keitoSelect_; }
+    // Built when first asked for: most runs never open it.
+    TFKEITO_SELECT* systemSelection();
 
     // The checks, the lookup and the line to the estimate program, then
     // ready for the next line.
