@@ -1,5 +1,7 @@
 #include "ProgramStart.h"
 
+#include "DevicePixelIconEngine.h"
+
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontInfo>
@@ -22,7 +24,7 @@ namespace {
 // The program icon's sizes, each read only when a size is asked for: Qt's own
 // engine decodes every file as it is added, which made the eight PNG files a
 // noticeable part of each start, and most platforms never ask for most sizes.
-class ProgramIconEngine : public QIconEngine {
+class ProgramIconEngine : public DevicePixelIconEngine {
 public:
     explicit ProgramIconEngine(const QString& name) : name_(name) {}
 
@@ -55,12 +57,6 @@ public:
         if (pixmap.isNull() || pixmap.size() == wanted)
             return pixmap;
         return pixmap.scaled(wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
 
 private:

@@ -78,7 +78,7 @@ TIconButton* IconButton(QWidget* parent, const QString& name, const QIcon& icon)
 }
 
 // The category buttons' icon: a disk with the category number on it, drawn
-// for the scale factors 1, 1.5 and 2 so that none is blown up from a smaller.
+// at each size it is shown, so that none is blown up from a smaller.
 QIcon NumberedDisk(int number)
 {
     return PaintedIcon(32, [number](QPainter& painter) {

@@ -1,8 +1,9 @@
 #include "PaintedIcon.h"
 
+#include "DevicePixelIconEngine.h"
+
 #include <QApplication>
 #include <QHash>
-#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -12,7 +13,7 @@
 
 namespace {
 
-class PaintedIconEngine : public QIconEngine {
+class PaintedIconEngine : public DevicePixelIconEngine {
 public:
     PaintedIconEngine(int side, std::function<void(QPainter&)> draw) : side_(side), draw_(std::move(draw)) {}
 
@@ -49,12 +50,6 @@ public:
         }
         drawn_.insert(key, pixmap);
         return pixmap;
-    }
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
 
 private:
