@@ -13,6 +13,9 @@ constexpr int Closed = 2; // close box, or closed any other way
 
 enum class ButtonPointer { PointingHand, Arrow };
 
+// The caption of a notice's one button.
+inline QString ConfirmCaption() { return QStringLiteral("確認"); }
+
 // A notice with one button; Escape does nothing.
 int InfoBox(const QString& text, const QString& buttonCaption,
             ButtonPointer pointer = ButtonPointer::PointingHand);

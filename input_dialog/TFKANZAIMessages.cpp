@@ -11,8 +11,6 @@
 
 namespace {
 
-const QString Confirm = QStringLiteral("確認");
-
 QString ProgramName(const QString& windowClass)
 {
     return windowClass == QLatin1String("TFPICKUP") ? QStringLiteral("拾い出しプログラム")
@@ -46,7 +44,7 @@ bool TFKANZAI::deliverLine(const EstimateLine& line)
 {
     const std::optional<QString> target = EstimateTarget(mode_.target);
     if (!target) {
-        InfoBox(QStringLiteral("送り先のプログラムがありません。"), Confirm);
+        InfoBox(QStringLiteral("送り先のプログラムがありません。"), ConfirmCaption());
         return false;
     }
     const CopyDataBlock block = CopyDataBlock::fromText(EstimateRecordText(line), messageName());
@@ -57,7 +55,7 @@ bool TFKANZAI::deliverLine(const EstimateLine& line)
     const QString reason = Undelivered(*target, sent.outcome);
     if (reason.isEmpty())
         return true;
-    InfoBox(reason, Confirm);
+    InfoBox(reason, ConfirmCaption());
     return false;
 }
 

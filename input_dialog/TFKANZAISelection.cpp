@@ -26,7 +26,6 @@
 
 namespace {
 
-const QString Confirm = QStringLiteral("確認");
 const QString NotRegistered = QStringLiteral("単価はまだ登録されていません。Zavrikonプログラムにて作成して下さい。");
 const QString NoQuantity = QStringLiteral("数量が入力されていません。");
 
@@ -45,7 +44,7 @@ void TFKANZAI::ibClick(int category)
 {
     const QString path = categoryPaths_[category - 1];
     if (!QFileInfo(path).isFile()) {
-        InfoBox(NotRegistered, Confirm);
+        InfoBox(NotRegistered, ConfirmCaption());
         return;
     }
     // Read before anything changes, so that a book that cannot be read
@@ -84,7 +83,7 @@ void TFKANZAI::setBookPath(const QString& path)
 void TFKANZAI::ListBox1Click(int material)
 {
     if (bookPath_.isEmpty()) {
-        InfoBox(QStringLiteral("管種を選択して下さい。"), Confirm);
+        InfoBox(QStringLiteral("管種を選択して下さい。"), ConfirmCaption());
         return;
     }
     MaterialView view;
@@ -153,7 +152,7 @@ std::optional<Currency> TFKANZAI::keypadQuantity()
 {
     if (MANYIN->caption().isEmpty()) {
         QApplication::beep();
-        InfoBox(NoQuantity, Confirm);
+        InfoBox(NoQuantity, ConfirmCaption());
         return std::nullopt;
     }
     // The keypad types "." as the decimal point, whatever the locale says.
@@ -233,7 +232,7 @@ EstimateChoice TFKANZAI::currentChoice() const
 void TFKANZAI::SendEstimateLine()
 {
     if (const auto refusal = RefuseEstimateChoice(currentChoice())) {
-        InfoBox(*refusal, Confirm);
+        InfoBox(*refusal, ConfirmCaption());
         return;
     }
     const QString remark = X_opt3->currentText();

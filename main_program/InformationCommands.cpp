@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString Confirm = QStringLiteral("確認");
-
 std::optional<std::uint64_t> MemInfoBytes(const QByteArray& text, const QByteArray& key)
 {
     for (const QByteArray& line : text.split('\n')) {
@@ -88,23 +86,23 @@ QString AboutText(const QString& applicationTitle)
 
 void ShowInstallFolder()
 {
-    InfoBox(InstallFolderText(QCoreApplication::applicationDirPath()), Confirm);
+    InfoBox(InstallFolderText(QCoreApplication::applicationDirPath()), ConfirmCaption());
 }
 
 void ShowMemory()
 {
-    InfoBox(MemoryText(CurrentPhysicalMemory().value_or(PhysicalMemory{})), Confirm);
+    InfoBox(MemoryText(CurrentPhysicalMemory().value_or(PhysicalMemory{})), ConfirmCaption());
 }
 
 void ShowScreenResolution()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    InfoBox(ScreenResolutionText(screen ? screen->size() : QSize()), Confirm);
+    InfoBox(ScreenResolutionText(screen ? screen->size() : QSize()), ConfirmCaption());
 }
 
 void ShowAbout()
 {
-    InfoBox(AboutText(ApplicationTitle()), Confirm);
+    InfoBox(AboutText(ApplicationTitle()), ConfirmCaption());
 }
 
 namespace {
@@ -120,7 +118,7 @@ bool startFirstOf(const QList<QStringList>& commands, const QString& missing)
         if (!program.isEmpty() && StartProgram(program, command.mid(1)))
             return true;
     }
-    InfoBox(missing, Confirm);
+    InfoBox(missing, ConfirmCaption());
     return false;
 }
 

@@ -43,7 +43,7 @@ void TFTANKAREGIST::SaveAsClick()
 void TFTANKAREGIST::tellSessionNotices()
 {
     if (const std::optional<LockHolder> other = session_.TakeLockNotice())
-        InfoBox(LockNoticeText(*other), QStringLiteral("確認"));
+        InfoBox(LockNoticeText(*other), ConfirmCaption());
     if (const std::optional<FileError> failure = session_.TakeHistoryFailure())
         ModalSeam::current().errorReport(this, ApplicationTitle(), failure->reportText());
 }
@@ -54,7 +54,7 @@ void TFTANKAREGIST::N1Click()
     if (!session_.SavePriceBook(session_.currentPath()))
         return;
     showStatusPath();
-    InfoBox(QStringLiteral("保存しました。\r\n") + session_.currentPath(), QStringLiteral("確認"));
+    InfoBox(QStringLiteral("保存しました。\r\n") + session_.currentPath(), ConfirmCaption());
 }
 
 void TFTANKAREGIST::IconButton11Click()
@@ -65,7 +65,7 @@ void TFTANKAREGIST::IconButton11Click()
 
 void TFTANKAREGIST::N23Click()
 {
-    InfoBox(ApplicationTitle() + QStringLiteral("\r\nRelease 20040815A"), QStringLiteral("確認"));
+    InfoBox(ApplicationTitle() + QStringLiteral("\r\nRelease 20040815A"), ConfirmCaption());
 }
 
 void TFTANKAREGIST::N13Click()
@@ -75,7 +75,7 @@ void TFTANKAREGIST::N13Click()
     // No handler for it on this desktop: the manual in a window of ours.
     const QString manual = ProgramFiles::manualFile(programFolder_);
     if (!QFileInfo::exists(manual)) {
-        InfoBox(QStringLiteral("取扱説明書が見つかりません。\r\n") + manual, QStringLiteral("確認"));
+        InfoBox(QStringLiteral("取扱説明書が見つかりません。\r\n") + manual, ConfirmCaption());
         return;
     }
     (new ManualWindow(manual, this))->show();

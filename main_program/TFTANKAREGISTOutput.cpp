@@ -46,7 +46,7 @@ void TFTANKAREGIST::exportToFile(const QString& filter, const QString& suffix, c
         return;
     write(*exported, path);
     folders.remember(FileKind::Csv, path);
-    InfoBox(done + QStringLiteral("\r\n") + QDir::toNativeSeparators(path), QStringLiteral("確認"));
+    InfoBox(done + QStringLiteral("\r\n") + QDir::toNativeSeparators(path), ConfirmCaption());
 }
 
 void TFTANKAREGIST::CSV1Click()
@@ -73,7 +73,7 @@ void TFTANKAREGIST::N19Click()
     if (!exported)
         return;
     QGuiApplication::clipboard()->setText(exported->text);
-    InfoBox(QStringLiteral("クリップボ－ドへコピ－しました。"), QStringLiteral("確認"));
+    InfoBox(QStringLiteral("クリップボ－ドへコピ－しました。"), ConfirmCaption());
 }
 
 void TFTANKAREGIST::N8Click()

@@ -22,7 +22,7 @@
 
 namespace {
 
-void notice(const QString& text) { InfoBox(text, QStringLiteral("確認")); }
+void notice(const QString& text) { InfoBox(text, ConfirmCaption()); }
 
 void setRow(TStrColGrid* grid, int row, int firstColumn, const QStringList& texts)
 {

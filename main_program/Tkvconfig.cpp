@@ -231,7 +231,7 @@ void Tkvconfig::IconButton3Click()
     config_ = shownConfiguration();
     saveConfiguration();
     InfoBox(QStringLiteral("フォルダ－の変更にはソフトウェアの再起動が必要です。\r\nVersion2.00"),
-            QStringLiteral("確認"), ButtonPointer::Arrow);
+            ConfirmCaption(), ButtonPointer::Arrow);
 }
 
 void Tkvconfig::IconButton2Click()
