@@ -14,7 +14,7 @@ namespace {
 // below can wrap.
 using Bound = exact::UInt;
 constexpr Bound Limit = std::numeric_limits<std::int64_t>::max();
-constexpr Bound Scale = Currency::Scale;
+constexpr Bound BoundScale = Currency::Scale;
 
 std::uint64_t magnitude(Currency v)
 {
@@ -31,9 +31,9 @@ std::uint64_t magnitude(Currency v)
 bool roundingFits(Bound v, Bound a, Bound& result)
 {
     result = v; // what the rounding leaves as it is
-    const Bound largestStep = std::max<Bound>(v / (10 * Scale), 1000);
+    const Bound largestStep = std::max<Bound>(v / (10 * BoundScale), 1000);
     for (Bound step = 10; step <= largestStep; step *= 10) {
-        const Bound unit = step * Scale;
+        const Bound unit = step * BoundScale;
         const Bound dividend = v + a * step;
         if (unit > Limit || dividend > Limit)
             return false;
@@ -47,10 +47,10 @@ bool roundingFits(Bound v, Bound a, Bound& result)
 // that / 10^4.
 bool componentFits(Bound f, Bound r, Bound a, Bound& component)
 {
-    const Bound dividend = f * r + a * Scale;
+    const Bound dividend = f * r + a * BoundScale;
     if (f > Limit || dividend > Limit)
         return false;
-    component = dividend / Scale;
+    component = dividend / BoundScale;
     return true;
 }
 

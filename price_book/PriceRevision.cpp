@@ -11,7 +11,7 @@
 
 namespace {
 
-const PriceRow& lineRow(const PriceBook& book, BookLine at) { return book.row(at.material, MaterialRowNumber(0, at.line)); }
+const PriceRow& rowAt(const PriceBook& book, BookLine at) { return book.row(at.material, MaterialRowNumber(0, at.line)); }
 
 QString goodsName(const PriceBook& book, int material) { return book.row(material, 1).headerText.text(); }
 
@@ -21,7 +21,7 @@ QString numberKey(int material, const QString& size) { return QString::number(ma
 
 LinePriceChange changeOf(const PriceBook& book, BookLine at, int rowNumber)
 {
-    const PriceRow& row = lineRow(book, at);
+    const PriceRow& row = rowAt(book, at);
     LinePriceChange change;
     change.at = at;
     change.goodsName = goodsName(book, at.material).trimmed();
@@ -86,7 +86,7 @@ std::vector<BookLine> PricedLines(const PriceBook& book)
         if (goodsName(book, m).trimmed().isEmpty())
             continue;
         for (int line = 1; line <= PriceLines; ++line) {
-            if (!lineRow(book, {m, line}).sizeName.text().trimmed().isEmpty())
+            if (!rowAt(book, {m, line}).sizeName.text().trimmed().isEmpty())
                 lines.push_back({m, line});
         }
     }
@@ -98,7 +98,7 @@ RevisionPreview PreviewPriceList(const PriceBook& book, const std::vector<Revisi
     const std::vector<BookLine> priced = PricedLines(book);
     LineIndex index;
     for (const BookLine& at : priced) {
-        const QString size = lineRow(book, at).sizeName.text();
+        const QString size = rowAt(book, at).sizeName.text();
         index.add(nameKey(goodsName(book, at.material), size), at);
         index.add(numberKey(at.material, size), at);
     }

@@ -11,6 +11,9 @@ class TFKANZAI;
 // and no other category's.
 namespace fixture {
 
+// The application title the tests give the dialog.
+inline QString DialogTitle() { return QStringLiteral("配管材入力ダイアログ"); }
+
 // Materials 0 and 1 are piping materials with four sheets, material 2 is in
 // refrigerant mode, material 3 has an empty size name at row 2.
 PriceBook SampleBook();

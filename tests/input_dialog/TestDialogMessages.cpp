@@ -24,8 +24,6 @@ using namespace fixture;
 
 namespace {
 
-const QString Title = QStringLiteral("配管材入力ダイアログ");
-
 SendOutcome SendToDialog(const QByteArray& text, quint64 dwData = 1)
 {
     CopyDataBlock block;
@@ -47,7 +45,7 @@ void VerifyEntriesKept(TFKANZAI& d)
 class TestDialogMessages : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { SetApplicationTitle(Title); }
+    void initTestCase() { SetApplicationTitle(DialogTitle()); }
     void init();
     void sentRecord();
     void targetByMode_data();

@@ -2,12 +2,11 @@
 #include "EstimateMessages.h"
 #include "NumberText.h"
 #include "ShiftJis.h"
+#include "TestUnits.h"
 
 #include <QTest>
 
 namespace {
-
-Currency C(const char* text) { return ParseCurrency(QString::fromUtf8(text)); }
 
 // Size 20A (row 1) of sheet 2 (機械室) of material 1 of category 2, LEVEL2.
 EstimateChoice Choice()

@@ -14,6 +14,7 @@
 #include "TGradBtn.h"
 #include "TIconButton.h"
 #include "TNValEditC.h"
+#include "TestUnits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,18 +30,15 @@ using namespace fixture;
 
 namespace {
 
-const QString Title = QStringLiteral("配管材入力ダイアログ");
-const QString Caption = Title + QStringLiteral("-Telvoran-");
+const QString Caption = DialogTitle() + QStringLiteral("-Telvoran-");
 const QString NotRegistered = QStringLiteral("単価はまだ登録されていません。Zavrikonプログラムにて作成して下さい。");
-
-Currency C(const char* text) { return ParseCurrency(QString::fromUtf8(text)); }
 
 } // namespace
 
 class TestInputDialog : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { SetApplicationTitle(Title); }
+    void initTestCase() { SetApplicationTitle(DialogTitle()); }
     void init();
     void startUp_data();
     void startUp();

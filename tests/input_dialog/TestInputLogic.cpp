@@ -6,14 +6,13 @@
 #include "RemarkHistory.h"
 #include "RemovalSettings.h"
 #include "SystemNames.h"
+#include "TestUnits.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-Currency C(const char* text) { return ParseCurrency(QString::fromUtf8(text)); }
 
 // A record whose every price differs, so that a wrong field shows.
 PriceRow SampleRecord()

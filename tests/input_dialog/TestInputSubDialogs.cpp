@@ -26,8 +26,6 @@ using namespace fixture;
 
 namespace {
 
-const QString Title = QStringLiteral("配管材入力ダイアログ");
-
 QByteArray NamesFile()
 {
     QByteArray bytes;
@@ -61,7 +59,7 @@ QStringList StartedWith(const QString& folder, const QString& name)
 class TestInputSubDialogs : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { SetApplicationTitle(Title); }
+    void initTestCase() { SetApplicationTitle(DialogTitle()); }
     void init();
     void systemByNumberButton();
     void systemByNameAndCancel();

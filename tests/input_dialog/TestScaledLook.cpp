@@ -53,7 +53,7 @@ void TestScaledLook::categoryDisksInScreenPixels()
     }
 }
 
-static int run(int argc, char** argv)
+static int runTestScaledLook(int argc, char** argv)
 {
     // A screen of twice the density unless the run names another factor.
     if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
@@ -64,6 +64,6 @@ static int run(int argc, char** argv)
 }
 
 #include "TestMain.h"
-KAVREL_TEST_CUSTOM_MAIN(TestScaledLook, run)
+KAVREL_TEST_CUSTOM_MAIN(TestScaledLook, runTestScaledLook)
 
 #include "TestScaledLook.moc"

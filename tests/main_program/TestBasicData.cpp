@@ -11,11 +11,11 @@ constexpr int LastMaterial = Materials - 1;
 
 // Material 20 of a book in which every sheet has its own sizes and names,
 // line 15 carries a size, and the settings and labour lines hold settings.
-struct Fixture {
+struct BasicDataFixture {
     PriceBook book = BlankPriceBook(0);
     WorkSet work;
 
-    Fixture()
+    BasicDataFixture()
     {
         const char* const headers[] = {"配管用炭素鋼鋼管（白）", "給水", "ねじ接合", "建設物価", "P.120"};
         for (int line = 1; line <= HeaderLines; ++line)
@@ -74,7 +74,7 @@ private slots:
 
 void TestBasicData::showReadsTheMaterial()
 {
-    Fixture f;
+    BasicDataFixture f;
     const BasicData data = ShowBasicData(f.work);
     QCOMPARE(data.headerTexts[0], QString::fromUtf8("配管用炭素鋼鋼管（白）"));
     QCOMPARE(data.headerTexts[4], QStringLiteral("P.120"));
@@ -125,7 +125,7 @@ void TestBasicData::showChoices()
     QFETCH(int, slot);
     QFETCH(double, stored);
     QFETCH(int, choice);
-    Fixture f;
+    BasicDataFixture f;
     f.work.settingsRow().rate[static_cast<std::size_t>(slot)] = units(stored);
     const BasicData data = ShowBasicData(f.work);
     const int shown[] = {data.adoptedStep, data.componentAddend, data.componentDecimals, data.mode, -1,
@@ -156,7 +156,7 @@ void TestBasicData::storedChoices()
     QFETCH(int, choice);
     QFETCH(int, slot);
     QFETCH(double, value);
-    Fixture f;
+    BasicDataFixture f;
     f.work.settingsRow().rate[3] = units(2); // so that piping mode is a change
     BasicData data = ShowBasicData(f.work);
     int* const choices[] = {&data.componentDecimals, &data.componentAddend, &data.adoptedStepAddend,
@@ -171,7 +171,7 @@ void TestBasicData::storedChoices()
 
 void TestBasicData::zeroDigitUnitShowsAndStoresAsOne()
 {
-    Fixture f;
+    BasicDataFixture f;
     f.work.settingsRow().rate[0] = units(0);
     f.row(SettingsRowNumber).rate[0] = units(0);
     const BasicData data = ShowBasicData(f.work);
@@ -184,7 +184,7 @@ void TestBasicData::zeroDigitUnitShowsAndStoresAsOne()
 
 void TestBasicData::storeWithoutChangesKeepsTheMaterial()
 {
-    Fixture f;
+    BasicDataFixture f;
     // A price line whose composite cost in the work set is newer than the
     // book's: storing leaves the book's, as the recomputation rewrites it.
     f.work.row(3).compositeCost = units(1);
@@ -217,7 +217,7 @@ void TestBasicData::storeWithoutChangesKeepsTheMaterial()
 
 void TestBasicData::storeCopiesTheStoredLabourCost()
 {
-    Fixture f;
+    BasicDataFixture f;
     // Settings and base labour costs that reached the work set only, as after
     // an undo: the NET base labour cost lives in the composite cost slot.
     f.work.labourRow().compositeCost = units(16500);
@@ -255,7 +255,7 @@ void TestBasicData::textsAreCutAtACharacterBoundary()
     QFETCH(int, field);
     QFETCH(QString, text);
     QFETCH(QString, stored);
-    Fixture f;
+    BasicDataFixture f;
     BasicData data = ShowBasicData(f.work);
     QString* const texts[] = {&data.headerTexts[1], &data.unit, &data.sizeNames[13], &data.sheetNames[3]};
     *texts[field] = text;
@@ -288,7 +288,7 @@ void TestBasicData::textsAreCutAtACharacterBoundary()
 
 void TestBasicData::unchangedTextsKeepTheirBytes()
 {
-    Fixture f;
+    BasicDataFixture f;
     // The NEC row-13 form of "≒": it decodes, but encodes back as 0x81E0.
     const QByteArray nec("P.\x87\x90" "12", 6);
     if (ShiftJis::encode(ShiftJis::decode(nec)) == nec)

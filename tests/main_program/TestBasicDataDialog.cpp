@@ -91,8 +91,8 @@ struct DialogFixture {
 };
 
 // The main window on a program folder whose category 1 book holds material 20.
-struct Program : MainWindowProgram {
-    Program()
+struct BasicDataProgram : MainWindowProgram {
+    BasicDataProgram()
         : MainWindowProgram(Options().withArgument(QStringLiteral("1;20;")).preparing([](const QString& kanzai) {
               PriceBook book = BlankPriceBook(0);
               FillMaterial(book, 19);
@@ -339,7 +339,7 @@ void TestBasicDataDialog::commandStoresAndRedisplays_data()
 void TestBasicDataDialog::commandStoresAndRedisplays()
 {
     QFETCH(bool, fromMenu);
-    Program p;
+    BasicDataProgram p;
     TFTANKAREGIST& w = *p.window;
     QCOMPARE(p.session().currentMaterial(), 19);
     QVERIFY(w.user_sel->isEnabled());
@@ -394,7 +394,7 @@ void TestBasicDataDialog::commandStoresAndRedisplays()
 
 void TestBasicDataDialog::exitAfterPresetsStillRedisplaysAndMarksModified()
 {
-    Program p;
+    BasicDataProgram p;
     TFTANKAREGIST& w = *p.window;
     const PriceBook book = p.session().book();
     const QString goods = w.TreeView1->topLevelItem(0)->child(19)->text(0);
@@ -422,7 +422,7 @@ void TestBasicDataDialog::exitAfterPresetsStillRedisplaysAndMarksModified()
     QCOMPARE(w.StrColGrid3->Cells(1, 3), composite);
 }
 
-static int run(int argc, char** argv)
+static int runTestBasicDataDialog(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     TestBasicDataDialog test;
@@ -430,6 +430,6 @@ static int run(int argc, char** argv)
 }
 
 #include "TestMain.h"
-KAVREL_TEST_CUSTOM_MAIN(TestBasicDataDialog, run)
+KAVREL_TEST_CUSTOM_MAIN(TestBasicDataDialog, runTestBasicDataDialog)
 
 #include "TestBasicDataDialog.moc"

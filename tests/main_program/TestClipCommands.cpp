@@ -20,12 +20,12 @@ const CopyKind AllOfSheet{ClipScope::Sheet, FieldGroup::AllContents};
 // A session on the sample books of categories 1, 2 and 10, showing material
 // 1 of category 1. Their materials 1 and 4 (0-based) price without rates,
 // the others with; category 10 holds refrigerant materials.
-struct Fixture {
+struct ClipFixture {
     QTemporaryDir dir;
     PriceBookSession session{dir.path()};
 
     // `prepare` changes category 1's book before it is written.
-    explicit Fixture(const std::function<void(PriceBook&)>& prepare = {})
+    explicit ClipFixture(const std::function<void(PriceBook&)>& prepare = {})
     {
         for (int category : {1, 2, 10}) {
             PriceBook book = SampleBook(category - 1);
@@ -130,7 +130,7 @@ void TestClipCommands::fieldGroups()
 void TestClipCommands::eachCopyAllowsItsOwnPasteOnly()
 {
     QFETCH(int, item);
-    Fixture f;
+    ClipFixture f;
     for (int i = 0; i < PasteItems; ++i)
         QVERIFY(!f.session.pasteEnabled(PasteItemKind(i)));
     f.session.Copy(PasteItemKind((item + 3) % PasteItems));
@@ -154,7 +154,7 @@ void TestClipCommands::sheetPasteToAnotherMaterialAndSheet()
 {
     // Material B gets base labour costs of its own, so that its lines cannot
     // keep composite prices computed with those of A.
-    Fixture f([](PriceBook& book) { book.row(3, LabourRowNumber).compositeLevel[0] = units(31000); });
+    ClipFixture f([](PriceBook& book) { book.row(3, LabourRowNumber).compositeLevel[0] = units(31000); });
     f.session.ChangeSheet(1);
     f.session.Copy(AllOfSheet);
     f.session.SelectMaterial(3);
@@ -181,7 +181,7 @@ void TestClipCommands::sheetPasteToAnotherMaterialAndSheet()
 
 void TestClipCommands::wholeMaterialToAnotherCategory()
 {
-    Fixture f;
+    ClipFixture f;
     // A prices without rates; the target B of category 2 with them, so a
     // paste that kept B's rate pricing state would price A's lines anew.
     f.session.SelectMaterial(1);
@@ -203,7 +203,7 @@ void TestClipCommands::wholeMaterialToAnotherCategory()
 
 void TestClipCommands::clipSurvivesLoadingAFile()
 {
-    Fixture f;
+    ClipFixture f;
     f.session.SelectMaterial(4);
     f.session.Copy({ClipScope::Material, FieldGroup::LabourRates});
     f.session.LoadUserFile(f.path(10));
@@ -237,7 +237,7 @@ void TestClipCommands::sheetPasteCarriesLine15OnlyWhereItMeansTheSame()
     QFETCH(bool, carried);
     for (const CopyKind kind : {AllOfSheet, CopyKind{ClipScope::Sheet, FieldGroup::LabourRates}}) {
         // Line 15 of every sheet of the source says where it came from.
-        Fixture f([](PriceBook& book) {
+        ClipFixture f([](PriceBook& book) {
             for (int sheet = 0; sheet < Sheets; ++sheet) {
                 RowFields& line15 = book.row(0, MaterialRowNumber(sheet, LinesPerSheet));
                 line15.rate[6] = units(100 + sheet);
@@ -268,7 +268,7 @@ void TestClipCommands::undoAfterAPasteWritesTheFileAsBefore()
     const CopyKind kind = PasteItemKind(item);
     // Base labour costs of the target's own, as a recompute stores them.
     // Its own cost rate on line 1, so that every paste changes something.
-    Fixture f([](PriceBook& book) {
+    ClipFixture f([](PriceBook& book) {
         book.row(0, LabourRowNumber).compositeCost = units(12345);
         book.row(0, 1).rate[4] = units(0.777);
     });
@@ -298,7 +298,7 @@ void TestClipCommands::undoAfterAPasteWritesTheFileAsBefore()
 
 void TestClipCommands::undoAfterAClearWritesTheFileAsBefore()
 {
-    Fixture f;
+    ClipFixture f;
     f.session.SelectMaterial(5);
     const QByteArray before = f.savedBytes();
     const PriceRow line1 = f.session.book().row(5, 1);
@@ -320,7 +320,7 @@ void TestClipCommands::undoAfterAClearWritesTheFileAsBefore()
 
 void TestClipCommands::fillFromTheFirstSheet()
 {
-    Fixture f;
+    ClipFixture f;
     f.session.SelectMaterial(3);
     f.session.ChangeSheet(2);
     const PriceBook before = f.session.book();
@@ -354,7 +354,7 @@ void TestClipCommands::fillFromTheFirstSheet()
 
 void TestClipCommands::fillIsRefusedInRefrigerantMode()
 {
-    Fixture f;
+    ClipFixture f;
     f.session.SwitchCategory(9, f.path(10));
     f.session.SelectMaterial(0);
     QVERIFY(f.session.refrigerant());
@@ -367,7 +367,7 @@ void TestClipCommands::fillIsRefusedInRefrigerantMode()
 void TestClipCommands::unitPricesFromTheFirstSheet()
 {
     // Prices of the other sheets, and the settings line, that a copy shows.
-    Fixture f([](PriceBook& book) {
+    ClipFixture f([](PriceBook& book) {
         book.row(1, MaterialRowNumber(2, 6)).levelPrice[2] = units(4321);
         book.row(1, SettingsRowNumber).costPrice = units(77);
     });
@@ -392,7 +392,7 @@ void TestClipCommands::unitPricesFromTheFirstSheet()
 
 void TestClipCommands::failedPasteLeavesEverything()
 {
-    Fixture f;
+    ClipFixture f;
     // Unit prices near the end of the range, pasted onto lines that take
     // more than one pipe per unit, cannot be computed.
     f.session.SelectMaterial(1);
@@ -418,7 +418,7 @@ void TestClipCommands::failedPasteLeavesEverything()
 
 void TestClipCommands::loadingAUserFile()
 {
-    Fixture f;
+    ClipFixture f;
     f.session.StorePrice(ListLevel, 1, units(5));
     f.session.LoadUserFile(f.path(2));
     QCOMPARE(f.session.recordBaseCode(), 11);
@@ -435,7 +435,7 @@ void TestClipCommands::loadingAUserFile()
 
 void TestClipCommands::failedLoadOfAUserFileKeepsEverything()
 {
-    Fixture f;
+    ClipFixture f;
     f.session.StorePrice(ListLevel, 1, units(5));
     QFile shortFile(f.dir.filePath("short.FDA"));
     QVERIFY(shortFile.open(QIODevice::WriteOnly));

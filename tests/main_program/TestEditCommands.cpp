@@ -16,8 +16,8 @@
 namespace {
 
 // The window on the sample books of categories 1, 2 and 10 (refrigerant).
-struct Program : MainWindowProgram {
-    Program()
+struct EditProgram : MainWindowProgram {
+    EditProgram()
         : MainWindowProgram(Options().named(QStringLiteral("net_kavrel")).preparing([](const QString& kanzai) {
               for (int category : {1, 2, 10})
                   WritePriceBookFile(kanzai + QStringLiteral("/haikan%1.FDA").arg(category), SampleBook(category - 1), 0);
@@ -47,7 +47,7 @@ const char* const PasteNames[] = {"all_paste_1", "all_paste_2", "all_paste_3", "
 
 // Only the paste of copy `item` is allowed, and the menu shows it; a hidden
 // item reports itself disabled whatever it mirrors.
-void checkPasteItems(Program& p, int item)
+void checkPasteItems(EditProgram& p, int item)
 {
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(p.session().pasteEnabled(PasteItemKind(i)), i == item);
@@ -82,7 +82,7 @@ void TestEditCommands::pasteItemsFollowTheLastCopy_data()
 void TestEditCommands::pasteItemsFollowTheLastCopy()
 {
     QFETCH(int, item);
-    Program p;
+    EditProgram p;
     for (const char* paste : PasteNames)
         QVERIFY(!p.action(paste)->isEnabled()); // nothing is copied at start-up
     for (const char* hidden : {"item_copy_2", "item_paste_2", "item_copy_5"})
@@ -103,7 +103,7 @@ void TestEditCommands::pasteItemsFollowTheLastCopy()
 
 void TestEditCommands::materialToAnotherCategory()
 {
-    Program p;
+    EditProgram p;
     p.clickTree(0, 4);
     p.action("all_copy_1")->trigger();
     const QString goods = p.session().book().row(4, 1).headerText.text();
@@ -126,7 +126,7 @@ void TestEditCommands::materialToAnotherCategory()
 
 void TestEditCommands::fillItemFollowsTheMaterial()
 {
-    Program p;
+    EditProgram p;
     QAction* fill = p.window->item_paste_5;
     QVERIFY(fill->isEnabled());
     const QStringList tabs = p.tabs();
@@ -142,7 +142,7 @@ void TestEditCommands::fillItemFollowsTheMaterial()
 
 void TestEditCommands::fillIsUndoneStepByStep()
 {
-    Program p;
+    EditProgram p;
     p.window->TabControl1->setCurrentIndex(2);
     const Currency stored = p.session().work().row(MaterialRowNumber(2, 3)).rate[4];
     p.typeInto(p.window->StrColGrid1, 8, 3, "0.9", true);
@@ -183,7 +183,7 @@ void TestEditCommands::clearOnlyOnExecute()
 {
     QFETCH(int, answer);
     QFETCH(bool, cleared);
-    Program p;
+    EditProgram p;
     p.clickTree(0, 3);
     const PriceBook before = p.session().book();
     const double labour = p.window->GPAYDAY[0]->value();
@@ -211,7 +211,7 @@ void TestEditCommands::clearOnlyOnExecute()
 
 void TestEditCommands::undoAfterClearWritesTheFileAsBefore()
 {
-    Program p;
+    EditProgram p;
     p.clickTree(0, 2);
     p.window->TabControl1->setCurrentIndex(1);
     const QByteArray before = p.savedBytes();
@@ -231,7 +231,7 @@ void TestEditCommands::undoAfterClearWritesTheFileAsBefore()
     QVERIFY(p.seam.unexpected.isEmpty());
 }
 
-static int run(int argc, char** argv)
+static int runTestEditCommands(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     TestEditCommands test;
@@ -239,6 +239,6 @@ static int run(int argc, char** argv)
 }
 
 #include "TestMain.h"
-KAVREL_TEST_CUSTOM_MAIN(TestEditCommands, run)
+KAVREL_TEST_CUSTOM_MAIN(TestEditCommands, runTestEditCommands)
 
 #include "TestEditCommands.moc"

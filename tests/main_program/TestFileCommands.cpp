@@ -29,8 +29,8 @@ namespace {
 
 // The network edition on the sample book of category 1, and a file of the
 // user's, "mine.FDA", holding the sample book of category 4.
-struct Program : MainWindowProgram {
-    explicit Program(const QString& name = QStringLiteral("net_kavrel"))
+struct FileProgram : MainWindowProgram {
+    explicit FileProgram(const QString& name = QStringLiteral("net_kavrel"))
         : MainWindowProgram(Options().named(name).preparing([](const QString& kanzai) {
               WritePriceBookFile(kanzai + "/haikan1.FDA", SampleBook(0), 0);
               WritePriceBookFile(kanzai + "/../mine.FDA", SampleBook(3), 0);
@@ -82,7 +82,7 @@ void TestFileCommands::loadAsksFirstAndKeepsTheBookWhenCancelled()
 {
     QFETCH(QString, button);
     QFETCH(bool, saved);
-    Program p;
+    FileProgram p;
     p.change();
     const PriceBook book = p.session().book();
     p.answer(button.toLatin1().constData());
@@ -103,7 +103,7 @@ void TestFileCommands::loadAsksFirstAndKeepsTheBookWhenCancelled()
 
 void TestFileCommands::loadShowsTheFirstMaterialOfTheFile()
 {
-    Program p;
+    FileProgram p;
     p.clickTree(0, 3);
     p.window->TabControl1->setCurrentIndex(2);
     p.change();
@@ -132,7 +132,7 @@ void TestFileCommands::loadShowsTheFirstMaterialOfTheFile()
 
 void TestFileCommands::failedLoadKeepsTheBook()
 {
-    Program p;
+    FileProgram p;
     p.change();
     QFile damaged(p.dir.filePath("short.FDA"));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
@@ -153,7 +153,7 @@ void TestFileCommands::failedLoadKeepsTheBook()
 
 void TestFileCommands::saveAsThenSaveWritesTheNewName()
 {
-    Program p;
+    FileProgram p;
     p.change();
     const QString other = QDir::toNativeSeparators(p.dir.filePath("other.FDA"));
     p.seam.saveAnswers = {QString(), other};
@@ -175,7 +175,7 @@ void TestFileCommands::saveAsThenSaveWritesTheNewName()
 
 void TestFileCommands::failedSaveReportsAndKeepsTheChanges()
 {
-    Program p;
+    FileProgram p;
     p.change();
     // The folder of the book is gone, as a shared folder may go.
     QVERIFY(QDir(p.dir.filePath("kanzai")).removeRecursively());
@@ -190,7 +190,7 @@ void TestFileCommands::failedSaveReportsAndKeepsTheChanges()
 
 void TestFileCommands::titleStripButtonSavesQuietly()
 {
-    Program p;
+    FileProgram p;
     p.change();
     p.window->IconButton11->click();
     QCOMPARE(ReadPriceBookFile(p.book(1)).row(2).listPrice, units(4321));
@@ -200,7 +200,7 @@ void TestFileCommands::titleStripButtonSavesQuietly()
 
 void TestFileCommands::releaseVersion()
 {
-    Program p;
+    FileProgram p;
     p.answer("button1");
     p.action("N23")->trigger();
     QCOMPARE(p.texts, QStringList{shown(QString::fromUtf8("Zavrikon（管材編）\r\nRelease 20040815A"))});
@@ -225,7 +225,7 @@ void TestFileCommands::areaToggles()
 {
     QFETCH(QString, steps);
     QFETCH(int, topBarY);
-    Program p;
+    FileProgram p;
     TFTANKAREGIST& w = *p.window;
     for (QChar step : steps) {
         QAction* item = nullptr;
@@ -256,7 +256,7 @@ void TestFileCommands::areaToggles()
 
 void TestFileCommands::areasSurviveARestart()
 {
-    Program p;
+    FileProgram p;
     p.window->top_bar->trigger();
     p.window->status_bar->trigger();
     p.close();
@@ -316,7 +316,7 @@ void TestFileCommands::helpOpensTheHelpFileElseTheManual()
 // it says so.
 void TestFileCommands::helpWithoutAHandlerShowsTheManualItself()
 {
-    Program p;
+    FileProgram p;
     QStringList texts;
     p.seam.dialogAnswers.push_back(Press("button1", &texts));
     p.action("N13")->trigger();
@@ -350,7 +350,7 @@ void TestFileCommands::manualIsInTheProgramFolder()
         QVERIFY2(text.contains(QString::fromUtf8(section)), section);
 }
 
-static int run(int argc, char** argv)
+static int runTestFileCommands(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     TestFileCommands test;
@@ -358,6 +358,6 @@ static int run(int argc, char** argv)
 }
 
 #include "TestMain.h"
-KAVREL_TEST_CUSTOM_MAIN(TestFileCommands, run)
+KAVREL_TEST_CUSTOM_MAIN(TestFileCommands, runTestFileCommands)
 
 #include "TestFileCommands.moc"

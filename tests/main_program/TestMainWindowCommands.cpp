@@ -30,9 +30,9 @@
 
 namespace {
 
-struct Program : MainWindowProgram {
+struct CommandProgram : MainWindowProgram {
     // `prepare` may write category books before the program starts.
-    explicit Program(const QString& programName = QStringLiteral("kavrel"),
+    explicit CommandProgram(const QString& programName = QStringLiteral("kavrel"),
                      const std::function<void(const QString& kanzai)>& prepare = {})
         : MainWindowProgram(Options().named(programName).preparing(prepare))
     {
@@ -74,7 +74,7 @@ private slots:
 
 void TestMainWindowCommands::renameGroupFromTheMenu()
 {
-    Program p;
+    CommandProgram p;
     p.seam.inputAnswers.push_back(QString::fromUtf8("給水設備"));
     p.action("N57")->trigger(); // category 3
     QCOMPARE(p.window->TreeView1->topLevelItem(2)->text(0), QString::fromUtf8("給水設備"));
@@ -90,7 +90,7 @@ void TestMainWindowCommands::renameGroupFromTheMenu()
 
 void TestMainWindowCommands::shiftClickRenamesATreeNode()
 {
-    Program p;
+    CommandProgram p;
     QTreeWidget* tree = p.window->TreeView1;
     tree->expandAll();
     QTreeWidgetItem* category = tree->topLevelItem(1);
@@ -111,7 +111,7 @@ void TestMainWindowCommands::shiftClickRenamesATreeNode()
 
 void TestMainWindowCommands::baseLabourEnterRecomputesAndMovesOn()
 {
-    Program p;
+    CommandProgram p;
     PriceBookSession& s = p.window->session();
     s.StoreRate(5, 1, units(0.1), false);
     TNValEdit* labour = p.window->GPAYDAY[0];
@@ -144,7 +144,7 @@ void TestMainWindowCommands::columnWidthCommand()
 {
     QFETCH(std::optional<QString>, answer);
     QFETCH(int, width);
-    Program p;
+    CommandProgram p;
     // As shown: the designed widths, narrowed where the test's screen is small.
     const int before = p.window->StrColGrid2->ColWidths(1);
     const int first = p.window->StrColGrid2->ColWidths(0);
@@ -169,7 +169,7 @@ void TestMainWindowCommands::editionMenus()
 {
     QFETCH(QString, programName);
     QFETCH(bool, network);
-    Program p(programName);
+    CommandProgram p(programName);
     QCOMPARE(p.window->edition(), network ? 1 : 0);
     QCOMPARE(p.window->net_work->menuAction()->isVisible(), network);
     QCOMPARE(p.window->file_read->isVisible(), network);
@@ -206,7 +206,7 @@ void TestMainWindowCommands::failuresStayInTheirHandler()
     QFETCH(QString, family);
     QFETCH(QString, reported);
     const int missedBefore = GuardedApplication::missedErrors();
-    Program p("kavrel", [](const QString& kanzai) {
+    CommandProgram p("kavrel", [](const QString& kanzai) {
         PutFileBytes(kanzai + "/haikan2.FDA", QByteArray(1000, 'x'));
     });
     p.session().StorePrice(ListLevel, 2, units(5e14));
@@ -253,7 +253,7 @@ void TestMainWindowCommands::failuresStayInTheirHandler()
 
 void TestMainWindowCommands::shortcutsFollowTheLastOpenedCategoryMenu()
 {
-    Program p;
+    CommandProgram p;
     QMenu* third = p.window->categoryMenus[2];
     emit third->aboutToShow();
     QTest::keyClick(p.window.get(), Qt::Key_F3);
@@ -268,7 +268,7 @@ void TestMainWindowCommands::shortcutsFollowTheLastOpenedCategoryMenu()
 
 void TestMainWindowCommands::refrigerantMaterialHasOneSheet()
 {
-    Program p("kavrel", [](const QString& kanzai) {
+    CommandProgram p("kavrel", [](const QString& kanzai) {
         PriceBook book = BlankPriceBook(0);
         for (int sheet = 0; sheet < 4; ++sheet)
             book.row(1, MaterialRowNumber(sheet, 15)).sheetName.setText(QString::fromUtf8("屋内%1").arg(sheet));
@@ -290,7 +290,7 @@ void TestMainWindowCommands::refrigerantMaterialHasOneSheet()
 
 void TestMainWindowCommands::adoptedPricesOnTheShownSheet()
 {
-    Program p("kavrel", [](const QString& kanzai) {
+    CommandProgram p("kavrel", [](const QString& kanzai) {
         PriceBook book = BlankPriceBook(0);
         MaterialSettings settings{book.row(0, SettingsRowNumber)};
         settings.adoptedStep() = units(100);
@@ -323,7 +323,7 @@ void TestMainWindowCommands::tooLargeValuesAreRefused()
     QFETCH(bool, price);
     // Line 3 of material 2: a pipe factor of 2 and a million man-days, so that
     // a price or a base labour cost the edits take gives too large a value.
-    Program p("kavrel", [](const QString& kanzai) {
+    CommandProgram p("kavrel", [](const QString& kanzai) {
         PriceBook book = BlankPriceBook(0);
         book.row(1, 3).rate[0] = units(2);
         book.row(1, 3).rate[4] = units(1e6);
@@ -356,7 +356,7 @@ void TestMainWindowCommands::tooLargeValuesAreRefused()
     QCOMPARE(p.window->GPAYDAY[0]->value(), 0.0);
 }
 
-static int run(int argc, char** argv)
+static int runTestMainWindowCommands(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
@@ -365,6 +365,6 @@ static int run(int argc, char** argv)
 }
 
 #include "TestMain.h"
-KAVREL_TEST_CUSTOM_MAIN(TestMainWindowCommands, run)
+KAVREL_TEST_CUSTOM_MAIN(TestMainWindowCommands, runTestMainWindowCommands)
 
 #include "TestMainWindowCommands.moc"

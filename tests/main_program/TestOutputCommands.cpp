@@ -13,6 +13,7 @@
 #include "TStrColGrid.h"
 #include "Tflevel_select.h"
 #include "Tkvconfig.h"
+#include "TestFiles.h"
 #include "TestUnits.h"
 
 #include <QAction>
@@ -57,8 +58,8 @@ PriceBook outputBook()
     return book;
 }
 
-struct Program : MainWindowProgram {
-    Program()
+struct OutputProgram : MainWindowProgram {
+    OutputProgram()
         : MainWindowProgram(Options().preparing([](const QString& kanzai) {
               WritePriceBookFile(kanzai + "/haikan1.FDA", outputBook(), 0);
           }))
@@ -91,12 +92,6 @@ struct Program : MainWindowProgram {
     QStringList notices;
 };
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray pricebookExport(const QString& book, int material, int level, bool headings, bool results, bool utf8)
 {
     QStringList args{"export", book, "--material", QString::number(material), "--level", QString::number(level)};
@@ -111,13 +106,6 @@ QByteArray pricebookExport(const QString& book, int material, int level, bool he
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return "pricebook failed: " + p.readAllStandardError();
     return p.readAllStandardOutput();
-}
-
-QStringList files(const QString& folder)
-{
-    QStringList names = QDir(folder).entryList(QDir::Files);
-    names.sort();
-    return names;
 }
 
 // A stand-in for the print program that says how it was started.
@@ -164,7 +152,7 @@ void TestOutputCommands::csvFileIsWhatTheToolWrites()
     QFETCH(int, level);
     QFETCH(bool, headings);
     QFETCH(bool, results);
-    Program p;
+    OutputProgram p;
     const QByteArray fromTool = pricebookExport(p.book(), material, level, headings, results, false);
     p.selectMaterial(material - 1);
     p.answerLevelDialog(level, headings, results, true);
@@ -180,7 +168,7 @@ void TestOutputCommands::csvFileIsWhatTheToolWrites()
     QVERIFY(p.seam.asked.contains(
         QStringLiteral("save %1 %2 *.CSV (*.CSV *.csv) CSV").arg(ApplicationTitle(), documents)));
     QCOMPARE(p.notices, QStringList{QString::fromUtf8("ＣＳＶ出力しました。\n%1|確認").arg(target)});
-    const QByteArray written = readAll(target);
+    const QByteArray written = FileBytes(target);
     QCOMPARE(written, fromTool);
     // Shift-JIS, the first sheet's name first, a line end last.
     QVERIFY(written.startsWith(material == 1 ? "\x89\xae\x93\xe0\x88\xea\x94\xca\r\n" : "\x88\xea\x94\xca\r\n"));
@@ -191,7 +179,7 @@ void TestOutputCommands::csvFileIsWhatTheToolWrites()
 
 void TestOutputCommands::clipboardHoldsTheTextWithoutTheLastLineEnd()
 {
-    Program p;
+    OutputProgram p;
     p.answerLevelDialog(3, true, true, true);
     p.answerNotice();
     p.action("N19")->trigger();
@@ -217,9 +205,9 @@ void TestOutputCommands::cancelWritesNothingButShowsTheLevel()
 {
     QFETCH(QString, command);
     QFETCH(bool, confirmLevel);
-    Program p;
+    OutputProgram p;
     installPrintProgram(p.dir.path());
-    const QStringList before = files(p.dir.path());
+    const QStringList before = FileNames(p.dir.path());
     QGuiApplication::clipboard()->setText("untouched");
     p.window->StrColGrid2->SetSelection({2, 4, 2, 6});
     p.answerLevelDialog(5, true, false, confirmLevel);
@@ -233,14 +221,14 @@ void TestOutputCommands::cancelWritesNothingButShowsTheLevel()
     QCOMPARE(p.window->StrColGrid2->Selection(), (TGridRect{5, 4, 5, 6}));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
     QTest::qWait(200);
-    QCOMPARE(files(p.dir.path()), before);
+    QCOMPARE(FileNames(p.dir.path()), before);
 }
 
 // The workbook holds the numbers of the CSV export of the same choices, one
 // worksheet a sheet, read back as a price list is.
 void TestOutputCommands::workbookHoldsTheCsvsNumbers()
 {
-    Program p;
+    OutputProgram p;
     const QStringList csv = ShiftJis::decode(pricebookExport(p.book(), 1, 3, true, false, false)).split("\r\n");
     p.selectMaterial(0);
     p.answerLevelDialog(3, true, false, true);
@@ -263,7 +251,7 @@ void TestOutputCommands::workbookHoldsTheCsvsNumbers()
 
 void TestOutputCommands::csvFileThatCannotBeWrittenIsReported()
 {
-    Program p;
+    OutputProgram p;
     const QString target = p.dir.filePath("taken.CSV");
     QVERIFY(QDir(p.dir.path()).mkdir("taken.CSV"));
     p.answerLevelDialog(1, false, false, true);
@@ -293,7 +281,7 @@ void TestOutputCommands::printWritesTheJobAndStartsTheProgram()
     QFETCH(QString, mask);
     QFETCH(QString, levelLine);
     QFETCH(int, dataLines);
-    Program p;
+    OutputProgram p;
     installPrintProgram(p.dir.path());
     p.selectMaterial(material - 1);
     bool optionsHidden = false;
@@ -310,7 +298,7 @@ void TestOutputCommands::printWritesTheJobAndStartsTheProgram()
 
     const QString folder = p.dir.path();
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(p.dir.filePath("started.txt")), 10000);
-    QCOMPARE(QString::fromUtf8(readAll(p.dir.filePath("started.txt"))),
+    QCOMPARE(QString::fromUtf8(FileBytes(p.dir.filePath("started.txt"))),
              QStringLiteral("0|%1").arg(QDir(folder).canonicalPath()));
 
     const QStringList conf = ReadSettingsLines(p.dir.filePath("Print.conf"));
@@ -323,7 +311,7 @@ void TestOutputCommands::printWritesTheJobAndStartsTheProgram()
     QCOMPARE(header[9], QStringLiteral("[tj]=19600"));
     const QStringList data = ReadSettingsLines(p.dir.filePath("print_Data.dat"));
     QCOMPARE(data.size(), dataLines);
-    QVERIFY(readAll(p.dir.filePath("print_Data.dat")).endsWith(";\r\n"));
+    QVERIFY(FileBytes(p.dir.filePath("print_Data.dat")).endsWith(";\r\n"));
     const QStringList first = data.first().split(';');
     QCOMPARE(first.size(), 24);
     QCOMPARE(first.mid(0, 6), QStringList({QString::fromUtf8(material == 1 ? "配管用炭素鋼鋼管" : "冷媒用銅管"),
@@ -336,7 +324,7 @@ void TestOutputCommands::printWritesTheJobAndStartsTheProgram()
 
 void TestOutputCommands::printStopsWhenAJobFileCannotBeWritten()
 {
-    Program p;
+    OutputProgram p;
     installPrintProgram(p.dir.path());
     QVERIFY(QDir(p.dir.path()).mkdir("print_Data.dat"));
     p.answerLevelDialog(1, false, false, true);
@@ -348,7 +336,7 @@ void TestOutputCommands::printStopsWhenAJobFileCannotBeWritten()
     QVERIFY(!QFile::exists(p.dir.filePath("started.txt")));
 }
 
-static int run(int argc, char** argv)
+static int runTestOutputCommands(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     SetApplicationTitle(QStringLiteral("Zavrikon（管材編）"));
@@ -357,6 +345,6 @@ static int run(int argc, char** argv)
 }
 
 #include "TestMain.h"
-KAVREL_TEST_CUSTOM_MAIN(TestOutputCommands, run)
+KAVREL_TEST_CUSTOM_MAIN(TestOutputCommands, runTestOutputCommands)
 
 #include "TestOutputCommands.moc"

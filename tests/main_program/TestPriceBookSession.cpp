@@ -19,11 +19,11 @@ namespace {
 
 // A session on a folder with category books 1 and 2; book 2 names its first
 // material and gives it a list price on line 3.
-struct Fixture {
+struct SessionFixture {
     QTemporaryDir dir;
     PriceBookSession session{dir.path()};
 
-    Fixture()
+    SessionFixture()
     {
         PriceBook second = BlankPriceBook(0);
         second.row(0, 1).headerText.setText(QString::fromUtf8("鋼管"));
@@ -85,7 +85,7 @@ private slots:
 
 void TestPriceBookSession::switchCategoryLoadsTheOtherBook()
 {
-    Fixture f;
+    SessionFixture f;
     f.session.StorePrice(ListLevel, 2, units(5));
     f.session.SwitchCategory(1, f.path(2));
     QVERIFY(!f.session.canUndo()); // its snapshot was of the other book
@@ -100,7 +100,7 @@ void TestPriceBookSession::switchCategoryLoadsTheOtherBook()
 
 void TestPriceBookSession::failedSwitchKeepsEverything()
 {
-    Fixture f;
+    SessionFixture f;
     f.session.StorePrice(ListLevel, 2, units(5));
     const PriceBook before = f.session.book();
     const QString missingFolder = f.dir.filePath("gone/haikan3.FDA");
@@ -128,7 +128,7 @@ void TestPriceBookSession::scratchSaveAsksForAName()
     QFETCH(QString, answer);
     QFETCH(bool, asked);
     QFETCH(QString, savedAs);
-    Fixture f;
+    SessionFixture f;
     bool wasAsked = false;
     f.session.chooseSaveName = [&] {
         wasAsked = true;
@@ -162,7 +162,7 @@ void TestPriceBookSession::storePriceComputesEverySheet()
     QFETCH(bool, ratePricing);
     QFETCH(int, level);
     QFETCH(double, level1Price);
-    Fixture f;
+    SessionFixture f;
     CapturedControls controls = shownControls(f.session.work());
     controls.ratePricing = ratePricing;
     controls.levelRates[0] = 80;
@@ -189,7 +189,7 @@ void TestPriceBookSession::storePriceComputesEverySheet()
 
 void TestPriceBookSession::undoAndRedoStepByStep()
 {
-    Fixture f;
+    SessionFixture f;
     const auto listPrice = [&] { return f.session.work().row(4).listPrice; };
     f.session.StorePrice(ListLevel, 4, units(1200));
     f.session.ChangeSheet(2);
@@ -222,7 +222,7 @@ void TestPriceBookSession::undoAndRedoStepByStep()
 
 void TestPriceBookSession::undoGoesBackAcrossMaterials()
 {
-    Fixture f;
+    SessionFixture f;
     f.session.StorePrice(ListLevel, 4, units(11));
     f.session.SelectMaterial(5);
     f.session.ChangeSheet(1);
@@ -244,7 +244,7 @@ void TestPriceBookSession::undoGoesBackAcrossMaterials()
 
 void TestPriceBookSession::undoKeepsTheNewestSteps()
 {
-    Fixture f;
+    SessionFixture f;
     const int depth = static_cast<int>(PriceBookSession::UndoDepth);
     for (int i = 1; i <= depth + 5; ++i)
         f.session.StorePrice(ListLevel, 4, units(i));
@@ -408,7 +408,7 @@ void TestPriceBookSession::undoPutsTheBookBack_data()
 void TestPriceBookSession::undoPutsTheBookBack()
 {
     QFETCH(int, command);
-    Fixture f;
+    SessionFixture f;
     f.session.SwitchCategory(1, f.path(2));
     f.session.SelectMaterial(0);
     const PriceBook book = f.session.book();
@@ -453,7 +453,7 @@ void TestPriceBookSession::failedChangeLeavesEverything()
 {
     QFETCH(int, command);
     QFETCH(int, sheet);
-    Fixture f;
+    SessionFixture f;
     // Line 3 of the third sheet sits close to the end of the range: 5e14 at
     // LEVEL2 and list, a pipe factor of 1.5 and two man-days of labour.
     f.session.ChangeSheet(2);
@@ -510,7 +510,7 @@ void TestPriceBookSession::failedChangeLeavesEverything()
 
 void TestPriceBookSession::materialThatCannotBeComputedIsShownAsStored()
 {
-    Fixture f;
+    SessionFixture f;
     PriceBook damaged = BlankPriceBook(0);
     PriceRow& line = damaged.row(4, MaterialRowNumber(1, 6));
     line.levelPrice[0] = units(9e14);
@@ -537,7 +537,7 @@ void TestPriceBookSession::materialThatCannotBeComputedIsShownAsStored()
 
 void TestPriceBookSession::storeRateFillsDown()
 {
-    Fixture f;
+    SessionFixture f;
     f.session.ChangeSheet(1);
     f.session.StoreRate(5, 10, units(0.25), true);
     for (int line = 1; line <= 14; ++line) {
@@ -665,7 +665,7 @@ void TestPriceBookSession::saveOverAColleaguesSaveAsks()
     QFETCH(bool, overwrite);
     QFETCH(bool, asked);
     QFETCH(bool, ours);
-    Fixture f;
+    SessionFixture f;
     PriceBookSession other(f.dir.path());
     other.SwitchCategory(0, f.path(1));
     other.SelectMaterial(0);

@@ -1,6 +1,7 @@
 #include "FileError.h"
 #include "MaterialSettings.h"
 #include "PrintJob.h"
+#include "TestFiles.h"
 #include "TestUnits.h"
 
 #include <QDir>
@@ -19,19 +20,6 @@ WorkSet labourWork()
     labour.compositeLevel = {units(24500), units(23800), units(23100.5), units(22400), units(21700)};
     labour.compositeCost = units(19600.25);
     return work;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-QStringList files(const QString& folder)
-{
-    QStringList names = QDir(folder).entryList(QDir::Files);
-    names.sort();
-    return names;
 }
 
 } // namespace
@@ -109,11 +97,11 @@ void TestPrintJob::filesAreWrittenWhole()
         PrintJob::Write(folder.path(), QString::fromUtf8(data), {QString::fromUtf8("[Data_Title]=複合単価印刷"), "[x]="},
                         {QString::fromUtf8("[te]=水")});
     }
-    QCOMPARE(readAll(folder.filePath("print_Data.dat")), QByteArray("a;b;\r\n"));
-    QCOMPARE(readAll(folder.filePath("Print.conf")), QByteArray("[Data_Title]=\x95\xa1\x8d\x87\x92\x50\x89\xbf\x88\xf3\x8d\xfc\r\n[x]=\r\n"));
-    QCOMPARE(readAll(folder.filePath("print_header.dat")), QByteArray("[te]=\x90\x85\r\n"));
-    QCOMPARE(files(folder.path()), QStringList({"Print.conf", "kavre_p.conf", "print_Data.dat", "print_header.dat"}));
-    QCOMPARE(readAll(folder.filePath("kavre_p.conf")), QByteArray("[GROUP_NAME1]=x\r\n"));
+    QCOMPARE(FileBytes(folder.filePath("print_Data.dat")), QByteArray("a;b;\r\n"));
+    QCOMPARE(FileBytes(folder.filePath("Print.conf")), QByteArray("[Data_Title]=\x95\xa1\x8d\x87\x92\x50\x89\xbf\x88\xf3\x8d\xfc\r\n[x]=\r\n"));
+    QCOMPARE(FileBytes(folder.filePath("print_header.dat")), QByteArray("[te]=\x90\x85\r\n"));
+    QCOMPARE(FileNames(folder.path()), QStringList({"Print.conf", "kavre_p.conf", "print_Data.dat", "print_header.dat"}));
+    QCOMPARE(FileBytes(folder.filePath("kavre_p.conf")), QByteArray("[GROUP_NAME1]=x\r\n"));
 }
 
 void TestPrintJob::aFileThatCannotBeWrittenStopsTheJob_data()
@@ -140,7 +128,7 @@ void TestPrintJob::aFileThatCannotBeWrittenStopsTheJob()
     }
     QStringList expected = written;
     expected.sort();
-    QCOMPARE(files(folder.path()), expected);
+    QCOMPARE(FileNames(folder.path()), expected);
 }
 
 #include "TestMain.h"

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 // The bytes of a file; empty when it cannot be read.
@@ -10,6 +12,14 @@ inline QByteArray FileBytes(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The names of the files in a folder, sorted.
+inline QStringList FileNames(const QString& folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files);
+    names.sort();
+    return names;
 }
 
 // Replaces a file with `bytes` in place; fails the test when it cannot.

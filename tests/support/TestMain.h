@@ -6,8 +6,9 @@
 //   KAVREL_TEST_MAIN(Class)              a QApplication, as QTEST_MAIN with widgets
 //   KAVREL_TEST_GUILESS_MAIN(Class)      a QCoreApplication, as QTEST_GUILESS_MAIN
 //   KAVREL_TEST_APPLESS_MAIN(Class)      no application, as QTEST_APPLESS_MAIN
-//   KAVREL_TEST_CUSTOM_MAIN(Class, run)  `int run(int argc, char** argv)` makes
-//                                        the application and runs the class itself
+//   KAVREL_TEST_CUSTOM_MAIN(Class, run)  `int run(int argc, char** argv)`, named for
+//                                        its class, makes the application and runs
+//                                        the class itself
 // Like QtTest's, each stands on a line of its own without a semicolon.
 #include "TestRegistry.h"
 

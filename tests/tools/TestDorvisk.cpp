@@ -8,6 +8,7 @@
 #include "RecentFolders.h"
 #include "ScopedEnvironment.h"
 #include "TestUnits.h"
+#include "ToolTestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,18 +50,6 @@ void writeJob(const QString& folder, bool refrigerant)
                     PrintJob::HeaderLines(work, 1, QDate(2019, 5, 1)));
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-struct Run {
-    int status = -1;
-    QString err;
-};
-
 // The print program reads the job from its own folder, so each test runs a
 // copy of it in a folder of its own.
 Run runPrintProgram(const QString& folder, const QStringList& args)
@@ -70,11 +59,7 @@ Run runPrintProgram(const QString& folder, const QStringList& args)
         QFile::copy(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/Dorvisk", copy);
     QProcess p;
     p.start(copy, args);
-    Run r;
-    if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
-        r.status = p.exitCode();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return finish(p);
 }
 
 // Each page object of the writer's PDF has its own "/Type /Page" line.

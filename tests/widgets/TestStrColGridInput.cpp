@@ -12,11 +12,11 @@
 namespace {
 
 // A 11 x 15 grid like the labour rate table, shown and focused.
-struct Fixture {
+struct InputFixture {
     TStrColGrid grid;
     QStringList log;
 
-    Fixture()
+    InputFixture()
     {
         grid.SetColCount(11);
         grid.SetRowCount(15);
@@ -125,7 +125,7 @@ void TestStrColGridInput::eventOrder()
     QFETCH(int, col);
     QFETCH(int, row);
     QFETCH(QStringList, expected);
-    Fixture f;
+    InputFixture f;
     f.watch(f.range(4, 1, 5, 5), "A");
     f.watch(f.range(6, 1, 10, 14), "B");
     QVERIFY(f.grid.MoveTo(5, 3));
@@ -148,7 +148,7 @@ void TestStrColGridInput::throwingHandlerRefusesTheMove_data()
 void TestStrColGridInput::throwingHandlerRefusesTheMove()
 {
     QFETCH(QString, thrower);
-    Fixture f;
+    InputFixture f;
     TSCGCellParam* a = f.range(4, 1, 5, 5);
     TSCGCellParam* b = f.range(6, 1, 10, 14);
     b->SetOptions(f.grid.Options() | goEditing);
@@ -193,7 +193,7 @@ void TestStrColGridInput::throwingHandlerRefusesTheMove()
 
 void TestStrColGridInput::baseRefusalFiresNothing()
 {
-    Fixture f;
+    InputFixture f;
     f.watch(f.range(4, 1, 10, 14), "A");
     f.watchGrid();
     f.grid.OnSelectCell = [](QObject*, int col, int, bool& can) { can = col != 6; };
@@ -206,7 +206,7 @@ void TestStrColGridInput::baseRefusalFiresNothing()
 
 void TestStrColGridInput::rangeOptionsSwitchEditing()
 {
-    Fixture f;
+    InputFixture f;
     f.grid.SetOptions(f.grid.Options() | goEditing | goDrawFocusSelected | goColSizing);
     TSCGCellParam* locked = f.range(1, 1, 2, 14); // fixed columns, never current
     locked->SetOptions(DefaultGridOptions);
@@ -244,7 +244,7 @@ void TestStrColGridInput::rangeOptionsSwitchEditing()
 
 void TestStrColGridInput::editingThroughTheEditor()
 {
-    Fixture f;
+    InputFixture f;
     f.grid.SetOptions(f.grid.Options() | goEditing);
     f.show();
     QList<QStringList> edits;
@@ -281,7 +281,7 @@ void TestStrColGridInput::editingThroughTheEditor()
 
 void TestStrColGridInput::keyHooksSeeEditorKeys()
 {
-    Fixture f;
+    InputFixture f;
     f.grid.SetOptions(f.grid.Options() | goEditing);
     f.show();
     QStringList keys;
@@ -326,7 +326,7 @@ void TestStrColGridInput::keyHooksSeeEditorKeys()
 
 void TestStrColGridInput::handlerClosingTheEditorDropsTheCharacter()
 {
-    Fixture f;
+    InputFixture f;
     f.grid.SetOptions(f.grid.Options() | goEditing);
     f.show();
     // Any key but keypad digits closes the editor, as the price tables do.
@@ -352,7 +352,7 @@ void TestStrColGridInput::handlerClosingTheEditorDropsTheCharacter()
 
 void TestStrColGridInput::escapeRestoresTheText()
 {
-    Fixture f;
+    InputFixture f;
     f.grid.SetOptions(f.grid.Options() | goEditing);
     f.show();
     f.grid.SetCells(4, 1, QStringLiteral("80"));
@@ -366,7 +366,7 @@ void TestStrColGridInput::escapeRestoresTheText()
 
 void TestStrColGridInput::editorTakesTheCellFontAndImeMode()
 {
-    Fixture f;
+    InputFixture f;
     f.grid.SetOptions(f.grid.Options() | goEditing);
     f.grid.SetImeMode(imSAlpha);
     TSCGCellFont* big = f.grid.Fonts()->Add();
@@ -419,7 +419,7 @@ void TestStrColGridInput::navigationKeys()
     QFETCH(int, mods);
     QFETCH(int, options);
     QFETCH(QRect, expected);
-    Fixture f;
+    InputFixture f;
     f.grid.SetOptions(f.grid.Options() | TGridOptions::fromInt(options));
     f.show();
     QVERIFY(f.grid.MoveTo(5, 5));
@@ -433,7 +433,7 @@ void TestStrColGridInput::navigationKeys()
 
 void TestStrColGridInput::fixedCellsStayWhileScrolling()
 {
-    Fixture f;
+    InputFixture f;
     f.grid.resize(400, 120);
     f.show();
     const QRect corner = f.grid.CellRect(0, 0);
@@ -476,7 +476,7 @@ void TestStrColGridInput::scrollBarsOnlyWhenNeeded()
     QFETCH(QPoint, after);
     QFETCH(bool, horizontal);
     QFETCH(bool, vertical);
-    Fixture f;
+    InputFixture f;
     QSize cells(0, 0);
     for (int c = 0; c < f.grid.ColCount(); ++c)
         cells.rwidth() += f.grid.ColWidths(c) + 1;
@@ -500,7 +500,7 @@ void TestStrColGridInput::scrollBarsOnlyWhenNeeded()
 
 void TestStrColGridInput::mouseSelectsAndSizesColumns()
 {
-    Fixture f;
+    InputFixture f;
     f.show();
     int clicks = 0;
     f.grid.OnClick = [&](QObject*) { ++clicks; };

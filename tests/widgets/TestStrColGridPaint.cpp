@@ -13,9 +13,9 @@ namespace {
 const QColor Fixed(142, 140, 162);
 const QColor Focus(128, 128, 192);
 
-struct Fixture {
+struct PaintFixture {
     TStrColGrid grid;
-    Fixture()
+    PaintFixture()
     {
         grid.SetColCount(6);
         grid.SetRowCount(6);
@@ -97,7 +97,7 @@ private slots:
 
 void TestStrColGridPaint::fillsAndFontColours()
 {
-    Fixture f;
+    PaintFixture f;
     f.grid.SetCellColor(2, 2, QColor(0, 200, 0));
     f.grid.SetCellColor(0, 3, Focus);
     TSCGCellParam* hatch = f.grid.FindCellParam(3, 3, true);
@@ -124,7 +124,7 @@ void TestStrColGridPaint::oneTextInEveryColour()
     // The same text in two colours side by side, then the grid's colour
     // changed: each paint shows each cell's own colour, never the colour the
     // text was last drawn in.
-    Fixture f;
+    PaintFixture f;
     const QString text = QStringLiteral("■■■");
     f.grid.SetCells(1, 1, text);
     f.grid.SetCells(2, 1, text);
@@ -173,7 +173,7 @@ void TestStrColGridPaint::focusHighlightRule()
     QFETCH(int, options);
     QFETCH(bool, currentPainted);
     QFETCH(bool, otherPainted);
-    Fixture f;
+    PaintFixture f;
     f.grid.SetOptions(DefaultGridOptions | TGridOptions::fromInt(options));
     f.grid.SetFocusDraw(focusDraw);
     f.grid.SetFocusCellFontColorEnabled(true);
@@ -210,7 +210,7 @@ void TestStrColGridPaint::captionBands()
     QFETCH(QString, cell);
     QFETCH(bool, upper);
     QFETCH(bool, lower);
-    Fixture f;
+    PaintFixture f;
     f.grid.SetRowHeights(2, 40);
     f.grid.SetOptions(DefaultGridOptions & ~TGridOptions(goHorzLine));
     TSCGCellParam* p = f.grid.FindCellParam(3, 2, true);
@@ -225,7 +225,7 @@ void TestStrColGridPaint::captionBands()
 
 void TestStrColGridPaint::threeLineCellBands()
 {
-    Fixture f;
+    PaintFixture f;
     f.grid.SetRowHeights(2, 52);
     f.grid.SetCells(3, 2, QStringLiteral("a\rb\rc"));
     f.grid.SetCells(0, 2, QStringLiteral("x\r\ny"));
@@ -271,7 +271,7 @@ void TestStrColGridPaint::undividedCellBreaksLines()
     QFETCH(QString, text);
     QFETCH(int, captionType);
     QFETCH(bool, twoLines);
-    Fixture f;
+    PaintFixture f;
     f.grid.SetCellDivide(false);
     f.grid.SetRowHeights(2, 40);
     f.grid.SetCells(3, 2, text);
@@ -290,7 +290,7 @@ void TestStrColGridPaint::undividedCellBreaksLines()
 
 void TestStrColGridPaint::overstrike()
 {
-    Fixture f;
+    PaintFixture f;
     for (int r = 1; r <= 3; ++r) {
         f.grid.SetCells(2, r, QStringLiteral("1234"));
         f.grid.SetCellFontWidth(2, r, r - 1);
@@ -322,7 +322,7 @@ void TestStrColGridPaint::alignmentAndLayout()
 {
     QFETCH(int, alignment);
     QFETCH(int, layout);
-    Fixture f;
+    PaintFixture f;
     f.grid.SetRowHeights(2, 60);
     f.grid.SetOptions(DefaultGridOptions & ~TGridOptions(goHorzLine | goVertLine));
     f.grid.SetCells(2, 2, QStringLiteral("88"));
@@ -352,7 +352,7 @@ void TestStrColGridPaint::alignmentAndLayout()
 
 void TestStrColGridPaint::textEventsAndCanvasReset()
 {
-    Fixture f;
+    PaintFixture f;
     f.grid.SetCells(2, 2, QStringLiteral("raw"));
     f.grid.SetCells(3, 2, QStringLiteral("raw"));
     f.grid.setWindowTitle(QStringLiteral("grid text"));
@@ -393,7 +393,7 @@ void TestStrColGridPaint::textEventsAndCanvasReset()
 
 void TestStrColGridPaint::oneLineEventPerBand()
 {
-    Fixture f;
+    PaintFixture f;
     f.grid.SetRowHeights(2, 40);
     f.grid.SetCells(2, 2, QStringLiteral("a\rb"));
     TSCGCellParam* p = f.grid.FindCellParam(2, 2, true);
@@ -424,7 +424,7 @@ void TestStrColGridPaint::oneLineEventPerBand()
 
 void TestStrColGridPaint::focusDotsAndFixedFrame()
 {
-    Fixture f;
+    PaintFixture f;
     f.showFocused();
     QVERIFY(f.grid.MoveTo(2, 2));
     QImage image = f.shot();
@@ -467,7 +467,7 @@ void TestStrColGridPaint::focusDotsAndFixedFrame()
 
 void TestStrColGridPaint::failingDrawHandlerSparesTheOtherCells()
 {
-    Fixture f;
+    PaintFixture f;
     f.grid.SetCellColor(4, 4, QColor(0, 0, 255));
     f.grid.OnDrawCell = [](QObject*, int col, int row, const QRect&, TGridDrawState) {
         if (col == 2 && row == 2)

@@ -12,7 +12,7 @@ struct DiffArguments {
     bool csv = false;
 };
 
-DiffArguments parse(const QStringList& args)
+DiffArguments parseDiff(const QStringList& args)
 {
     const CommandOptions o = ParseCommandOptions(args, {QStringLiteral("--materials"), QStringLiteral("--format")},
                                                  {QStringLiteral("--prices-only")});
@@ -34,7 +34,7 @@ DiffArguments parse(const QStringList& args)
 
 int CommandDiff(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    const DiffArguments d = parse(args);
+    const DiffArguments d = parseDiff(args);
     PriceBook a, b;
     try {
         a = ReadPriceBookFile(d.books[0]);
