@@ -3,8 +3,8 @@
 # take most of the time a file takes to compile. A header precompiled for one
 # target serves only targets compiled with the same flags and definitions, so
 # each group shares that of its lowest library. Configure with
-# -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON to check that every file includes
-# what it uses.
+# -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON -DCMAKE_UNITY_BUILD=OFF to check that
+# every file includes what it uses.
 #
 # The fuzz build gives some libraries instrumentation the others lack.
 if(KAVREL_FUZZ)
