@@ -8,34 +8,49 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh
 
-run_suite() {
-  local build=$1
+# Without debug information the build takes 5 minutes instead of 9 on two
+# cores; the sanitizer build below keeps line tables for its reports.
+plain_flags=(-DCMAKE_BUILD_TYPE=Release)
+# A debug build compiles fastest, and with only line tables (-g1) it links
+# faster still while the reports keep their file and line; the benchmarks
+# and the widget galleries are run by no test, so the sanitizer build
+# leaves them out (the plain build still compiles them).
+sanitize_flags=(-DKAVREL_SANITIZE=ON -DKAVREL_BENCH=OFF -DKAVREL_GALLERY=OFF -DCMAKE_BUILD_TYPE=Debug
+  -DCMAKE_CXX_FLAGS_DEBUG=-g1)
+export ASAN_OPTIONS=detect_leaks=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+build() {
+  local dir=$1
   shift
-  cmake -S . -B "$build" "$@" >/dev/null
-  cmake --build "$build" -j"$(nproc)"
-  ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
 }
 
-plain() {
-  # Without debug information the build takes 5 minutes instead of 9 on two
-  # cores; the sanitizer build below keeps line tables for its reports.
-  run_suite build -DCMAKE_BUILD_TYPE=Release
+suite() {
+  ctest --test-dir "$1" --output-on-failure -j"$(nproc)"
 }
 
-sanitized() (
-  # A debug build compiles fastest, and with only line tables (-g1) it links
-  # faster still while the reports keep their file and line; the benchmarks
-  # and the widget galleries are run by no test, so the sanitizer build
-  # leaves them out (the plain build still compiles them).
-  export ASAN_OPTIONS=detect_leaks=0
-  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-  run_suite build-asan -DKAVREL_SANITIZE=ON -DKAVREL_BENCH=OFF -DKAVREL_GALLERY=OFF -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS_DEBUG=-g1
-)
+both() {
+  build build "${plain_flags[@]}"
+  # The plain suite spends most of its time waiting for the crash test's
+  # saves to reach the disk, so the sanitizer build goes on beside it; the
+  # suite's report follows the build's.
+  suite build >build/suite.log 2>&1 &
+  local plain=$!
+  local status=0
+  build build-asan "${sanitize_flags[@]}" || status=$?
+  local plain_status=0
+  wait "$plain" || plain_status=$?
+  cat build/suite.log
+  ((plain_status == 0)) || exit "$plain_status"
+  ((status == 0)) || exit "$status"
+  suite build-asan
+}
 
 case "${1:-}" in
-  --plain) plain ;;
-  --sanitize) sanitized ;;
-  "") plain && sanitized ;;
+  --plain) build build "${plain_flags[@]}" && suite build ;;
+  --sanitize) build build-asan "${sanitize_flags[@]}" && suite build-asan ;;
+  "") both ;;
   *) echo "usage: $0 [--plain|--sanitize]" >&2; exit 2 ;;
 esac
