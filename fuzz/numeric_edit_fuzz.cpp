@@ -58,6 +58,21 @@ Field MakeField(bool fixedPoint, QChar leading)
     return field;
 }
 
+// The widest field of a kind and leading character, which reads back what
+// the field under test shows. Each is made once: it is given a whole text for
+// every check, so nothing of one input reaches the next, as nothing of one
+// check reaches the next within an input.
+Field& Reader(bool fixedPoint, std::size_t leading)
+{
+    static Field readers[2][std::size(LeadingChars)];
+    Field& reader = readers[fixedPoint][leading];
+    if (!reader.edit) {
+        reader = MakeField(fixedPoint, LeadingChars[leading]);
+        reader.edit->setMaxDigits(15);
+    }
+    return reader;
+}
+
 // The largest value the field may hold.
 double Maximum(const Field& field)
 {
@@ -132,16 +147,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
 
     const std::uint8_t flags = data[0];
-    const QChar leading = LeadingChars[(flags >> 4) % std::size(LeadingChars)];
+    const std::size_t leading = (flags >> 4) % std::size(LeadingChars);
     const bool fixedPoint = flags & 1;
-    Field field = MakeField(fixedPoint, leading);
+    Field field = MakeField(fixedPoint, LeadingChars[leading]);
     field.edit->setPutAComma(flags & 2);
     field.edit->setPrmtNegative(flags & 4);
     field.edit->setZeroDisplay(flags & 8);
     field.edit->setMaxDigits(1 + data[1] % 15);
     field.edit->setFixDecimal(data[2] % 17 - 1);
-    Field reader = MakeField(fixedPoint, leading);
-    reader.edit->setMaxDigits(15);
+    Field& reader = Reader(fixedPoint, leading);
 
     const std::uint8_t* text = data + 3;
     const std::uint8_t* end = data + size;
