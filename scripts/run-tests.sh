@@ -8,8 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh
 
-# Without debug information the build takes 5 minutes instead of 9 on two
-# cores; the sanitizer build below keeps line tables for its reports.
+# The plain build leaves out debug information, which made it nearly twice as
+# long when last measured; the sanitizer build keeps line tables for its reports.
 plain_flags=(-DCMAKE_BUILD_TYPE=Release)
 # A debug build compiles fastest, and with only line tables (-g1) it links
 # faster still while the reports keep their file and line; the benchmarks
