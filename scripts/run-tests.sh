@@ -20,10 +20,14 @@ sanitize_flags=(-DKAVREL_SANITIZE=ON -DKAVREL_BENCH=OFF -DKAVREL_GALLERY=OFF -DC
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
+# gold, which comes with the default linker (binutils), links the test
+# programs in a little over half its time.
+link_flags=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold)
+
 build() {
   local dir=$1
   shift
-  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake -S . -B "$dir" "${link_flags[@]}" "$@" >/dev/null
   cmake --build "$dir" -j"$(nproc)"
 }
 
