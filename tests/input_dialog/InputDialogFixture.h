@@ -2,6 +2,7 @@
 
 #include "PriceBook.h"
 #include "ScriptedModalSeam.h"
+#include "TestFiles.h"
 
 #include <QString>
 
@@ -30,8 +31,5 @@ void Type(TFKANZAI& dialog, const QString& keys);
 
 // Category 1, the material, the size row and a net quantity of 2.
 void ChooseLine(TFKANZAI& dialog, int material, int row);
-
-void WriteFile(const QString& path, const QByteArray& bytes);
-QByteArray ReadFile(const QString& path);
 
 } // namespace fixture

@@ -130,13 +130,13 @@ void TestInputDialog::startUp()
 void TestInputDialog::startUpReadsSettingsFiles()
 {
     const QDir dir(folder_->path());
-    WriteFile(dir.filePath("kavre_p.adv"), "[REMOVAL]=abc\r\n[RECYCLE]=0.45\r\n[KETA]=9\r\n[CUTLEVEL]=2\r\n");
+    PutFileBytes(dir.filePath("kavre_p.adv"), "[REMOVAL]=abc\r\n[RECYCLE]=0.45\r\n[KETA]=9\r\n[CUTLEVEL]=2\r\n");
     QByteArray remarks;
     for (int i = 1; i <= 25; ++i)
         remarks += "remark" + QByteArray::number(i) + "\r\n";
-    WriteFile(dir.filePath("comment.DAT"), remarks);
+    PutFileBytes(dir.filePath("comment.DAT"), remarks);
     // Category 2 is named empty, category 3 not at all: it keeps the form's caption.
-    WriteFile(dir.filePath("kavre_p.conf"), "[GROUP_NAME1]=Water\r\n[GROUP_NAME2]=\r\n[FILE_NAME1]=" + book_.toUtf8() + "\r\n");
+    PutFileBytes(dir.filePath("kavre_p.conf"), "[GROUP_NAME1]=Water\r\n[GROUP_NAME2]=\r\n[FILE_NAME1]=" + book_.toUtf8() + "\r\n");
     ScriptedModalSeam seam;
     TFKANZAI d(folder_->path(), {});
     d.show();
@@ -160,7 +160,7 @@ void TestInputDialog::startUpReadsSettingsFiles()
     QCOMPARE(d.categoryNumber(), 1);
 
     // An empty file names nothing: the captions stay, no book is configured.
-    WriteFile(dir.filePath("kavre_p.conf"), "");
+    PutFileBytes(dir.filePath("kavre_p.conf"), "");
     TFKANZAI empty(folder_->path(), {});
     empty.show();
     QCOMPARE(empty.DISKBTN[0]->caption(), QStringLiteral("給水"));
@@ -198,7 +198,7 @@ void TestInputDialog::fitsTheSmallestScreen()
 
 void TestInputDialog::openStepsRunOncePerOpening()
 {
-    WriteFile(QDir(folder_->path()).filePath("comment.DAT"), "a\r\nb\r\n");
+    PutFileBytes(QDir(folder_->path()).filePath("comment.DAT"), "a\r\nb\r\n");
     ScriptedModalSeam seam;
     TFKANZAI d(folder_->path(), {QStringLiteral("0;1;0;;")});
     d.show();
@@ -260,7 +260,7 @@ void TestInputDialog::categoryButtons()
 
     // A book that cannot be read is reported and leaves the previous choice.
     const QString broken = QDir(folder_->path()).filePath("kanzai/haikan2.FDA");
-    WriteFile(broken, "short");
+    PutFileBytes(broken, "short");
     d.ib[1]->click();
     QCOMPARE(seam.errors.size(), 1);
     QVERIFY2(seam.errors[0].contains(QStringLiteral("haikan2.FDA")), qPrintable(seam.errors[0]));
@@ -444,7 +444,7 @@ void TestInputDialog::keypadIgnoresTheLocale()
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    WriteFile(QDir(folder_->path()).filePath("kavre_p.adv"), "[REMOVAL]=0.25\r\n[RECYCLE]=1.5\r\n");
+    PutFileBytes(QDir(folder_->path()).filePath("kavre_p.adv"), "[REMOVAL]=0.25\r\n[RECYCLE]=1.5\r\n");
     ScriptedModalSeam seam;
     TFKANZAI d(folder_->path(), {});
     d.show();
@@ -609,7 +609,7 @@ void TestInputDialog::closeSavesTheRemarks()
         d.close();
         QVERIFY(seam.asked.isEmpty());
     }
-    QCOMPARE(ReadFile(path), QByteArray("\x95\xdb\x89\xb7\x8b\xa4\r\n"));
+    QCOMPARE(FileBytes(path), QByteArray("\x95\xdb\x89\xb7\x8b\xa4\r\n"));
 }
 
 void TestInputDialog::closeWhenTheRemarksCannotBeSaved()

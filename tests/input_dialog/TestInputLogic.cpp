@@ -177,7 +177,7 @@ void TestInputLogic::removalSettingsFile()
     s.decimals = 2;
     s.rounding = 3;
     WriteRemovalSettings(path, s);
-    QCOMPARE(fixture::ReadFile(path), QByteArray("[REMOVAL]=0\r\n[RECYCLE]=1000\r\n[KETA]=2\r\n[CUTLEVEL]=3\r\n"));
+    QCOMPARE(FileBytes(path), QByteArray("[REMOVAL]=0\r\n[RECYCLE]=1000\r\n[KETA]=2\r\n[CUTLEVEL]=3\r\n"));
     QCOMPARE(ReadRemovalSettings(path), s);
 
     // A folder in the way cannot be read as settings.
@@ -383,7 +383,7 @@ void TestInputLogic::remarkHistoryFile()
     QByteArray bytes;
     for (int i = 1; i <= 25; ++i)
         bytes += (i == 3 ? QByteArray() : QByteArray("remark") + QByteArray::number(i)) + "\r\n";
-    fixture::WriteFile(path, QByteArray("\x95\xdb\x89\xb7\x8b\xa4\r\n") + bytes); // 保温共
+    PutFileBytes(path, QByteArray("\x95\xdb\x89\xb7\x8b\xa4\r\n") + bytes); // 保温共
     const QStringList history = ReadRemarkHistory(path);
     QCOMPARE(history.size(), RemarkHistoryLimit);
     QCOMPARE(history.first(), QStringLiteral("保温共"));
@@ -391,7 +391,7 @@ void TestInputLogic::remarkHistoryFile()
     QCOMPARE(history.last(), QStringLiteral("remark20"));
 
     WriteRemarkHistory(path, {QStringLiteral("保温共"), QStringLiteral("b")});
-    QCOMPARE(fixture::ReadFile(path), QByteArray("\x95\xdb\x89\xb7\x8b\xa4\r\nb\r\n"));
+    QCOMPARE(FileBytes(path), QByteArray("\x95\xdb\x89\xb7\x8b\xa4\r\nb\r\n"));
 }
 
 void TestInputLogic::systemNamesFile()
@@ -403,7 +403,7 @@ void TestInputLogic::systemNamesFile()
     ReadSystemNames(path, names);
     QCOMPARE(names[0], QStringLiteral("design"));
 
-    fixture::WriteFile(path, "[KEITO_NAME3]=\x8b\x8b\x90\x85\r\n[KEITO_NAME10]=ten=10\r\n[KEITO_NAME3]=C\r\nnoise\r\n");
+    PutFileBytes(path, "[KEITO_NAME3]=\x8b\x8b\x90\x85\r\n[KEITO_NAME10]=ten=10\r\n[KEITO_NAME3]=C\r\nnoise\r\n");
     ReadSystemNames(path, names);
     QCOMPARE(names[0], QStringLiteral("design"));
     QCOMPARE(names[2], QStringLiteral("C"));
@@ -411,7 +411,7 @@ void TestInputLogic::systemNamesFile()
 
     names[2] = QStringLiteral("給水");
     WriteSystemNames(path, names);
-    const QList<QByteArray> lines = fixture::ReadFile(path).split('\n');
+    const QList<QByteArray> lines = FileBytes(path).split('\n');
     QCOMPARE(lines.size(), SystemCount + 1);
     QCOMPARE(lines[0], QByteArray("[KEITO_NAME1]=design\r"));
     QCOMPARE(lines[1], QByteArray("[KEITO_NAME2]=\r"));

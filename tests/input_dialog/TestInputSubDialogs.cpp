@@ -39,16 +39,16 @@ QByteArray NamesFile()
 void FakeProgram(const QString& folder, const QString& name)
 {
     const QString path = QDir(folder).filePath(name);
-    WriteFile(path, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\n");
+    PutFileBytes(path, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\n");
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
 }
 
 QStringList StartedWith(const QString& folder, const QString& name)
 {
     const QString path = QDir(folder).filePath(name + QStringLiteral(".args"));
-    if (!QTest::qWaitFor([&] { return QFile::exists(path) && !ReadFile(path).isEmpty(); }, 10000))
+    if (!QTest::qWaitFor([&] { return QFile::exists(path) && !FileBytes(path).isEmpty(); }, 10000))
         return {QStringLiteral("not started")};
-    QStringList args = QString::fromUtf8(ReadFile(path)).split(QLatin1Char('\n'));
+    QStringList args = QString::fromUtf8(FileBytes(path)).split(QLatin1Char('\n'));
     args.removeLast();
     QFile::remove(path);
     return args;
@@ -87,7 +87,7 @@ void TestInputSubDialogs::init()
 
 void TestInputSubDialogs::systemByNumberButton()
 {
-    WriteFile(SystemNamesPath(folder_->path()), NamesFile());
+    PutFileBytes(SystemNamesPath(folder_->path()), NamesFile());
     ScriptedModalSeam seam;
     TFKANZAI d(folder_->path(), {QStringLiteral("0;0;5;cmd;")});
     d.show();
@@ -116,7 +116,7 @@ void TestInputSubDialogs::systemByNameAndCancel()
     d.show();
     TFKEITO_SELECT* select = d.systemSelection();
     // Names written after the start are read when the dialog is shown.
-    WriteFile(SystemNamesPath(folder_->path()), NamesFile());
+    PutFileBytes(SystemNamesPath(folder_->path()), NamesFile());
     seam.dialogAnswers.push_back([&](QDialog& dialog) {
         select->Button1->click();
         return dialog.result();
@@ -139,7 +139,7 @@ void TestInputSubDialogs::systemByNameAndCancel()
 void TestInputSubDialogs::systemRename()
 {
     const QString path = SystemNamesPath(folder_->path());
-    WriteFile(path, NamesFile());
+    PutFileBytes(path, NamesFile());
     ScriptedModalSeam seam;
     TFKEITO_SELECT select(folder_->path());
     seam.inputAnswers.push_back(QStringLiteral("新系統"));
@@ -150,11 +150,11 @@ void TestInputSubDialogs::systemRename()
     QCOMPARE(select.GradBtn[4]->toolTip(), QStringLiteral("新系統"));
     QCOMPARE(select.result(), 0); // stays open
     QByteArray expected = NamesFile().replace("name5", "\x90\x56\x8c\x6e\x93\x9d");
-    QCOMPARE(ReadFile(path), expected);
+    QCOMPARE(FileBytes(path), expected);
     // Cancelled: nothing changes.
     QTest::mouseClick(select.StaticText[0], Qt::LeftButton, Qt::ShiftModifier);
     QCOMPARE(select.StaticText[0]->caption(), QStringLiteral("name1"));
-    QCOMPARE(ReadFile(path), expected);
+    QCOMPARE(FileBytes(path), expected);
 
     // A file that cannot be written keeps the old name.
     QFile::remove(path);
@@ -185,7 +185,7 @@ void TestInputSubDialogs::systemNamesMissing()
 void TestInputSubDialogs::removalSettingsConfirm()
 {
     const QString path = RemovalSettingsPath(folder_->path());
-    WriteFile(path, "[REMOVAL]=0.4\r\n[RECYCLE]=0.6\r\n[KETA]=3\r\n[CUTLEVEL]=2\r\n");
+    PutFileBytes(path, "[REMOVAL]=0.4\r\n[RECYCLE]=0.6\r\n[KETA]=3\r\n[CUTLEVEL]=2\r\n");
     ScriptedModalSeam seam;
     TFKANZAI d(folder_->path(), {});
     d.show();
@@ -206,7 +206,7 @@ void TestInputSubDialogs::removalSettingsConfirm()
     QTest::mouseClick(d.Recycle, Qt::LeftButton);
     QVERIFY(shownAsSet);
     QCOMPARE(seam.asked.value(0), QStringLiteral("dialog fkanzai_plan 配管材入力ダイアログ-Telvoran-"));
-    QCOMPARE(ReadFile(path), QByteArray("[REMOVAL]=0\r\n[RECYCLE]=1000\r\n[KETA]=2\r\n[CUTLEVEL]=3\r\n"));
+    QCOMPARE(FileBytes(path), QByteArray("[REMOVAL]=0\r\n[RECYCLE]=1000\r\n[KETA]=2\r\n[CUTLEVEL]=3\r\n"));
     QCOMPARE(d.removal->caption(), QStringLiteral("0"));
     QCOMPARE(d.Recycle->caption(), QStringLiteral("1000"));
     QCOMPARE(d.removalSettings(), ReadRemovalSettings(path));
@@ -283,7 +283,7 @@ void TestInputSubDialogs::programEditions()
     FakeProgram(folder, QStringLiteral("kavrel.exe"));
     QCOMPARE(FindEditionProgram(folder, QStringLiteral("kavrel")), QDir(folder).filePath(QStringLiteral("kavrel.exe")));
     // A file that cannot run is not the program; the name's case counts.
-    WriteFile(QDir(folder).filePath(QStringLiteral("Zelmora")), "data");
+    PutFileBytes(QDir(folder).filePath(QStringLiteral("Zelmora")), "data");
     FakeProgram(folder, QStringLiteral("zelmora"));
     QCOMPARE(FindEditionProgram(folder, QStringLiteral("Zelmora")), QString());
 

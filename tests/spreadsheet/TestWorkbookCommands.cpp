@@ -44,7 +44,7 @@ void TestWorkbookCommands::commandsWriteTheExportsWorkbook()
                   expected = dir.filePath("export.xlsx");
     PriceBook book = SampleBook(category);
     WritePriceBookFile(path, book, 0);
-    const QByteArray before = readAll(path);
+    const QByteArray before = FileBytes(path);
 
     const QStringList args = material == 0
         ? QStringList{"export-book", path, "--xlsx", output} + options
@@ -53,7 +53,7 @@ void TestWorkbookCommands::commandsWriteTheExportsWorkbook()
     QCOMPARE(r.err, QString());
     QCOMPARE(r.status, 0);
     QCOMPARE(r.bytes, QByteArray());
-    QCOMPARE(readAll(path), before);
+    QCOMPARE(FileBytes(path), before);
 
     if (material == 0) {
         WriteBookWorkbook(expected, book, path, choices);
@@ -74,7 +74,7 @@ QByteArray bookBytes(const PriceBook& book)
 {
     QTemporaryDir dir;
     WritePriceBookFile(dir.filePath("book.FDA"), book, 0);
-    return readAll(dir.filePath("book.FDA"));
+    return FileBytes(dir.filePath("book.FDA"));
 }
 
 } // namespace
@@ -109,14 +109,14 @@ void TestWorkbookCommands::failuresWriteNothing()
     QFETCH(QString, named);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    writeFile(dir.filePath("BOOK"), book);
+    PutFileBytes(dir.filePath("BOOK"), book);
     args.replaceInStrings(QRegularExpression("^(BOOK|missing/OUT|OUT)$"), dir.path() + "/\\1");
     const Run r = pricebook(args);
     QCOMPARE(r.status, 1);
     QCOMPARE(r.err.count('\n'), 1);
     QVERIFY2(r.err.startsWith("pricebook: " + dir.filePath(named) + ": ") && r.err.contains(reason), qPrintable(r.err));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"BOOK"});
-    QCOMPARE(readAll(dir.filePath("BOOK")), book);
+    QCOMPARE(FileBytes(dir.filePath("BOOK")), book);
 }
 
 #include "TestMain.h"

@@ -22,10 +22,12 @@ inline QStringList FileNames(const QString& folder)
     return names;
 }
 
-// Replaces a file with `bytes` in place; fails the test when it cannot.
-inline void PutFileBytes(const QString& path, const QByteArray& bytes)
+// Replaces a file with `bytes` in place, or with QIODevice::Append adds them
+// at its end; fails the test when it cannot.
+inline void PutFileBytes(const QString& path, const QByteArray& bytes,
+                         QIODevice::OpenMode mode = QIODevice::WriteOnly)
 {
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.open(mode));
     QCOMPARE(f.write(bytes), bytes.size());
 }

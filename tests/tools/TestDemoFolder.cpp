@@ -18,7 +18,7 @@ struct Folders {
         QDir().mkpath(program);
         QFile::copy(qEnvironmentVariable("KAVREL_PROGRAM_DIR") + "/pricebook", programFile("pricebook"));
         QFile::copy("/bin/sleep", programFile("kavrel"));
-        writeFile(programFile("dialog.ico"), "icon");
+        PutFileBytes(programFile("dialog.ico"), "icon");
     }
     QString programFile(const QString& name) const { return QDir(program).filePath(name); }
     QString demoFile(const QString& name) const { return QDir(demo).filePath(name); }
@@ -55,11 +55,11 @@ void TestDemoFolder::firstRunMakesAProgramFolder()
     const auto [status, err] = f.setUp();
     QVERIFY2(status == 0, qPrintable(err));
     for (const char* name : {"kavrel", "pricebook", "dialog.ico"})
-        QCOMPARE(readAll(f.demoFile(name)), readAll(f.programFile(name)));
+        QCOMPARE(FileBytes(f.demoFile(name)), FileBytes(f.programFile(name)));
     QVERIFY(QFileInfo(f.demoFile("kavrel")).isExecutable());
     QVERIFY(!QFileInfo(f.demoFile("kavrel")).isSymLink());
     for (int c = 0; c < 10; ++c)
-        QCOMPARE(readAll(f.demoFile(book(c))), sampleBytes(c));
+        QCOMPARE(FileBytes(f.demoFile(book(c))), sampleBytes(c));
 }
 
 void TestDemoFolder::laterRunsRefreshProgramsAndKeepTheUsersFiles()
@@ -67,20 +67,20 @@ void TestDemoFolder::laterRunsRefreshProgramsAndKeepTheUsersFiles()
     const Folders f;
     QCOMPARE(f.setUp().first, 0);
     // The user works in the demo folder, then the programs are rebuilt.
-    writeFile(f.demoFile(book(0)), "edited", QIODevice::Append);
-    const QByteArray edited = readAll(f.demoFile(book(0)));
+    PutFileBytes(f.demoFile(book(0)), "edited", QIODevice::Append);
+    const QByteArray edited = FileBytes(f.demoFile(book(0)));
     QVERIFY(QFile::remove(f.demoFile(book(9))));
-    writeFile(f.demoFile("kavre_p.conf"), "[GROUP_NAME1]=own\r\n");
-    writeFile(f.programFile("kavrel"), "rebuilt", QIODevice::Append);
-    writeFile(f.programFile("dialog.ico"), "2", QIODevice::Append);
+    PutFileBytes(f.demoFile("kavre_p.conf"), "[GROUP_NAME1]=own\r\n");
+    PutFileBytes(f.programFile("kavrel"), "rebuilt", QIODevice::Append);
+    PutFileBytes(f.programFile("dialog.ico"), "2", QIODevice::Append);
 
     const auto [status, err] = f.setUp();
     QVERIFY2(status == 0, qPrintable(err));
-    QCOMPARE(readAll(f.demoFile("kavrel")), readAll(f.programFile("kavrel")));
-    QCOMPARE(readAll(f.demoFile("dialog.ico")), QByteArray("icon2"));
-    QCOMPARE(readAll(f.demoFile(book(0))), edited);
-    QCOMPARE(readAll(f.demoFile(book(9))), sampleBytes(9));
-    QCOMPARE(readAll(f.demoFile("kavre_p.conf")), QByteArray("[GROUP_NAME1]=own\r\n"));
+    QCOMPARE(FileBytes(f.demoFile("kavrel")), FileBytes(f.programFile("kavrel")));
+    QCOMPARE(FileBytes(f.demoFile("dialog.ico")), QByteArray("icon2"));
+    QCOMPARE(FileBytes(f.demoFile(book(0))), edited);
+    QCOMPARE(FileBytes(f.demoFile(book(9))), sampleBytes(9));
+    QCOMPARE(FileBytes(f.demoFile("kavre_p.conf")), QByteArray("[GROUP_NAME1]=own\r\n"));
 }
 
 void TestDemoFolder::replacesAProgramThatIsRunning()
@@ -90,13 +90,13 @@ void TestDemoFolder::replacesAProgramThatIsRunning()
     QProcess running;
     running.start(f.demoFile("kavrel"), {"60"});
     QVERIFY(running.waitForStarted());
-    writeFile(f.programFile("kavrel"), "rebuilt", QIODevice::Append);
+    PutFileBytes(f.programFile("kavrel"), "rebuilt", QIODevice::Append);
 
     const auto [status, err] = f.setUp();
     running.kill();
     running.waitForFinished();
     QVERIFY2(status == 0, qPrintable(err));
-    QCOMPARE(readAll(f.demoFile("kavrel")), readAll(f.programFile("kavrel")));
+    QCOMPARE(FileBytes(f.demoFile("kavrel")), FileBytes(f.programFile("kavrel")));
 }
 
 void TestDemoFolder::failures()
@@ -111,7 +111,7 @@ void TestDemoFolder::failures()
         // The sample books cannot be written: the set-up fails, not the start.
         const Folders f;
         QVERIFY(QDir().mkpath(f.demo));
-        writeFile(f.demoFile("kanzai"), "a file");
+        PutFileBytes(f.demoFile("kanzai"), "a file");
         const auto [status, err] = f.setUp();
         QVERIFY(status != 0);
         QVERIFY2(err.contains("pricebook"), qPrintable(err));

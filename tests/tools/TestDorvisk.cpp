@@ -139,7 +139,7 @@ void TestDorvisk::aDamagedJobIsNamed()
     if (contents.isEmpty())
         QVERIFY(QFile::remove(path));
     else
-        writeFile(path, contents);
+        PutFileBytes(path, contents);
     try {
         ReadPrintJob(folder.path());
         QFAIL("a damaged job was read");

@@ -18,7 +18,7 @@ QStringList listFrom(const char* commaList) { return QString(commaList).split(',
 QMap<QString, QString> desktopEntry(const QString& path)
 {
     QMap<QString, QString> keys;
-    for (const QString& line : QString::fromUtf8(readAll(path)).split('\n')) {
+    for (const QString& line : QString::fromUtf8(FileBytes(path)).split('\n')) {
         const qsizetype eq = line.indexOf('=');
         if (eq > 0)
             keys.insert(line.left(eq), line.mid(eq + 1));
@@ -103,7 +103,7 @@ void TestInstalledLayout::desktopEntriesNameTheirCommandAndIcons()
     for (const QString& name : listFrom(KAVREL_LAUNCHED_PROGRAMS)) {
         const QString path = install_->inShare("applications/" + name + ".desktop");
         QVERIFY2(QFileInfo::exists(path), qPrintable(path));
-        QCOMPARE(readAll(path).left(16), QByteArray("[Desktop Entry]\n"));
+        QCOMPARE(FileBytes(path).left(16), QByteArray("[Desktop Entry]\n"));
         const QMap<QString, QString> entry = desktopEntry(path);
         for (const char* key : {"Name", "Name[ja]", "Comment", "Comment[ja]", "Icon", "Exec", "Categories"})
             QVERIFY2(!entry.value(key).isEmpty(), qPrintable(name + ": no " + key));
@@ -152,7 +152,7 @@ void TestInstalledLayout::dataFolderShipsTheSampleBooks()
 {
     for (int c = 0; c < 10; ++c) {
         const QString book = QString("%1/kanzai/haikan%2.FDA").arg(install_->data).arg(c + 1);
-        QCOMPARE(readAll(book), sampleBytes(c));
+        QCOMPARE(FileBytes(book), sampleBytes(c));
     }
 }
 
@@ -160,11 +160,11 @@ void TestInstalledLayout::dataFolderShipsTheSampleBooks()
 void TestInstalledLayout::dataFolderShipsTheManual()
 {
     const QString manual = install_->data + "/manual/index.html";
-    QVERIFY2(readAll(manual).contains("<html lang=\"ja\">"), qPrintable(manual));
+    QVERIFY2(FileBytes(manual).contains("<html lang=\"ja\">"), qPrintable(manual));
     // It names the one version, which the software centre's entry names too.
-    QVERIFY(readAll(manual).contains(QString::fromUtf8("バージョン " KAVREL_VERSION " のもの").toUtf8()));
-    QVERIFY(!readAll(manual).contains("@"));
-    const QByteArray entry = readAll(install_->inShare("metainfo/org.example.kavrel.metainfo.xml"));
+    QVERIFY(FileBytes(manual).contains(QString::fromUtf8("バージョン " KAVREL_VERSION " のもの").toUtf8()));
+    QVERIFY(!FileBytes(manual).contains("@"));
+    const QByteArray entry = FileBytes(install_->inShare("metainfo/org.example.kavrel.metainfo.xml"));
     QVERIFY2(entry.contains("<release version=\"" KAVREL_VERSION "\""), entry.constData());
     QVERIFY(listFrom(KAVREL_DEMO_FILES).contains("manual/index.html"));
 }
@@ -185,18 +185,18 @@ void TestInstalledLayout::startSetsUpTheUsersDataFolder()
         if (relative.startsWith("manual/"))
             QVERIFY2(!QFileInfo::exists(copy), qPrintable(copy));
         else
-            QVERIFY2(readAll(copy) == readAll(installed), qPrintable(copy));
+            QVERIFY2(FileBytes(copy) == FileBytes(installed), qPrintable(copy));
     }
     QDirIterator copies(user, QDir::Files, QDirIterator::Subdirectories);
     while (copies.hasNext())
         QVERIFY2(!QFileInfo(copies.next()).isExecutable(), qPrintable(copies.filePath()));
 
     // A second start keeps the user's book.
-    writeFile(user + "/kanzai/haikan3.FDA", "own", QIODevice::Append);
-    const QByteArray own = readAll(user + "/kanzai/haikan3.FDA");
+    PutFileBytes(user + "/kanzai/haikan3.FDA", "own", QIODevice::Append);
+    const QByteArray own = FileBytes(user + "/kanzai/haikan3.FDA");
     const Run second = start(QDir(install_->bin).filePath("kavrel"), {"1;1;"}, dataHome);
     QVERIFY2(second.status == 0, qPrintable(second.err));
-    QCOMPARE(readAll(user + "/kanzai/haikan3.FDA"), own);
+    QCOMPARE(FileBytes(user + "/kanzai/haikan3.FDA"), own);
 }
 
 #include "TestMain.h"

@@ -69,7 +69,7 @@ void TestPricebookTool::newCreatesABlankBook()
     const Run r = pricebook({"new", path});
     QCOMPARE(r.status, 0);
     QCOMPARE(ReadPriceBookFile(path), BlankPriceBook(BlankRecordBase));
-    QCOMPARE(readAll(path).size(), 432000);
+    QCOMPARE(FileBytes(path).size(), 432000);
 }
 
 void TestPricebookTool::recomputeDoesWhatSelectingDoes()
@@ -136,13 +136,13 @@ void TestPricebookTool::recomputeOverflowLeavesTheFile()
     line.rate[0] = units(1);
     line.rate[1] = units(1);
     WritePriceBookFile(path, book, 0);
-    const QByteArray before = readAll(path);
+    const QByteArray before = FileBytes(path);
     const Run r = pricebook({"recompute", path});
     QCOMPARE(r.status, 1);
     QCOMPARE(r.err.count('\n'), 1);
     for (const QString& part : {path, QString("material 7"), QString("sheet 2"), QString("line 5")})
         QVERIFY2(r.err.contains(part), qPrintable(r.err));
-    QCOMPARE(readAll(path), before);
+    QCOMPARE(FileBytes(path), before);
 }
 
 // Each book is done on its own: the good ones are saved recomputed, the
@@ -154,13 +154,13 @@ void TestPricebookTool::recomputeSeveralBooks()
                   overflow = dir.filePath("haikan3.FDA"), last = dir.filePath("haikan10.FDA"),
                   missing = dir.filePath("haikan4.FDA");
     WritePriceBookFile(first, sampleBook(), BlankRecordBase);
-    writeFile(shortFile, QByteArray(431640, 'x'));
+    PutFileBytes(shortFile, QByteArray(431640, 'x'));
     PriceBook tooLarge = sampleBook();
     tooLarge.row(19, 59).levelPrice[0] = units(9e14); // the last line of the last material
     tooLarge.row(19, 59).rate = {units(1), units(1), units(0), units(0), units(0), units(0), units(0)};
     WritePriceBookFile(overflow, tooLarge, 0);
     WritePriceBookFile(last, SampleBook(9), BlankRecordBase);
-    const QByteArray shortBefore = readAll(shortFile), overflowBefore = readAll(overflow);
+    const QByteArray shortBefore = FileBytes(shortFile), overflowBefore = FileBytes(overflow);
 
     const Run r = pricebook({"recompute", first, shortFile, overflow, missing, last});
     QCOMPARE(r.status, 1);
@@ -169,8 +169,8 @@ void TestPricebookTool::recomputeSeveralBooks()
     QVERIFY2(errors[0].contains(shortFile), qPrintable(r.err));
     QVERIFY2(errors[1].contains(overflow) && errors[1].contains("material 20, sheet 4, line 14"), qPrintable(r.err));
     QVERIFY2(errors[2].contains(missing), qPrintable(r.err));
-    QCOMPARE(readAll(shortFile), shortBefore);
-    QCOMPARE(readAll(overflow), overflowBefore);
+    QCOMPARE(FileBytes(shortFile), shortBefore);
+    QCOMPARE(FileBytes(overflow), overflowBefore);
     QVERIFY(!QFile::exists(missing));
 
     // The good books as each alone gives them; the rate pricing state starts
@@ -196,7 +196,7 @@ void TestPricebookTool::recomputeSaveFailureLeavesEachBook()
     const QString a = dir.filePath("haikan1.FDA"), b = dir.filePath("haikan2.FDA");
     WritePriceBookFile(a, sampleBook(), BlankRecordBase);
     WritePriceBookFile(b, SampleBook(3), BlankRecordBase);
-    const QByteArray beforeA = readAll(a), beforeB = readAll(b);
+    const QByteArray beforeA = FileBytes(a), beforeB = FileBytes(b);
     QProcess p;
     p.setChildProcessModifier([] {
         std::signal(SIGXFSZ, SIG_IGN); // a failing write instead of the signal
@@ -209,8 +209,8 @@ void TestPricebookTool::recomputeSaveFailureLeavesEachBook()
     const QStringList errors = r.err.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(errors.size(), 2);
     QVERIFY2(errors[0].contains(a) && errors[1].contains(b), qPrintable(r.err));
-    QCOMPARE(readAll(a), beforeA);
-    QCOMPARE(readAll(b), beforeB);
+    QCOMPARE(FileBytes(a), beforeA);
+    QCOMPARE(FileBytes(b), beforeB);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary file left
 }
 
@@ -238,7 +238,7 @@ void TestPricebookTool::badInputLeavesTheFile()
     QVERIFY(r.status > 0);
     QCOMPARE(r.err.count('\n'), 1);
     QVERIFY2(r.err.contains(path), qPrintable(r.err));
-    QCOMPARE(readAll(path), contents);
+    QCOMPARE(FileBytes(path), contents);
 
     const QString missing = dir.filePath("missing/haikan1.FDA");
     const Run m = pricebook({command, missing});
@@ -255,7 +255,7 @@ void TestPricebookTool::fullDiskLeavesTheBook()
     const QString path = dir.filePath("haikan1.FDA");
     QByteArray before = sampleBytes(0);
     before.replace(128, 8, QByteArray(8, '\x7f')); // a record number a recompute rewrites
-    writeFile(path, before);
+    PutFileBytes(path, before);
     for (const rlim_t limit : {rlim_t(0), rlim_t(1), rlim_t(359), rlim_t(360), rlim_t(200000), rlim_t(431999)}) {
         QProcess p;
         p.setChildProcessModifier([limit] {
@@ -266,11 +266,11 @@ void TestPricebookTool::fullDiskLeavesTheBook()
         const Run r = finish(p);
         QCOMPARE(r.status, 1);
         QCOMPARE(r.err, "pricebook: " + path + ": " + QString::fromUtf8("ファイルが大きすぎます") + "\n");
-        QCOMPARE(readAll(path), before);
+        QCOMPARE(FileBytes(path), before);
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"haikan1.FDA"});
     QCOMPARE(pricebook({"recompute", path}).status, 0);
-    QVERIFY(readAll(path) != before);
+    QVERIFY(FileBytes(path) != before);
 }
 
 void TestPricebookTool::dumpOneMaterial()
@@ -314,7 +314,7 @@ void TestPricebookTool::exportIsTheWindowsCsv()
     PriceBook book = sampleBook();
     book.row(material - 1, 1).sizeName.setText(QStringLiteral("1,1/4"));
     WritePriceBookFile(path, book, 0);
-    const QByteArray before = readAll(path);
+    const QByteArray before = FileBytes(path);
 
     const QString output = dir.filePath("out.CSV");
     QStringList args{"export", path, "--material", QString::number(material), "--level", QString::number(level)};
@@ -333,9 +333,9 @@ void TestPricebookTool::exportIsTheWindowsCsv()
     const QString text = ExportMaterialText(work, ShownExportView(work), ExportMode::File, choices);
     const QByteArray expected =
         options.contains("--utf8") ? (text + QStringLiteral("\r\n")).toUtf8() : ExportFileBytes(text);
-    QCOMPARE(options.contains("--output") ? readAll(output) : r.bytes, expected);
+    QCOMPARE(options.contains("--output") ? FileBytes(output) : r.bytes, expected);
     QVERIFY(expected.contains("\r\n\"1,1/4\",")); // the recomputed first line, its size quoted
-    QCOMPARE(readAll(path), before); // the book stays as it was
+    QCOMPARE(FileBytes(path), before); // the book stays as it was
 }
 
 void TestPricebookTool::usageErrors_data()
@@ -402,7 +402,7 @@ void TestPricebookTool::importAndReviseStoreWhatTheyShow()
     QTemporaryDir dir;
     const QString book = dir.filePath("haikan1.FDA");
     WritePriceBookFile(book, SampleBook(0), 0);
-    const QByteArray before = readAll(book);
+    const QByteArray before = FileBytes(book);
     const QString list = dir.filePath("list.csv");
     QFile file(list);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -413,18 +413,18 @@ void TestPricebookTool::importAndReviseStoreWhatTheyShow()
     const Run dry = pricebook(import + QStringList{"--dry-run", "--report", dir.filePath("report.csv")});
     QVERIFY2(dry.status == 0, qPrintable(dry.err));
     QVERIFY2(dry.out.contains("1 changes, 0 conflicts"), qPrintable(dry.out));
-    QCOMPARE(readAll(book), before);
-    const QString report = ShiftJis::decode(readAll(dir.filePath("report.csv")));
+    QCOMPARE(FileBytes(book), before);
+    const QString report = ShiftJis::decode(FileBytes(dir.filePath("report.csv")));
     QVERIFY2(report.contains(QString::fromUtf8("\r\n変更,2,1,水道用硬質塩化ﾋﾞﾆﾙﾗｲﾆﾝｸﾞ鋼管(VA),15A,\"1,150\",\"1,200\"")), qPrintable(report));
     const Run stored = pricebook(import);
     QVERIFY2(stored.status == 0, qPrintable(stored.err));
     QCOMPARE(ReadPriceBookFile(book).row(0, MaterialRowNumber(2, 1)).listPrice, Currency::fromUnits(1200));
 
-    const QByteArray imported = readAll(book);
+    const QByteArray imported = FileBytes(book);
     const Run refused = pricebook({"import", book, list, "--name", "A", "--size", "B", "--list", "F"});
     QCOMPARE(refused.status, 1);
     QVERIFY2(refused.err.contains("list.csv"), qPrintable(refused.err));
-    QCOMPARE(readAll(book), imported);
+    QCOMPARE(FileBytes(book), imported);
     const Run revised = pricebook({"revise", book, "--percent", "-50", "--materials", "1"});
     QVERIFY2(revised.status == 0, qPrintable(revised.err));
     QVERIFY(ReadPriceBookFile(book).row(0, MaterialRowNumber(0, 1)).listPrice < Currency::fromUnits(1200));
@@ -475,7 +475,7 @@ void TestPricebookTool::everySaveKeepsAVersionToRestore()
     QTemporaryDir dir;
     const QString book = dir.filePath("haikan1.FDA");
     WritePriceBookFile(book, SampleBook(0), 0);
-    const QByteArray original = readAll(book);
+    const QByteArray original = FileBytes(book);
     QCOMPARE(pricebook({"revise", book, "--percent", "10"}).status, 0);
     QCOMPARE(pricebook({"revise", book, "--percent", "10"}).status, 0);
     const Run listed = pricebook({"history", book});
@@ -486,11 +486,11 @@ void TestPricebookTool::everySaveKeepsAVersionToRestore()
     QVERIFY2(lines.last().endsWith(QStringLiteral("lines differ")) && !lines.last().contains("\t0 lines"), qPrintable(lines.last()));
     const Run restored = pricebook({"restore", book, oldest});
     QVERIFY2(restored.status == 0, qPrintable(restored.err));
-    QCOMPARE(readAll(book), original);
+    QCOMPARE(FileBytes(book), original);
     QCOMPARE(pricebook({"history", book}).out.count('\n'), 3);
     const Run unknown = pricebook({"restore", book, "20000101-000000-00000000"});
     QCOMPARE(unknown.status, 1);
-    QCOMPARE(readAll(book), original);
+    QCOMPARE(FileBytes(book), original);
 }
 
 #include "TestMain.h"

@@ -33,7 +33,7 @@ void TestSampleCommand::writesTheTenBooks()
     QCOMPARE(r.out.count("wrote "), 10);
     for (int c = 0; c < 10; ++c) {
         QVERIFY2(r.out.contains("wrote " + bookPath(dir.path(), c) + "\n"), qPrintable(r.out));
-        QCOMPARE(readAll(bookPath(dir.path(), c)), sampleBytes(c));
+        QCOMPARE(FileBytes(bookPath(dir.path(), c)), sampleBytes(c));
     }
     QCOMPARE(QDir(dir.filePath("kanzai")).entryList(QDir::Files).size(), 10);
 }
@@ -45,9 +45,9 @@ void TestSampleCommand::twoRunsGiveEqualBytes()
     QCOMPARE(pricebook({"sample", first.path()}).status, 0);
     QCOMPARE(pricebook({"sample", second.path()}).status, 0);
     for (int c = 0; c < 10; ++c) {
-        const QByteArray bytes = readAll(bookPath(first.path(), c));
+        const QByteArray bytes = FileBytes(bookPath(first.path(), c));
         QCOMPARE(bytes.size(), 432000);
-        QCOMPARE(readAll(bookPath(second.path(), c)), bytes);
+        QCOMPARE(FileBytes(bookPath(second.path(), c)), bytes);
     }
 }
 
@@ -58,41 +58,41 @@ void TestSampleCommand::keepsBooksThatExist()
     // Someone's own books, the first and the last, even one too short to load.
     const QByteArray own(432000, 'o');
     const QByteArray shortOne(100, 's');
-    writeFile(bookPath(dir.path(), 0), own);
-    writeFile(bookPath(dir.path(), 9), shortOne);
+    PutFileBytes(bookPath(dir.path(), 0), own);
+    PutFileBytes(bookPath(dir.path(), 9), shortOne);
     // A link to a book on a share that is not mounted now.
     QVERIFY(QFile::link(dir.filePath("share/haikan6.FDA"), bookPath(dir.path(), 5)));
 
     const Run r = pricebook({"sample", dir.path()});
     QCOMPARE(r.status, 0);
-    QCOMPARE(readAll(bookPath(dir.path(), 0)), own);
-    QCOMPARE(readAll(bookPath(dir.path(), 9)), shortOne);
+    QCOMPARE(FileBytes(bookPath(dir.path(), 0)), own);
+    QCOMPARE(FileBytes(bookPath(dir.path(), 9)), shortOne);
     QVERIFY2(r.out.contains("skipped " + bookPath(dir.path(), 0) + ": already exists\n"), qPrintable(r.out));
     QVERIFY2(r.out.contains("skipped " + bookPath(dir.path(), 9) + ": already exists\n"), qPrintable(r.out));
     QVERIFY(QFileInfo(bookPath(dir.path(), 5)).isSymLink());
     QVERIFY(!QFile::exists(dir.filePath("share/haikan6.FDA")));
     QCOMPARE(r.out.count("wrote "), 7);
-    QCOMPARE(readAll(bookPath(dir.path(), 4)), sampleBytes(4));
+    QCOMPARE(FileBytes(bookPath(dir.path(), 4)), sampleBytes(4));
 
     // A book changed since stays as it was changed.
     const QByteArray changed(432000, 'c');
-    writeFile(bookPath(dir.path(), 4), changed);
+    PutFileBytes(bookPath(dir.path(), 4), changed);
     const Run again = pricebook({"sample", dir.path()});
     QCOMPARE(again.status, 0);
     QCOMPARE(again.out.count("skipped "), 10);
     QCOMPARE(again.out.count("wrote "), 0);
-    QCOMPARE(readAll(bookPath(dir.path(), 4)), changed);
+    QCOMPARE(FileBytes(bookPath(dir.path(), 4)), changed);
 }
 
 void TestSampleCommand::failsWhenTheBookFolderCannotBeMade()
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath("kanzai"), "not a folder");
+    PutFileBytes(dir.filePath("kanzai"), "not a folder");
     const Run r = pricebook({"sample", dir.path()});
     QCOMPARE(r.status, 1);
     QCOMPARE(r.err.count('\n'), 1);
     QVERIFY2(r.err.startsWith("pricebook: " + dir.filePath("kanzai")), qPrintable(r.err));
-    QCOMPARE(readAll(dir.filePath("kanzai")), QByteArray("not a folder"));
+    QCOMPARE(FileBytes(dir.filePath("kanzai")), QByteArray("not a folder"));
 }
 
 void TestSampleCommand::needsExactlyOneFolder()

@@ -2,6 +2,7 @@
 
 #include "PriceBookFile.h"
 #include "SampleBooks.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -38,24 +39,11 @@ inline Run pricebook(const QStringList& args)
     return finish(p);
 }
 
-inline QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode = QIODevice::WriteOnly)
-{
-    QFile f(path);
-    QVERIFY(f.open(mode));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 // The file the sample book of a category is saved as.
 inline QByteArray sampleBytes(int category)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("book.FDA");
     WritePriceBookFile(path, SampleBook(category), 0);
-    return readAll(path);
+    return FileBytes(path);
 }
