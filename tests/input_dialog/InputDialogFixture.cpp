@@ -8,7 +8,6 @@
 
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
