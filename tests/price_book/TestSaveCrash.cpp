@@ -143,9 +143,9 @@ void TestSaveCrash::killedSavesLeaveAWholeBook()
     int sawOld = 0;
     int sawNew = 0;
     killSaves(path, newBook, oldBook, false, 300, 20240815, [&](const QByteArray& now) {
-        if (now == oldBytes)
+        if (now == b.oldBytes)
             ++sawOld;
-        else if (now == newBytes)
+        else if (now == b.newBytes)
             ++sawNew;
         else
             QFAIL(qPrintable(QStringLiteral("a kill left a book of %1 bytes that is neither").arg(now.size())));
@@ -181,7 +181,7 @@ void TestSaveCrash::killedSavesKeepWholeVersions()
     const auto& [dir, path, oldBook, newBook, oldBytes, newBytes] = b;
     int corrupt = 0;
     killSaves(path, newBook, oldBook, true, 1000, 20261209,
-              [&](const QByteArray& now) { corrupt += now == oldBytes || now == newBytes ? 0 : 1; });
+              [&](const QByteArray& now) { corrupt += now == b.oldBytes || now == b.newBytes ? 0 : 1; });
     const std::vector<BookVersion> versions = BookVersions(path);
     QVERIFY(!versions.empty());
     for (const BookVersion& version : versions) {
