@@ -1,7 +1,7 @@
 #!/bin/bash
-# Installs the Debian packages the build and the tests need, when missing;
-# with --package also those that build the Debian package, with --fuzz the
-# compiler of the fuzz targets.
+# Installs the Debian packages the build needs, when missing; with --tests
+# also the compiler and linker of the sanitizer build, with --package those
+# that build the Debian package, with --fuzz the compiler of the fuzz targets.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgl-dev libbenchmark-dev libicu-dev libxxhash-dev libzip-dev libxlsxwriter-dev
   fonts-ipafont-gothic qt6-translations-l10n)
@@ -11,6 +11,8 @@ if [[ "${1:-}" == "--package" ]]; then
   # hardening-check (devscripts), appstreamcli (appstream) and
   # desktop-file-validate (desktop-file-utils).
   packages+=(dpkg-dev file lintian devscripts appstream desktop-file-utils)
+elif [[ "${1:-}" == "--tests" ]]; then
+  packages+=(clang lld)
 elif [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang)
 fi
