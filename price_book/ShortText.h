@@ -35,7 +35,11 @@ public:
     void setBytes(const QByteArray& bytes) { setBytes(bytes.constData(), static_cast<int>(bytes.size())); }
     // Encodes the text, cut at a character boundary to fit.
     void setText(const QString& text) { setBytes(ShiftJis::encodeWithin(text, Capacity)); }
-    void clear() { setBytes(nullptr, 0); }
+    void clear()
+    {
+        length_ = 0;
+        bytes_.fill(0);
+    }
 
     bool operator==(const ShortText&) const = default;
 
