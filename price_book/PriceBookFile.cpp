@@ -100,12 +100,17 @@ std::array<QString, Materials> ReadMaterialLabels(const QString& path)
 
 PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes)
 {
+    PriceBook book;
+    PriceBookFromBytes(path, bytes, book);
+    return book;
+}
+
+void PriceBookFromBytes(const QString& path, QByteArrayView bytes, PriceBook& book)
+{
     if (bytes.size() < PriceBookFileSize)
         tooShort(path, bytes.size());
-    PriceBook book;
     for (int k = 1; k <= BookRows; ++k)
         DecodeRecordInto(bytes.constData() + RecordOffset(k), book.row(k));
-    return book;
 }
 
 BookFingerprint WritePriceBookFile(const QString& path, const PriceBook& book, std::int64_t recordBase)
@@ -120,11 +125,16 @@ BookFingerprint WritePriceBookFile(const QString& path, const PriceBook& book, s
 
 QByteArray PriceBookBytes(const PriceBook& book, std::int64_t recordBase)
 {
-    QByteArray bytes(PriceBookFileSize, '\0');
-    for (int k = 1; k <= BookRows; ++k)
-        EncodeRecord(book.row(k), Currency::fromUnits(recordBase + k),
-                     bytes.data() + RecordOffset(k));
+    QByteArray bytes;
+    PriceBookBytes(book, recordBase, bytes);
     return bytes;
+}
+
+void PriceBookBytes(const PriceBook& book, std::int64_t recordBase, QByteArray& bytes)
+{
+    bytes.resize(PriceBookFileSize);
+    for (int k = 1; k <= BookRows; ++k)
+        EncodeRecord(book.row(k), Currency::fromUnits(recordBase + k), bytes.data() + RecordOffset(k));
 }
 
 BookFingerprint ReadBookFingerprint(const QString& path)

@@ -29,8 +29,10 @@ using BookFingerprint = QByteArray;
 // than 432000 bytes. `fingerprint`, when given, receives that of the bytes read.
 PriceBook ReadPriceBookFile(const QString& path, BookFingerprint* fingerprint = nullptr);
 // The book in the first 432000 bytes, as read from `path`; fewer throw
-// FileError naming `path`.
+// FileError naming `path`. The second form reads into a book's rows as they
+// are, every field of every row overwritten, without a new book's memory.
 PriceBook PriceBookFromBytes(const QString& path, QByteArrayView bytes);
+void PriceBookFromBytes(const QString& path, QByteArrayView bytes, PriceBook& book);
 
 // The goods names of the 20 materials of a price book file, as stored: the
 // header texts of their first lines, the only records read. `Whole` refuses
@@ -50,6 +52,8 @@ std::array<QString, Materials> ReadMaterialLabels(const QString& path);
 // Returns the fingerprint of the file written.
 BookFingerprint WritePriceBookFile(const QString& path, const PriceBook& book, std::int64_t recordBase);
 QByteArray PriceBookBytes(const PriceBook& book, std::int64_t recordBase);
+// The same into `bytes`, whose memory is kept when it has the size already.
+void PriceBookBytes(const PriceBook& book, std::int64_t recordBase, QByteArray& bytes);
 
 // The fingerprint of the file as it is now (empty when there is none), and
 // whether a file is there whose bytes differ from those `fingerprint` was

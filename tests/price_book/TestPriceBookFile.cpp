@@ -1,6 +1,7 @@
 #include "FileError.h"
 #include "PriceBookFile.h"
 #include "RecordBytes.h"
+#include "SampleBooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,6 +57,7 @@ private slots:
     void goodsNames();
     void fingerprintFollowsTheBytes();
     void blankBookIsKnown();
+    void readingAndWritingIntoReusedMemoryLeavesNothingOfBefore();
 };
 
 void TestPriceBookFile::missingFileIsCreatedBlank()
@@ -330,6 +332,25 @@ void TestPriceBookFile::blankBookIsKnown()
     WritePriceBookFile(path, BlankPriceBook(0), 0);
     QVERIFY(!HoldsBlankBook(path));
     QVERIFY(!HoldsBlankBook(dir.path()));
+}
+
+// The fuzz targets read and write into the same memory input after input:
+// nothing of the book or bytes there before may survive.
+void TestPriceBookFile::readingAndWritingIntoReusedMemoryLeavesNothingOfBefore()
+{
+    const PriceBook first = SampleBook(0);
+    const PriceBook second = SampleBook(1);
+    const QByteArray firstBytes = PriceBookBytes(first, 0);
+    QVERIFY(firstBytes != PriceBookBytes(second, 0));
+
+    PriceBook book = second;
+    PriceBookFromBytes("b.FDA", firstBytes, book);
+    QVERIFY(book == PriceBookFromBytes("b.FDA", firstBytes));
+
+    for (QByteArray bytes : {PriceBookBytes(second, 13200), QByteArray(10, '\xff'), QByteArray(500000, '\xff')}) {
+        PriceBookBytes(first, 0, bytes);
+        QCOMPARE(bytes, firstBytes);
+    }
 }
 
 #include "TestMain.h"
