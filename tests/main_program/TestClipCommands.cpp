@@ -5,6 +5,7 @@
 #include "PriceBookSession.h"
 #include "PriceOverflow.h"
 #include "SampleBooks.h"
+#include "TestFiles.h"
 #include "TestUnits.h"
 
 #include <QFile>
@@ -41,8 +42,7 @@ struct ClipFixture {
     QByteArray savedBytes()
     {
         session.SavePriceBook(session.currentPath());
-        QFile f(session.currentPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return FileBytes(session.currentPath());
     }
 };
 

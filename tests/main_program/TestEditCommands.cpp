@@ -5,9 +5,9 @@
 #include "SampleBooks.h"
 #include "TNValEdit.h"
 #include "TStrColGrid.h"
+#include "TestFiles.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QTabBar>
 #include <QTest>
@@ -35,8 +35,7 @@ struct EditProgram : MainWindowProgram {
     {
         seam.dialogAnswers.push_back(Press("button1")); // the notice after saving
         window->N1->trigger();
-        QFile f(session().currentPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return FileBytes(session().currentPath());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "BookHistory.h"
 #include "SampleBooks.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,12 +11,6 @@
 namespace {
 
 const QDateTime Now(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // `count` versions of `size` bytes, `apart` seconds apart, the newest `first` seconds before now.
 std::vector<BookVersion> versions(int count, qint64 apart, qint64 size = 1000, qint64 first = 60)
@@ -86,14 +81,14 @@ void TestBookHistory::aSaveKeepsWhatItReplaces()
     QVERIFY(QDir().mkpath(dir.filePath("kanzai")));
     QVERIFY(SaveBookKeepingHistory(path, SampleBook(0), 0).historyFailure == std::nullopt);
     QVERIFY(BookVersions(path).empty()); // nothing was replaced
-    const QByteArray first = bytesOf(path);
+    const QByteArray first = FileBytes(path);
     QVERIFY(!SaveBookKeepingHistory(path, SampleBook(1), 0).historyFailure);
-    const QByteArray second = bytesOf(path);
+    const QByteArray second = FileBytes(path);
     QVERIFY(!SaveBookKeepingHistory(path, SampleBook(1), 0).historyFailure);
     const std::vector<BookVersion> kept = BookVersions(path);
     QCOMPARE(kept.size(), std::size_t(2));
-    QCOMPARE(bytesOf(kept[0].file), second);
-    QCOMPARE(bytesOf(kept[1].file), first);
+    QCOMPARE(FileBytes(kept[0].file), second);
+    QCOMPARE(FileBytes(kept[1].file), first);
     QCOMPARE(QFileInfo(kept[0].file).absolutePath(), QDir(dir.filePath("kanzai/.history/haikan1")).absolutePath());
     QVERIFY(kept[0].name.contains(QRegularExpression("^\\d{8}-\\d{6}-[0-9a-f]{8}$")));
 }

@@ -2,6 +2,7 @@
 #include "PriceBookFile.h"
 #include "RecordBytes.h"
 #include "SampleBooks.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,19 +12,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 std::int64_t recordNoAt(const QByteArray& file, int k)
 {
@@ -67,7 +55,7 @@ void TestPriceBookFile::missingFileIsCreatedBlank()
     PriceBook book;
     book.row(5).listPrice = Currency::fromUnits(99);
     QCOMPARE(LoadPriceBook(book, path, 0), BlankRecordBase);
-    const QByteArray file = readAll(path);
+    const QByteArray file = FileBytes(path);
     QCOMPARE(file.size(), 432000);
     QCOMPARE(recordNoAt(file, 1), -1199);
     QCOMPARE(recordNoAt(file, 1200), 0);
@@ -94,12 +82,12 @@ void TestPriceBookFile::saveNumbersRecordsFromTheBase()
     QFETCH(int, first);
     QTemporaryDir dir;
     const QString path = dir.filePath("haikan3.FDA");
-    writeRaw(path, numberedFile(1200));
+    PutFileBytes(path, numberedFile(1200));
     PriceBook book;
     const std::int64_t base = LoadPriceBook(book, path, recordBaseCode);
     QCOMPARE(book.row(77).listPrice, Currency::fromUnits(77));
     WritePriceBookFile(path, book, base);
-    const QByteArray file = readAll(path);
+    const QByteArray file = FileBytes(path);
     QCOMPARE(recordNoAt(file, 1), first);
     QCOMPARE(recordNoAt(file, 1200), first + 1199);
     // Everything else is written back as read.
@@ -137,7 +125,7 @@ void TestPriceBookFile::failedLoadReplacesNothing()
     else if (name == "link.FDA")
         QVERIFY(QFile::link(dir.filePath("gone.FDA"), path));
     else if (!name.contains('/') && !special)
-        writeRaw(path, contents);
+        PutFileBytes(path, contents);
 
     PriceBook book;
     book.row(1).headerText.setText(QString::fromUtf8("鋼管"));
@@ -152,7 +140,7 @@ void TestPriceBookFile::failedLoadReplacesNothing()
     }
     QCOMPARE(book, before);
     if (!name.contains('/') && !special)
-        QCOMPARE(readAll(path), contents); // the file is not touched either
+        QCOMPARE(FileBytes(path), contents); // the file is not touched either
     // Nothing is put in the place of what is there, nor beside it.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(),
              name.isEmpty() || name.contains('/') ? 0 : 1);
@@ -162,7 +150,7 @@ void TestPriceBookFile::longerFileLoadsItsFirstRecords()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("long.FDA");
-    writeRaw(path, numberedFile(1203));
+    PutFileBytes(path, numberedFile(1203));
     PriceBook book;
     LoadPriceBook(book, path, 0);
     QCOMPARE(book.row(1200).listPrice, Currency::fromUnits(1200));
@@ -201,7 +189,7 @@ void TestPriceBookFile::rowAddress()
     QTemporaryDir dir;
     const QString path = dir.filePath("haikan2.FDA");
     const QByteArray file = numberedFile(1200);
-    writeRaw(path, file);
+    PutFileBytes(path, file);
     QCOMPARE(ReadPriceRecord(path, k).listPrice, Currency::fromUnits(k));
     const PriceBook book = PriceBookFromBytes(path, file);
     QCOMPARE(book.row(material, MaterialRowNumber(sheet, line)).listPrice, Currency::fromUnits(k));
@@ -212,10 +200,10 @@ void TestPriceBookFile::singleRecordByPosition()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("haikan2.FDA");
-    writeRaw(path, numberedFile(1200));
+    PutFileBytes(path, numberedFile(1200));
     QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(path, 0));
     QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(path, 1201));
-    writeRaw(dir.filePath("short.FDA"), numberedFile(10));
+    PutFileBytes(dir.filePath("short.FDA"), numberedFile(10));
     QVERIFY_THROWS_EXCEPTION(FileError, ReadPriceRecord(dir.filePath("short.FDA"), 11));
     QCOMPARE(ReadPriceRecord(dir.filePath("short.FDA"), 10).listPrice, Currency::fromUnits(10));
     // The input dialog reads records one by one: a pipe must not stop it.
@@ -252,7 +240,7 @@ void TestPriceBookFile::goodsNames()
     };
     setName(1, " A; B ");
     setName(19, "Last");
-    writeRaw(path, file.left(RecordOffset(records + 1)));
+    PutFileBytes(path, file.left(RecordOffset(records + 1)));
 
     QFETCH(bool, namesRead);
     if (!namesRead) {
@@ -280,7 +268,7 @@ void TestPriceBookFile::fingerprintFollowsTheBytes()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("haikan1.FDA");
-    writeRaw(path, numberedFile(1200));
+    PutFileBytes(path, numberedFile(1200));
     PriceBook book;
     BookFingerprint read;
     LoadPriceBook(book, path, 0, &read);
@@ -289,14 +277,14 @@ void TestPriceBookFile::fingerprintFollowsTheBytes()
     QVERIFY(!BookChangedSince(path, read));
 
     // The same bytes written again: a new time, no change.
-    writeRaw(path, numberedFile(1200));
+    PutFileBytes(path, numberedFile(1200));
     QVERIFY(!BookChangedSince(path, read));
     // One byte of the last record, or bytes past the records.
     QByteArray changed = numberedFile(1200);
     changed[431999] = 1;
-    writeRaw(path, changed);
+    PutFileBytes(path, changed);
     QVERIFY(BookChangedSince(path, read));
-    writeRaw(path, numberedFile(1200) + "x");
+    PutFileBytes(path, numberedFile(1200) + "x");
     QVERIFY(BookChangedSince(path, read));
     // What a save wrote is what the file now holds.
     const BookFingerprint written = WritePriceBookFile(path, book, 0);
@@ -317,16 +305,16 @@ void TestPriceBookFile::blankBookIsKnown()
     PriceBook book;
     LoadPriceBook(book, path, 11);
     QVERIFY(HoldsBlankBook(path));
-    QByteArray bytes = readAll(path);
+    QByteArray bytes = FileBytes(path);
     for (const qsizetype at : {qsizetype(0), qsizetype(431999)}) {
         QByteArray changed = bytes;
         changed[at] = static_cast<char>(changed[at] ^ 1);
-        writeRaw(path, changed);
+        PutFileBytes(path, changed);
         QVERIFY(!HoldsBlankBook(path));
     }
-    writeRaw(path, bytes + QByteArray(1, '\0'));
+    PutFileBytes(path, bytes + QByteArray(1, '\0'));
     QVERIFY(!HoldsBlankBook(path));
-    writeRaw(path, bytes);
+    PutFileBytes(path, bytes);
     QVERIFY(HoldsBlankBook(path));
     // Blank rows numbered as a save numbers them are not a new book.
     WritePriceBookFile(path, BlankPriceBook(0), 0);

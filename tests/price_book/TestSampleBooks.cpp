@@ -2,9 +2,9 @@
 #include "MaterialSettings.h"
 #include "PriceBookFile.h"
 #include "SampleBooks.h"
+#include "TestFiles.h"
 #include "TestUnits.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,8 +13,7 @@ namespace {
 QByteArray bookBytes(const QString& path, const PriceBook& book)
 {
     WritePriceBookFile(path, book, 0);
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return FileBytes(path);
 }
 
 int usedMaterials(const PriceBook& book)
