@@ -20,13 +20,6 @@
 
 namespace {
 
-QByteArray savedBytes(const PriceBook& book)
-{
-    QTemporaryDir dir;
-    WritePriceBookFile(dir.filePath("b.FDA"), book, 0);
-    return FileBytes(dir.filePath("b.FDA"));
-}
-
 // Saves the two books in turn, for ever, until it is killed; with
 // `history`, as the programs save, keeping each replaced version.
 pid_t startSaving(const QString& path, const PriceBook& first, const PriceBook& second, bool history = false)
@@ -117,8 +110,8 @@ struct TwoBooks {
     QString path = dir.filePath("haikan1.FDA");
     PriceBook oldBook = SampleBook(0);
     PriceBook newBook = SampleBook(1);
-    QByteArray oldBytes = savedBytes(oldBook);
-    QByteArray newBytes = savedBytes(newBook);
+    QByteArray oldBytes = PriceBookBytes(oldBook, 0);
+    QByteArray newBytes = PriceBookBytes(newBook, 0);
 
     TwoBooks() { WritePriceBookFile(path, oldBook, 0); }
 };
