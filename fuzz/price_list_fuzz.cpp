@@ -91,7 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t e = 0; e < std::size(encodings); ++e) {
         std::optional<PriceListTable>& table = tables[e];
         table = read(CsvPath, bytes, {encodings[e], QString()});
-        if (!table)
+        // Text both encodings read alike (ASCII, a workbook) gives a table
+        // already checked.
+        if (!table || (e > 0 && tables[0] && SameRows(*table, *tables[0])))
             continue;
         checkTable(*table, CsvPath, !zip);
         if (zip)
