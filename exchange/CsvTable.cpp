@@ -121,7 +121,11 @@ private:
             if (shiftJis_ && (cell.contains(QChar::ReplacementCharacter) || cell.contains(QChar(0x1A))))
                 throw FileError(path_, QStringLiteral("%1 行目に Shift-JIS の文字として読めないバイトがあります").arg(rowNumber_));
         }
+        const qsizetype width = cells_.size();
         builder_.addRow(rowNumber_++, std::exchange(cells_, QStringList()));
+        // A row is mostly as wide as the one before: its room is made at
+        // once instead of growing cell by cell.
+        cells_.reserve(width);
         atRowStart_ = true;
     }
 
