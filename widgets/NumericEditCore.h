@@ -110,9 +110,12 @@ private:
     // The keys of the edit commands (copy, paste, cut, undo, select all) and
     // the control keys; each returns true when it took the key.
     bool editCommandKey(QKeyEvent* event);
-    // A digit, point or minus typed without a modifier, which no platform
-    // binds to a command.
-    static bool plainNumberKey(const QKeyEvent& event);
+    // A key no platform binds to a command: a digit, point or minus typed
+    // without a modifier, or an unmodified key the field edits with
+    // (Editing), one that moves the cursor (Moving), or one it leaves to the
+    // window unless it takes it itself (Passing).
+    enum class PlainKey { None, Editing, Moving, Passing };
+    static PlainKey plainKey(const QKeyEvent& event);
     bool controlKey(QKeyEvent* event);
     void typeCharacter(QChar c);
     void typeMinus();

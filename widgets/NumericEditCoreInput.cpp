@@ -60,22 +60,50 @@ void NumericEditCore::keyPressEvent(QKeyEvent* event)
     event->ignore();
 }
 
-bool NumericEditCore::plainNumberKey(const QKeyEvent& event)
+NumericEditCore::PlainKey NumericEditCore::plainKey(const QKeyEvent& event)
 {
     const int key = event.key();
-    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
-        && ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Period || key == Qt::Key_Minus);
+    if ((event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Period || key == Qt::Key_Minus))
+        return PlainKey::Editing;
+    if (event.modifiers() != Qt::NoModifier)
+        return PlainKey::None;
+    switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return PlainKey::Editing;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return PlainKey::Moving;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return PlainKey::Passing;
+    default:
+        return PlainKey::None;
+    }
 }
 
 bool NumericEditCore::event(QEvent* event)
 {
     // Before every key the line edit tests the key against some twenty
-    // platform key lists, each built anew, to claim the keys it edits with;
-    // a plain number key it claims unless the field is read-only. That test
-    // was a third of the time of typing a digit.
-    if (event->type() == QEvent::ShortcutOverride && plainNumberKey(*static_cast<QKeyEvent*>(event))) {
-        event->setAccepted(!isReadOnly());
-        return QWidget::event(event);
+    // platform key lists, each built anew, to claim the keys it edits with.
+    // A number key or an editing key it claims unless the field is
+    // read-only, a key that moves the cursor always, and the other keys the
+    // field handles it leaves to the window. That test was a third of the
+    // time of typing a digit.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const PlainKey kind = plainKey(*static_cast<QKeyEvent*>(event));
+        if (kind == PlainKey::Editing)
+            event->setAccepted(!isReadOnly());
+        else if (kind == PlainKey::Moving)
+            event->accept();
+        if (kind != PlainKey::None)
+            return QWidget::event(event);
     }
     return QLineEdit::event(event);
 }
@@ -83,7 +111,7 @@ bool NumericEditCore::event(QEvent* event)
 bool NumericEditCore::editCommandKey(QKeyEvent* event)
 {
     // Each match below asks the platform for its key list anew.
-    if (plainNumberKey(*event))
+    if (plainKey(*event) != PlainKey::None)
         return false;
     if (event->matches(QKeySequence::Copy)) {
         QLineEdit::keyPressEvent(event);

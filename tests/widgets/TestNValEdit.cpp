@@ -104,6 +104,17 @@ void TestNValEdit::shortcutOverrideAsTheLineEdit_data()
     QTest::newRow("copy") << int(Qt::Key_C) << int(Qt::ControlModifier) << "";
     QTest::newRow("home") << int(Qt::Key_Home) << 0 << "";
     QTest::newRow("F5") << int(Qt::Key_F5) << 0 << "";
+    const std::pair<const char*, int> controls[] = {
+        {"backspace", Qt::Key_Backspace}, {"delete", Qt::Key_Delete}, {"end", Qt::Key_End},
+        {"left", Qt::Key_Left},           {"right", Qt::Key_Right},   {"up", Qt::Key_Up},
+        {"down", Qt::Key_Down},           {"escape", Qt::Key_Escape}, {"return", Qt::Key_Return},
+        {"enter", Qt::Key_Enter}};
+    for (const auto& [name, key] : controls)
+        QTest::newRow(name) << key << 0 << "";
+    QTest::newRow("shift delete, cut") << int(Qt::Key_Delete) << int(Qt::ShiftModifier) << "";
+    QTest::newRow("alt backspace, undo") << int(Qt::Key_Backspace) << int(Qt::AltModifier) << "";
+    QTest::newRow("shift home") << int(Qt::Key_Home) << int(Qt::ShiftModifier) << "";
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "";
 }
 
 void TestNValEdit::shortcutOverrideAsTheLineEdit()
@@ -127,6 +138,14 @@ void TestNValEdit::shortcutOverrideAsTheLineEdit()
         // A number key is the field's exactly when it can be typed.
         if (text.size() == 1 && QStringLiteral("0123456789.-").contains(text) && !(modifiers & ~Qt::KeypadModifier))
             QCOMPARE(toField.isAccepted(), !readOnly);
+    }
+    // The field takes an unmodified control key without asking the
+    // platform's edit command lists: they must bind none of them.
+    if (modifiers == 0 && text.isEmpty()) {
+        const QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        for (const QKeySequence::StandardKey command :
+             {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::SelectAll})
+            QVERIFY(!press.matches(command));
     }
 }
 
