@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -16,20 +17,34 @@ std::uint64_t magnitude(std::int64_t v)
 
 } // namespace
 
+// Built from the last digit back in one buffer: exports and tables write
+// thousands of these, and a text per piece cost more than the digits.
 QString PlainText(Currency value)
 {
+    // Most amounts of a book are zero: one shared text, nothing allocated.
+    if (value.raw() == 0)
+        return QStringLiteral("0");
     const std::uint64_t m = magnitude(value.raw());
-    QString text = QString::number(m / Currency::Scale);
+    char16_t buffer[24]; // "-922337203685477.5808" at most
+    char16_t* const end = std::end(buffer);
+    char16_t* p = end;
     std::uint64_t fraction = m % Currency::Scale;
     if (fraction != 0) {
-        QString digits = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
-        while (digits.endsWith(QLatin1Char('0')))
-            digits.chop(1);
-        text += QLatin1Char('.') + digits;
+        int places = 4;
+        for (; fraction % 10 == 0; fraction /= 10)
+            --places;
+        for (; places > 0; --places, fraction /= 10)
+            *--p = static_cast<char16_t>(u'0' + fraction % 10);
+        *--p = u'.';
     }
+    std::uint64_t whole = m / Currency::Scale;
+    do {
+        *--p = static_cast<char16_t>(u'0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
     if (value.raw() < 0)
-        text.prepend(QLatin1Char('-'));
-    return text;
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar*>(p), end - p);
 }
 
 QString FormatYen(Currency value)

@@ -36,6 +36,11 @@ void TestNumberText::plainText_data()
     QTest::newRow("negative fraction") << raw(-2500) << "-0.25";
     QTest::newRow("no grouping") << raw(12345678900000) << "1234567890";
     QTest::newRow("most negative") << raw(INT64_MIN) << "-922337203685477.5808";
+    QTest::newRow("largest") << raw(INT64_MAX) << "922337203685477.5807";
+    QTest::newRow("zeros inside the decimals") << raw(10203) << "1.0203";
+    QTest::newRow("zeros on both sides of a decimal") << raw(-100500) << "-10.05";
+    QTest::newRow("negative whole") << raw(-10000) << "-1";
+    QTest::newRow("ten thousand") << raw(100000000) << "10000";
 }
 
 void TestNumberText::plainText()
